@@ -1,0 +1,80 @@
+#pragma once
+// The program's one window. Screens are drawn into a 640x480 canvas; the display shows it scaled
+// by the largest whole factor that fits, centred on black, full screen or in a window.
+#include <cstdint>
+#include <string>
+
+struct SDL_Surface;
+struct SDL_Window;
+
+namespace platform {
+
+constexpr int kCanvasWidth = 640;
+constexpr int kCanvasHeight = 480;
+
+class Display {
+public:
+    virtual ~Display() = default;
+    // Creates the window. Returns false when full screen was asked for and could not be had: the
+    // window is then a plain 640x480 window (the caller tells the user).
+    virtual bool open(const std::string& title, bool fullscreen) = 0;
+    virtual bool isFullscreen() const = 0;
+    // F11 and Alt+Enter.
+    virtual void toggleFullscreen() = 0;
+    // Shows a finished canvas (640x480).
+    virtual void present(SDL_Surface* canvas) = 0;
+    // Restores a minimised window and raises it (a second copy of the program asked for it).
+    virtual void bringForward() = 0;
+    // The SDL window id, 0 without a window (events of other windows are ignored).
+    virtual std::uint32_t windowId() const = 0;
+    // Leaves full screen and closes the window.
+    virtual void close() = 0;
+};
+
+// An SDL window with SDL's software renderer (no GPU driver is loaded into the process).
+class SdlDisplay final : public Display {
+public:
+    SdlDisplay() = default;
+    ~SdlDisplay() override;
+    SdlDisplay(const SdlDisplay&) = delete;
+    SdlDisplay& operator=(const SdlDisplay&) = delete;
+    bool open(const std::string& title, bool fullscreen) override;
+    bool isFullscreen() const override;
+    void toggleFullscreen() override;
+    void present(SDL_Surface* canvas) override;
+    void bringForward() override;
+    std::uint32_t windowId() const override;
+    void close() override;
+
+private:
+    struct Impl;
+    Impl* impl_ = nullptr;
+};
+
+// No window at all: for tests. Counts what was asked of it.
+class FakeDisplay final : public Display {
+public:
+    bool open(const std::string& title, bool fullscreen) override {
+        title_ = title;
+        fullscreen_ = fullscreen && fullscreenPossible;
+        opened = true;
+        return fullscreen_ || !fullscreen;
+    }
+    bool isFullscreen() const override { return fullscreen_; }
+    void toggleFullscreen() override { fullscreen_ = !fullscreen_; }
+    void present(SDL_Surface*) override { ++presents; }
+    void bringForward() override { ++broughtForward; }
+    std::uint32_t windowId() const override { return 0; }
+    void close() override { opened = false; }
+
+    bool fullscreenPossible = true;
+    bool opened = false;
+    int presents = 0;
+    int broughtForward = 0;
+
+private:
+    std::string title_;
+    bool fullscreen_ = false;
+};
+
+} // namespace platform

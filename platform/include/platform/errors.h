@@ -1,0 +1,39 @@
+#pragma once
+// The few kinds of error the program raises. They all reach the application's one error handler,
+// which tells them apart by kind.
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+// A file that cannot be found, opened, read, written or parsed.
+class FileError : public std::runtime_error {
+public:
+    FileError(const std::string& path, const std::string& what)
+        : std::runtime_error(what + ": " + path), path_(path) {}
+    const std::string& path() const noexcept { return path_; }
+
+private:
+    std::string path_;
+};
+
+// Text that cannot be converted: a number that is not a number, a character that Windows-1250
+// cannot store, bytes that are not valid UTF-8.
+class ConversionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Printing failed. `noDefaultPrinter()` tells the missing printer (a notice, the program goes on)
+// from every other failure.
+class PrinterError : public std::runtime_error {
+public:
+    PrinterError(const std::string& what, bool noDefaultPrinter)
+        : std::runtime_error(what), noDefaultPrinter_(noDefaultPrinter) {}
+    bool noDefaultPrinter() const noexcept { return noDefaultPrinter_; }
+
+private:
+    bool noDefaultPrinter_;
+};
+
+} // namespace platform
