@@ -1,0 +1,96 @@
+#include "platform/display.h"
+
+#include <SDL.h>
+#include <stdexcept>
+
+namespace platform {
+
+struct SdlDisplay::Impl {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    Uint32 textureFormat = 0;
+};
+
+SdlDisplay::~SdlDisplay() {
+    close();
+}
+
+bool SdlDisplay::open(const std::string& title, bool fullscreen) {
+    close();
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        throw std::runtime_error(std::string("Cannot start the display: ") + SDL_GetError());
+    impl_ = new Impl;
+    // Software rendering throughout, also for the window's own frame buffer: no GPU driver and no
+    // GL library is ever loaded into the process.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                     kCanvasWidth, kCanvasHeight, 0);
+    if (impl_->window) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
+    if (!impl_->renderer) {
+        std::string error = SDL_GetError();
+        close();
+        throw std::runtime_error("Cannot open the window: " + error);
+    }
+    SDL_RenderSetLogicalSize(impl_->renderer, kCanvasWidth, kCanvasHeight);
+    SDL_RenderSetIntegerScale(impl_->renderer, SDL_TRUE);
+    if (!fullscreen) return true;
+    return SDL_SetWindowFullscreen(impl_->window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0 && isFullscreen();
+}
+
+bool SdlDisplay::isFullscreen() const {
+    return impl_ && (SDL_GetWindowFlags(impl_->window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+void SdlDisplay::toggleFullscreen() {
+    if (!impl_) return;
+    if (SDL_SetWindowFullscreen(impl_->window, isFullscreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+        SDL_Log("Cannot switch full screen: %s", SDL_GetError());
+}
+
+void SdlDisplay::present(SDL_Surface* canvas) {
+    if (!impl_ || !canvas) return;
+    Uint32 format = canvas->format->format;
+    if (!impl_->texture || impl_->textureFormat != format) {
+        if (impl_->texture) SDL_DestroyTexture(impl_->texture);
+        impl_->texture = SDL_CreateTexture(impl_->renderer, format, SDL_TEXTUREACCESS_STREAMING, kCanvasWidth,
+                                           kCanvasHeight);
+        impl_->textureFormat = format;
+        if (!impl_->texture)
+            throw std::runtime_error(std::string("Cannot draw the window: ") + SDL_GetError());
+    }
+    SDL_Rect area{0, 0, std::min(canvas->w, kCanvasWidth), std::min(canvas->h, kCanvasHeight)};
+    SDL_LockSurface(canvas);
+    SDL_UpdateTexture(impl_->texture, &area, canvas->pixels, canvas->pitch);
+    SDL_UnlockSurface(canvas);
+    SDL_SetRenderDrawColor(impl_->renderer, 0, 0, 0, 255);
+    SDL_RenderClear(impl_->renderer);
+    SDL_RenderCopy(impl_->renderer, impl_->texture, nullptr, nullptr);
+    SDL_RenderPresent(impl_->renderer);
+}
+
+void SdlDisplay::bringForward() {
+    if (!impl_) return;
+    if (SDL_GetWindowFlags(impl_->window) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(impl_->window);
+    SDL_RaiseWindow(impl_->window);
+}
+
+std::uint32_t SdlDisplay::windowId() const {
+    return impl_ ? SDL_GetWindowID(impl_->window) : 0;
+}
+
+void SdlDisplay::close() {
+    if (!impl_) return;
+    if (impl_->texture) SDL_DestroyTexture(impl_->texture);
+    if (impl_->renderer) SDL_DestroyRenderer(impl_->renderer);
+    if (impl_->window) {
+        SDL_SetWindowFullscreen(impl_->window, 0);
+        SDL_DestroyWindow(impl_->window);
+    }
+    delete impl_;
+    impl_ = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+} // namespace platform
