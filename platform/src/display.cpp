@@ -22,9 +22,9 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
         throw std::runtime_error(std::string("Cannot start the display: ") + SDL_GetError());
     impl_ = new Impl;
     // Software rendering throughout, also for the window's own frame buffer: no GPU driver and no
-    // GL library is ever loaded into the process.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    // GL library is ever loaded into the process, whatever the environment asks of SDL.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_OVERRIDE);
+    SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_OVERRIDE);
     impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                      kCanvasWidth, kCanvasHeight, 0);
     if (impl_->window) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
@@ -45,8 +45,11 @@ bool SdlDisplay::isFullscreen() const {
 
 void SdlDisplay::toggleFullscreen() {
     if (!impl_) return;
-    if (SDL_SetWindowFullscreen(impl_->window, isFullscreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+    bool leaving = isFullscreen();
+    if (SDL_SetWindowFullscreen(impl_->window, leaving ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
         SDL_Log("Cannot switch full screen: %s", SDL_GetError());
+    else if (leaving) // back to the canvas size, also where no window manager restores it
+        SDL_SetWindowSize(impl_->window, kCanvasWidth, kCanvasHeight);
 }
 
 void SdlDisplay::present(SDL_Surface* canvas) {

@@ -1,0 +1,102 @@
+// Text conversions, paths and date formats.
+#include "platform/clock.h"
+#include "platform/encoding.h"
+#include "platform/errors.h"
+#include "platform/paths.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace platform;
+
+namespace {
+const std::string kSlovakLetters = "áäčďéíĺľňóôŕšťúýžÁÄČĎÉÍĹĽŇÓÔŔŠŤÚÝŽ";
+}
+
+TEST(Encoding, SlovakLettersRoundTripThroughWindows1250) {
+    std::string bytes = utf8ToCp1250(kSlovakLetters);
+    EXPECT_EQ(bytes.size(), 34u);
+    EXPECT_EQ(cp1250ToUtf8(bytes), kSlovakLetters);
+    // Spot checks against the code page (ISO 8859-2 would differ on these).
+    EXPECT_EQ(utf8ToCp1250("šťžľŠŤŽĽ"), "\x9A\x9D\x9E\xBE\x8A\x8D\x8E\xBC");
+    EXPECT_EQ(utf8ToCp1250("Žiak 7.A\r\n"), "\x8Eiak 7.A\r\n");
+    EXPECT_TRUE(representableInCp1250(kSlovakLetters + "€„“"));
+}
+
+TEST(Encoding, RefusesWhatWindows1250CannotStoreAndInvalidUtf8) {
+    for (std::string bad : {"Peña", "Жанна", "中", "\xC3", "a\xFFz", "\xED\xA0\x80"}) {
+        EXPECT_THROW(utf8ToCp1250(bad), ConversionError) << bad;
+        EXPECT_FALSE(representableInCp1250(bad)) << bad;
+    }
+}
+
+TEST(Encoding, UnassignedBytesBecomeReplacementCharacters) {
+    EXPECT_EQ(cp1250ToUtf8("a\x81"
+                           "b\x98"),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD");
+}
+
+TEST(Encoding, LengthCountsCharactersNotBytes) {
+    EXPECT_EQ(utf8Length(""), 0u);
+    EXPECT_EQ(utf8Length(kSlovakLetters), 34u);
+    EXPECT_EQ(utf8Length("Ťa€"), 3u);
+}
+
+TEST(Paths, StripsExactlyOneTrailingSeparator) {
+    EXPECT_EQ(stripOneTrailingSeparator("D:\\"), "D:");
+    EXPECT_EQ(stripOneTrailingSeparator("D:\\\\"), "D:\\");
+    EXPECT_EQ(stripOneTrailingSeparator("/media/cd/"), "/media/cd");
+    EXPECT_EQ(stripOneTrailingSeparator("/media/cd"), "/media/cd");
+    EXPECT_EQ(stripOneTrailingSeparator(""), "");
+}
+
+TEST(Paths, JoinsRootAndBackslashPathKeepingCase) {
+    EXPECT_EQ(joinPath("/media/CD", "\\Bitmap\\Games\\01bckg.bmp"), "/media/CD/Bitmap/Games/01bckg.bmp");
+    EXPECT_EQ(joinPath("/hd", "\\P06b.res"), "/hd/P06b.res");
+    EXPECT_EQ(joinPath("/hd/", "\\P01.res"), "/hd/P01.res");
+    EXPECT_EQ(joinPath("/hd", "Znamky.dat"), "/hd/Znamky.dat");
+    EXPECT_EQ(joinPath("", "\\Sound\\Click.wav"), "/Sound/Click.wav");
+}
+
+TEST(Paths, WindowsDirectoryIsTheConfigurationDirectory) {
+    setenv("XDG_CONFIG_HOME", "/tmp/cfg/", 1);
+    EXPECT_EQ(windowsDirectory(), "/tmp/cfg");
+    setenv("XDG_CONFIG_HOME", "relative", 1); // not absolute: ignored
+    setenv("HOME", "/home/ziak", 1);
+    EXPECT_EQ(windowsDirectory(), "/home/ziak/.config");
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(windowsDirectory(), "/home/ziak/.config");
+    unsetenv("HOME");
+    EXPECT_FALSE(windowsDirectory().empty());
+}
+
+TEST(Paths, FileExistsOnlyForFiles) {
+    auto dir = std::filesystem::temp_directory_path() / ("paths-test-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "a.dat") << "x";
+    EXPECT_TRUE(fileExists(dir / "a.dat"));
+    EXPECT_FALSE(fileExists(dir / "A.dat"));
+    EXPECT_FALSE(fileExists(dir));
+    std::filesystem::remove_all(dir);
+}
+
+namespace {
+// 6 December 2026, 9:05:07 UTC.
+constexpr std::time_t kMorning = 1796547907;
+} // namespace
+
+TEST(DateTime, CLocaleUsesSlovakConventionsWithoutLeadingZeros) {
+    setenv("TZ", "UTC", 1);
+    tzset();
+    for (const char* locale : {"C", "POSIX", "C.UTF-8", "xx_NOWHERE.UTF-8"}) {
+        setenv("LC_ALL", locale, 1);
+        EXPECT_EQ(shortDate(kMorning), "6.12.2026") << locale;
+        EXPECT_EQ(longTime(kMorning), "9:05:07") << locale;
+        EXPECT_EQ(longTime(kMorning + 13 * 3600 + 55), "22:06:02") << locale;
+    }
+}
