@@ -4,6 +4,7 @@
 #include "platform/errors.h"
 #include "platform/paths.h"
 
+#include <clocale>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -99,4 +100,23 @@ TEST(DateTime, CLocaleUsesSlovakConventionsWithoutLeadingZeros) {
         EXPECT_EQ(longTime(kMorning), "9:05:07") << locale;
         EXPECT_EQ(longTime(kMorning + 13 * 3600 + 55), "22:06:02") << locale;
     }
+}
+
+TEST(DateTime, UserLocaleFormatsAreUsedWithoutChangingTheProgramLocale) {
+    // A Slovak locale compiled for this test alone (needs the glibc locale sources).
+    auto dir = std::filesystem::temp_directory_path() / ("locale-test-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    std::string command = "localedef -i sk_SK -f UTF-8 " + (dir / "sk_SK.UTF-8").string() + " 2>/dev/null";
+    if (std::system(command.c_str()) != 0) {
+        std::filesystem::remove_all(dir);
+        GTEST_SKIP() << "localedef cannot build sk_SK.UTF-8 here";
+    }
+    setenv("LOCPATH", dir.c_str(), 1);
+    setenv("TZ", "UTC", 1);
+    tzset();
+    setenv("LC_ALL", "sk_SK.UTF-8", 1);
+    EXPECT_EQ(shortDate(kMorning), "06.12.2026");
+    EXPECT_EQ(longTime(kMorning), "09:05:07");
+    EXPECT_STREQ(std::setlocale(LC_TIME, nullptr), "C");
+    std::filesystem::remove_all(dir);
 }
