@@ -1,0 +1,113 @@
+#include "results/ResultsLog.h"
+#include "results/TextFile.h"
+
+#include <platform/encoding.h>
+#include <platform/errors.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using results::formatLogRecord;
+using results::splitLines;
+
+namespace {
+
+// 1-based columns [from, to] of a line counted in characters.
+std::string columns(const std::string& line, std::size_t from, std::size_t to) {
+    std::u32string wide;
+    for (std::size_t i = 0; i < line.size();) {
+        unsigned char c = line[i];
+        std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        char32_t cp = n == 1 ? c : c & (0xFF >> (n + 1));
+        for (std::size_t k = 1; k < n; ++k)
+            cp = (cp << 6) | (line[i + k] & 0x3F);
+        wide += cp;
+        i += n;
+    }
+    std::string out;
+    for (std::size_t i = from - 1; i < to && i < wide.size(); ++i)
+        out += static_cast<char>(wide[i]);
+    return out;
+}
+
+struct TempDir {
+    fs::path path =
+        fs::temp_directory_path() / ("brevion-log-" + std::to_string(::getpid()) + "-" +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    TempDir() { fs::create_directories(path); }
+    ~TempDir() { fs::remove_all(path); }
+};
+
+std::string bytesOf(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+TEST(ResultsLog, RecordColumns) {
+    std::string record = formatLogRecord("Zuzana", "Základné sklady", "7", "3", "3", "5.12.2026", "9:05:07");
+    auto lines = splitLines(record);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(platform::utf8Length(lines[0]), 75u);
+    EXPECT_EQ(columns(lines[0], 1, 7), "Meno:  ");
+    EXPECT_EQ(columns(lines[0], 8, 13), "Zuzana");
+    EXPECT_EQ(columns(lines[0], 14, 42), std::string(29, ' '));
+    EXPECT_EQ(columns(lines[0], 53, 62), "5.12.2026 ");
+    EXPECT_EQ(columns(lines[0], 71, 75), " 9:05");
+    EXPECT_EQ(lines[1], "Hra: " + std::string("Základné sklady") + std::string(35, ' '));
+    EXPECT_EQ(platform::utf8Length(lines[1]), 55u);
+    EXPECT_EQ(platform::utf8Length(lines[2]), 75u);
+    EXPECT_EQ(columns(lines[2], 18, 23), "10    ");
+    EXPECT_EQ(columns(lines[2], 38, 38), "7");
+    EXPECT_EQ(columns(lines[2], 55, 55), "3");
+    EXPECT_EQ(columns(lines[2], 75, 75), "3");
+    EXPECT_EQ(lines[3], std::string(75, '='));
+    EXPECT_EQ(record.substr(record.size() - 2), "\r\n");
+}
+
+TEST(ResultsLog, TimeAndLongNames) {
+    EXPECT_EQ(results::reduceTimeToMinutes("14:30:00"), "14:30");
+    EXPECT_EQ(results::reduceTimeToMinutes("9:05:07"), " 9:05");
+    std::string name(40, 'a');
+    auto lines = splitLines(formatLogRecord(name, "T", "1", "2", "", "1.1.2027", "10:00:00"));
+    EXPECT_EQ(platform::utf8Length(lines[0]), 80u);
+    EXPECT_EQ(columns(lines[0], 8, 47), name);
+}
+
+TEST(ResultsLog, AppendsWholeRecordsAndCreatesTheLogOnce) {
+    TempDir dir;
+    fs::path log = dir.path / "Vysledky.dat";
+    results::ZapisVysledek(log, "Ján", "Prístavok", "", "8", "2", "2", 0);
+    std::string first = bytesOf(log);
+    EXPECT_EQ(first.size(), 75u + 55 + 75 + 75 + 4 * 2); // one byte per character on disk
+    EXPECT_NE(first.find("J\xE1n"), std::string::npos);  // Windows-1250 on disk
+    results::ZapisVysledek(log, "Eva", "Prístavok", "", "10", "0", "1", 0);
+    std::string both = bytesOf(log);
+    EXPECT_EQ(both.substr(0, first.size()), first);
+    EXPECT_EQ(both.size(), 2 * first.size());
+}
+
+TEST(ResultsLog, UnopenableLogIsReportedAndLeftAlone) {
+    TempDir dir;
+    fs::path log = dir.path / "Vysledky.dat";
+    fs::create_directory(log); // exists, but cannot be opened for writing
+    fs::path inside = log / "keep";
+    std::ofstream(inside) << "x";
+    EXPECT_THROW(results::ZapisVysledek(log, "Eva", "T", "", "1", "0", "1", 0), platform::FileError);
+    EXPECT_TRUE(fs::is_directory(log));
+    EXPECT_EQ(bytesOf(inside), "x");
+}
+
+TEST(ResultsLog, NameThatWindows1250CannotStoreIsRefusedBeforeWriting) {
+    TempDir dir;
+    fs::path log = dir.path / "Vysledky.dat";
+    EXPECT_THROW(results::ZapisVysledek(log, "Ж", "T", "", "1", "0", "1", 0), platform::ConversionError);
+    EXPECT_FALSE(fs::exists(log));
+}

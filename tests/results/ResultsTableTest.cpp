@@ -1,0 +1,147 @@
+#include "results/ResultsTable.h"
+
+#include <platform/errors.h>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using results::ResultRecord;
+using results::ResultsTable;
+
+namespace {
+
+std::vector<std::string> names(const ResultsTable& t) {
+    std::vector<std::string> out;
+    for (const auto& r : t.records())
+        out.push_back(r.name);
+    return out;
+}
+
+std::string bytesOf(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct TempDir {
+    fs::path path =
+        fs::temp_directory_path() / ("brevion-table-" + std::to_string(::getpid()) + "-" +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    TempDir() { fs::create_directories(path); }
+    ~TempDir() { fs::remove_all(path); }
+};
+
+} // namespace
+
+TEST(ResultsTable, Ranking) {
+    ResultsTable t;
+    t.VlozNovyZaznam("first", "7", "3", "2"); // empty table: stands alone in row 1
+    EXPECT_EQ(names(t), std::vector<std::string>{"first"});
+
+    t.loadText("A|10|0|1\r\nB|6|4|2\r\nC|3|7|4\r\n");
+    t.VlozNovyZaznam("new", "8", "2", "2");
+    EXPECT_EQ(names(t), (std::vector<std::string>{"A", "new", "B", "C"}));
+
+    t.VlozNovyZaznam("equal", "8", "2", "2"); // equal results: the newer one stands above
+    EXPECT_EQ(names(t), (std::vector<std::string>{"A", "equal", "new", "B", "C"}));
+
+    t.VlozNovyZaznam("fewer wrong", "8", "1", "2");
+    EXPECT_EQ(t.records()[1].name, "fewer wrong");
+
+    t.VlozNovyZaznam("worst", "0", "10", "5");
+    EXPECT_EQ(t.records().back().name, "worst");
+}
+
+TEST(ResultsTable, DamagedFieldsSinkInsteadOfLosingTheNewResult) {
+    ResultsTable t;
+    t.loadText("A|10|0|1\r\nBroken|5|0|x\r\nC|3|7|4\r\n");
+    t.VlozNovyZaznam("new", "5", "5", "3");
+    EXPECT_EQ(names(t), (std::vector<std::string>{"A", "new", "C", "Broken"}));
+    // A result without a grade (its percentage fell between two bands) is still recorded.
+    t.VlozNovyZaznam("no grade", "4", "6", "");
+    EXPECT_EQ(names(t).back(), "no grade");
+    EXPECT_EQ(t.records().size(), 5u);
+}
+
+TEST(ResultsTable, FileRoundTripKeepsAllRecordsAndBytes) {
+    TempDir dir;
+    fs::path file = dir.path / "P01.res";
+    std::string original;
+    for (int i = 0; i < 12; ++i)
+        original +=
+            "Žiak" + std::to_string(i) + "|" + std::to_string(20 - i) + "|" + std::to_string(i) + "|2\r\n";
+    {
+        ResultsTable t;
+        t.loadText(original);
+        t.UlozSoubor(file);
+    }
+    std::string stored = bytesOf(file);
+    ResultsTable t;
+    t.NactiSoubor(file);
+    EXPECT_EQ(t.records().size(), 12u);
+    EXPECT_EQ(t.records()[0].name, "Žiak0");
+    t.UlozSoubor(file); // leaving the table without a new result rewrites the same lines
+    EXPECT_EQ(bytesOf(file), stored);
+    t.VlozNovyZaznam("Nový", "1", "29", "5");
+    t.UlozSoubor(file);
+    ResultsTable again;
+    again.NactiSoubor(file);
+    EXPECT_EQ(again.records().size(), 13u);
+    // Extra texts after the fourth field are dropped; empty lines are skipped.
+    again.loadText("A|1|2|3|extra\r\n\r\nB|1|2|3\r\n");
+    EXPECT_EQ(again.records()[0], (ResultRecord{"A", "1", "2", "3"}));
+    EXPECT_EQ(again.records().size(), 2u);
+    EXPECT_THROW(again.NactiSoubor(dir.path / "missing.res"), platform::FileError);
+}
+
+TEST(ResultsTable, FailedSaveKeepsTheOldFile) {
+    TempDir dir;
+    fs::path file = dir.path / "P02.res";
+    std::ofstream(file, std::ios::binary) << "A|1|2|3\r\n";
+    ResultsTable t;
+    t.loadText("Ж|1|2|3\r\n"); // cannot be stored in Windows-1250
+    EXPECT_THROW(t.UlozSoubor(file), platform::ConversionError);
+    EXPECT_EQ(bytesOf(file), "A|1|2|3\r\n");
+    fs::path blocked = dir.path / "nofolder" / "P03.res";
+    EXPECT_THROW(ResultsTable{}.UlozSoubor(blocked), platform::FileError);
+}
+
+// A child process saves two versions of a large table in turn and is killed at random moments:
+// the file must always be one version or the other, never anything in between.
+TEST(ResultsTable, SaveSurvivesBeingKilled) {
+    TempDir dir;
+    fs::path file = dir.path / "P04.res";
+    ResultsTable versionA, versionB;
+    std::string a, b;
+    for (int i = 0; i < 3000; ++i) {
+        a += "A" + std::to_string(i) + "|1|2|3\r\n";
+        b += "B" + std::to_string(i) + "|4|5|6\r\n";
+    }
+    versionA.loadText(a);
+    versionB.loadText(b);
+    versionA.UlozSoubor(file);
+    std::mt19937 random(42);
+    for (int round = 0; round < 40; ++round) {
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i)
+                (i % 2 ? versionA : versionB).UlozSoubor(file);
+        }
+        ::usleep(1000 + random() % 20000);
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        std::string now = bytesOf(file);
+        ASSERT_TRUE(now == a || now == b) << "round " << round << ": " << now.size() << " bytes";
+    }
+}
