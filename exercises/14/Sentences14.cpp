@@ -1,0 +1,24 @@
+#include "exercises/14/Sentences14.h"
+
+namespace ex14 {
+
+using namespace framework;
+
+const SentenceFormat& format() {
+    static const SentenceFormat f{
+        .slots = kSlots,
+        .separators = {{' '}},
+        .marks = {{',', kComma, false}},
+    };
+    return f;
+}
+
+SentenceTable NactiSoubor(const std::string& path) {
+    return readSentenceFile(format(), path);
+}
+
+void check(const Sentence& s, Problems& problems) {
+    requireNoCommaAfterLastWord(s, kComma, problems);
+}
+
+} // namespace ex14
