@@ -7,17 +7,12 @@
 
 using platform::IniFile;
 
-TEST(IniFile, MatchesSectionAndKeyWithoutRegardToCase) {
-    IniFile ini = IniFile::fromText("[CES1]\nCD=/media/cd\nhd=/home/zak/brevion\n");
-    EXPECT_EQ(ini.readString("ces1", "cd", "Chyba"), "/media/cd");
-    EXPECT_EQ(ini.readString("Ces1", "HD", "Chyba"), "/home/zak/brevion");
-}
-
-TEST(IniFile, MissingSectionOrKeyGivesTheDefault) {
-    IniFile ini = IniFile::fromText("[CES1]\nCD=D:\\\n[Other]\nHD=x\n");
-    EXPECT_EQ(ini.readString("CES1", "HD", "Chyba"), "Chyba");
+TEST(IniFile, MatchesWithoutRegardToCaseAndDefaultsWhenMissing) {
+    IniFile ini = IniFile::fromText("[CES1]\nCD=D:\\\nhd=/home/zak\n[Other]\nX=1\n");
+    EXPECT_EQ(ini.readString("ces1", "cd", "Chyba"), "D:\\");
+    EXPECT_EQ(ini.readString("Ces1", "HD", "Chyba"), "/home/zak");
+    EXPECT_EQ(ini.readString("CES1", "X", "Chyba"), "Chyba");
     EXPECT_EQ(ini.readString("CES2", "CD", "Chyba"), "Chyba");
-    EXPECT_EQ(ini.readString("CES1", "CD", "Chyba"), "D:\\");
     EXPECT_EQ(IniFile::fromText("").readString("CES1", "CD", "Chyba"), "Chyba");
 }
 
@@ -39,18 +34,14 @@ TEST(IniFile, ValuesAreTrimmedAndLoseMatchingQuotes) {
     EXPECT_EQ(ini.readString("s", "g", "-"), "C:\\a;b ; not a comment");
 }
 
-TEST(IniFile, FirstOccurrenceOfADuplicateKeyWins) {
-    IniFile ini = IniFile::fromText("[CES1]\nCD=first\ncd=second\n[ces1]\nCD=third\n");
-    EXPECT_EQ(ini.readString("CES1", "CD", "-"), "first");
-}
-
-TEST(IniFile, ToleratesCrLfBomIndentationLongLinesAndJunk) {
+TEST(IniFile, ToleratesCrLfBomIndentationLongLinesJunkAndDuplicates) {
     std::string longValue(1000, 'x');
     IniFile ini = IniFile::fromText("\xEF\xBB\xBF[CES1]\r\n"
                                     "; comment\r\n"
                                     "garbage line without equals\r\n"
                                     "  CD = /cd \r\n"
                                     "   HD=/hd\r\n"
+                                    "cd=second\r\n"
                                     "LONG=" +
                                     longValue + "\r\n");
     EXPECT_EQ(ini.readString("CES1", "CD", "-"), "/cd");

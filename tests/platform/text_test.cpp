@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -26,6 +25,9 @@ TEST(Encoding, SlovakLettersRoundTripThroughWindows1250) {
     EXPECT_EQ(utf8ToCp1250("šťžľŠŤŽĽ"), "\x9A\x9D\x9E\xBE\x8A\x8D\x8E\xBC");
     EXPECT_EQ(utf8ToCp1250("Žiak 7.A\r\n"), "\x8Eiak 7.A\r\n");
     EXPECT_TRUE(representableInCp1250(kSlovakLetters + "€„“"));
+    EXPECT_EQ(utf8Length(kSlovakLetters), 34u);
+    // Bytes the code page leaves unassigned.
+    EXPECT_EQ(cp1250ToUtf8("a\x81\x98"), "a\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
 TEST(Encoding, RefusesWhatWindows1250CannotStoreAndInvalidUtf8) {
@@ -35,30 +37,15 @@ TEST(Encoding, RefusesWhatWindows1250CannotStoreAndInvalidUtf8) {
     }
 }
 
-TEST(Encoding, UnassignedBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(cp1250ToUtf8("a\x81"
-                           "b\x98"),
-              "a\xEF\xBF\xBD"
-              "b\xEF\xBF\xBD");
-}
-
-TEST(Encoding, LengthCountsCharactersNotBytes) {
-    EXPECT_EQ(utf8Length(""), 0u);
-    EXPECT_EQ(utf8Length(kSlovakLetters), 34u);
-    EXPECT_EQ(utf8Length("Ťa€"), 3u);
-}
-
 TEST(Paths, StripsExactlyOneTrailingSeparator) {
     EXPECT_EQ(stripOneTrailingSeparator("D:\\"), "D:");
     EXPECT_EQ(stripOneTrailingSeparator("D:\\\\"), "D:\\");
-    EXPECT_EQ(stripOneTrailingSeparator("/media/cd/"), "/media/cd");
     EXPECT_EQ(stripOneTrailingSeparator("/media/cd"), "/media/cd");
     EXPECT_EQ(stripOneTrailingSeparator(""), "");
 }
 
 TEST(Paths, JoinsRootAndBackslashPathKeepingCase) {
     EXPECT_EQ(joinPath("/media/CD", "\\Bitmap\\Games\\01bckg.bmp"), "/media/CD/Bitmap/Games/01bckg.bmp");
-    EXPECT_EQ(joinPath("/hd", "\\P06b.res"), "/hd/P06b.res");
     EXPECT_EQ(joinPath("/hd/", "\\P01.res"), "/hd/P01.res");
     EXPECT_EQ(joinPath("/hd", "Znamky.dat"), "/hd/Znamky.dat");
     EXPECT_EQ(joinPath("", "\\Sound\\Click.wav"), "/Sound/Click.wav");
@@ -70,20 +57,6 @@ TEST(Paths, WindowsDirectoryIsTheConfigurationDirectory) {
     setenv("XDG_CONFIG_HOME", "relative", 1); // not absolute: ignored
     setenv("HOME", "/home/ziak", 1);
     EXPECT_EQ(windowsDirectory(), "/home/ziak/.config");
-    unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(windowsDirectory(), "/home/ziak/.config");
-    unsetenv("HOME");
-    EXPECT_FALSE(windowsDirectory().empty());
-}
-
-TEST(Paths, FileExistsOnlyForFiles) {
-    auto dir = std::filesystem::temp_directory_path() / ("paths-test-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "a.dat") << "x";
-    EXPECT_TRUE(fileExists(dir / "a.dat"));
-    EXPECT_FALSE(fileExists(dir / "A.dat"));
-    EXPECT_FALSE(fileExists(dir));
-    std::filesystem::remove_all(dir);
 }
 
 namespace {
