@@ -1,0 +1,13 @@
+#pragma once
+// Lays a worksheet out on A4 pages and writes it as PDF.
+#include "Sheet.h"
+
+#include <cstdio>
+
+namespace tisk {
+
+// Writes the sheet to `out`. Examples are never split across pages. Throws std::runtime_error
+// when cairo reports an error.
+void writePdf(const Sheet& sheet, std::FILE* out);
+
+} // namespace tisk

@@ -1,0 +1,216 @@
+#include "Sheet.h"
+
+#include "Text.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tisk {
+
+namespace {
+
+using Boxes = std::vector<std::vector<std::string_view>>;
+
+const Boxes kExtent{{"holý", "rozvitý", "viacnásobný"}};
+
+const std::vector<Exercise>& exercises() {
+    static const std::vector<Exercise> table{
+        {"01",
+         "Základné sklady",
+         "Podčiarkni podmet a prísudok. Nevyjadrený podmet napíš na čiaru.",
+         Room::Underline,
+         {},
+         "Nevyjadrený podmet:"},
+        {"02", "Druhy podmetu", "Podčiarkni podmet a zaškrtni, aký je.", Room::Underline, kExtent, ""},
+        {"03",
+         "Podmet vyjadrený slovným druhom",
+         "Podčiarkni podmet a zaškrtni, ktorým slovným druhom je vyjadrený. Nevyjadrený podmet napíš na "
+         "čiaru.",
+         Room::Underline,
+         {{"podstatné meno", "prídavné meno", "zámeno", "číslovka", "sloveso", "citoslovce"}},
+         "Nevyjadrený podmet:"},
+        {"04",
+         "Druhy prísudku",
+         "Podčiarkni prísudok a zaškrtni jeho druh.",
+         Room::Underline,
+         {{"slovesný", "menný"}, {"holý", "rozvitý", "viacnásobný"}},
+         ""},
+        {"05",
+         "Určovanie vetných členov",
+         "Napíš na čiaru, aký vetný člen je slovo vytlačené hrubým písmom.",
+         Room::Plain,
+         {},
+         "Vetný člen:"},
+        {"06",
+         "Zhodný, nezhodný prívlastok",
+         "Zaškrtni, či je prívlastok zhodný, alebo nezhodný.",
+         Room::Plain,
+         {{"zhodný", "nezhodný"}},
+         ""},
+        {"06b", "Prístavok", "Doplň do viet čiarky, ktoré oddeľujú prístavok.", Room::Commas, {}, ""},
+        {"07",
+         "Druhy viet podľa postoja hovoriaceho",
+         "Zaškrtni, aký je to druh vety podľa postoja hovoriaceho.",
+         Room::Plain,
+         {{"oznamovacia", "opytovacia", "rozkazovacia", "želacia", "zvolacia"}},
+         ""},
+        {"08",
+         "Jednočlenné x dvojčlenné vety",
+         "Zaškrtni, či je veta jednočlenná, alebo dvojčlenná.",
+         Room::Plain,
+         {{"jednočlenná", "dvojčlenná"}},
+         ""},
+        {"08b",
+         "Čiarka v jednoduchej vete",
+         "Doplň do viet chýbajúce čiarky a zaškrtni, čo oddeľujú.",
+         Room::Commas,
+         {{"citoslovce", "oslovenie", "vytýčený vetný člen", "viacnásobný vetný člen"}},
+         ""},
+        {"09",
+         "Vzťahy medzi hlavnými vetami",
+         "Zaškrtni, aký vzťah je medzi hlavnými vetami.",
+         Room::Plain,
+         {{"zlučovací", "odporovací", "stupňovací", "príčinný", "vylučovací"}},
+         ""},
+        {"10",
+         "Veta hlavná x veta vedľajšia",
+         "Hlavnú vetu podčiarkni červenou, vedľajšiu vetu modrou farbou.",
+         Room::Underline,
+         {},
+         ""},
+        {"11",
+         "Druhy vedľajších viet",
+         "Podčiarkni vedľajšiu vetu a zaškrtni, aký je to druh vedľajšej vety.",
+         Room::Underline,
+         {{"príslovková časová", "príslovková miestna", "príslovková spôsobová", "príslovková príčinná",
+           "podmetová", "predmetová", "prívlastková", "prísudková"}},
+         ""},
+        {"11b",
+         "Vsuvka a vložená veta",
+         "Zaškrtni, či je časť vety vytlačená hrubým písmom vsuvka, alebo vložená veta.",
+         Room::Plain,
+         {{"vsuvka", "vložená veta"}},
+         ""},
+        {"12",
+         "Doplňovanie spájacích výrazov",
+         "Zakrúžkuj v zátvorke spájací výraz, ktorý patrí do vety.",
+         Room::Plain,
+         {},
+         ""},
+        {"13",
+         "Druhy súvetia",
+         "Zaškrtni, či je súvetie priraďovacie, alebo podraďovacie.",
+         Room::Plain,
+         {{"priraďovacie", "podraďovacie"}},
+         ""},
+        {"14", "Čiarka v súvetí", "Doplň do súvetí chýbajúce čiarky.", Room::Commas, {}, ""},
+    };
+    return table;
+}
+
+// Punctuation that the program passes as a word of its own and that sticks to the word before it.
+bool attachesToPrevious(std::string_view word) {
+    return word == "." || word == "," || word == "!" || word == "?" || word == ":" || word == ";";
+}
+
+int clampCount(int count, int blockSize) {
+    return std::clamp(count, 0, blockSize);
+}
+
+void appendText(Example& example, std::string text, bool bold) {
+    if (!example.empty() && !example.back().gap && example.back().bold == bold)
+        example.back().text += text;
+    else
+        example.push_back({std::move(text), bold, false});
+}
+
+// Drops trailing spaces of the last segment; an example that is left without text is dropped.
+void finish(std::vector<Example>& examples, Example example) {
+    while (!example.empty() && !example.back().gap) {
+        auto& last = example.back().text;
+        last.erase(last.find_last_not_of(' ') + 1);
+        if (!last.empty()) break;
+        example.pop_back();
+    }
+    const bool hasText = std::any_of(example.begin(), example.end(),
+                                     [](const Segment& s) { return s.gap || !trimmed(s.text).empty(); });
+    if (hasText) examples.push_back(std::move(example));
+}
+
+// A gap word of the form "#candidate | candidate | candidate ".
+Segment gapSegment(std::string_view word) {
+    std::string candidates;
+    word.remove_prefix(1);
+    while (!word.empty()) {
+        const auto bar = word.find('|');
+        const auto candidate = trimmed(word.substr(0, bar));
+        if (!candidate.empty()) {
+            if (!candidates.empty()) candidates += " / ";
+            candidates += candidate;
+        }
+        if (bar == std::string_view::npos) break;
+        word.remove_prefix(bar + 1);
+    }
+    return {std::move(candidates), false, true};
+}
+
+} // namespace
+
+const Exercise& exercise(std::string_view key) {
+    for (const auto& e : exercises())
+        if (e.key == key) return e;
+    throw std::invalid_argument("no exercise with the key " + std::string(key));
+}
+
+std::vector<Example> examplesFromLines(const ShortString* lines, int count, int blockSize) {
+    std::vector<Example> examples;
+    for (int i = 0; i < clampCount(count, blockSize); ++i)
+        finish(examples, {{std::string(trimmed(decode(lines[i]))), false, false}});
+    return examples;
+}
+
+std::vector<Example> examplesFromMarkedWords(const ShortString* words, const std::uint8_t* flags, int count) {
+    std::vector<Example> examples;
+    for (int i = 0; i < clampCount(count, kMaxExamples); ++i) {
+        Example example;
+        for (int k = 0; k < kWordsPerExample; ++k) {
+            const int slot = i * kWordsPerExample + k;
+            const std::string word(trimmed(decode(words[slot])));
+            if (word.empty()) continue;
+            const bool bold = flags[slot] != 0;
+            // The space between two bold words is bold too, so that they read as one bold part.
+            if (!example.empty() && !attachesToPrevious(word))
+                appendText(example, " ", bold && example.back().bold);
+            appendText(example, word, bold);
+        }
+        finish(examples, std::move(example));
+    }
+    return examples;
+}
+
+std::vector<Example> examplesFromWords(const ShortString* words, int count) {
+    std::vector<Example> examples;
+    for (int i = 0; i < clampCount(count, kMaxExamples); ++i) {
+        Example example;
+        for (int k = 0; k < kWordsPerExample; ++k) {
+            const std::string word = decode(words[i * kWordsPerExample + k]);
+            if (word.starts_with('#')) {
+                example.push_back(gapSegment(word));
+                appendText(example, " ", false);
+            } else {
+                appendText(example, word, false);
+            }
+        }
+        finish(examples, std::move(example));
+    }
+    return examples;
+}
+
+std::string plainText(const Example& example) {
+    std::string text;
+    for (const auto& segment : example)
+        text += segment.gap ? "(" + segment.text + ")" : segment.text;
+    return text;
+}
+
+} // namespace tisk
