@@ -1,0 +1,12 @@
+#pragma once
+// Review pages: every picture of the catalogue, labelled, on a few PNG pages per folder.
+#include "catalogue.h"
+
+#include <filesystem>
+
+namespace assets {
+
+// Writes <dir>/contact-NN-<folder>.png and returns the number of pages.
+int writeContactSheets(const Catalogue& catalogue, const std::filesystem::path& dir);
+
+} // namespace assets
