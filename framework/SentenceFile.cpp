@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -155,6 +156,8 @@ std::vector<std::string> splitLines(std::string_view content) {
 }
 
 std::string readFileBytes(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) throw platform::FileError(path, "cannot read a directory");
     std::ifstream in(path, std::ios::binary);
     if (!in) throw platform::FileError(path, std::string("cannot open file (") + std::strerror(errno) + ")");
     std::ostringstream content;

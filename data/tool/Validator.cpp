@@ -111,7 +111,8 @@ void checkFit(const Exercise& exercise, const Sentence& s, framework::Problems& 
         const int width = textWidth(text, points);
         if (width > exercise.limit)
             problems.error(std::string(what) + " is " + px(width) + " wide at " + std::to_string(points) +
-                           " points; the row holds " + px(exercise.limit));
+                           " points; " + (exercise.fit == Fit::Card ? "the card" : "the row") + " holds " +
+                           px(exercise.limit));
     };
     switch (exercise.fit) {
     case Fit::JoinedWords:
