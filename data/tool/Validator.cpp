@@ -239,6 +239,10 @@ std::vector<Diagnostic> validateFile(const Exercise& exercise, const std::string
     }
     std::vector<Diagnostic> out = validateLines(exercise, lines);
     out.insert(out.begin(), conversion.begin(), conversion.end());
+    // In line order; problems of the whole file last.
+    std::stable_sort(out.begin(), out.end(), [](const Diagnostic& a, const Diagnostic& b) {
+        return static_cast<unsigned>(a.line - 1) < static_cast<unsigned>(b.line - 1);
+    });
     return out;
 }
 
