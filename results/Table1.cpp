@@ -1,0 +1,114 @@
+#include "results/Table1.h"
+
+#include "platform/paths.h"
+#include "platform/sound.h"
+#include "ui/Application.h"
+#include "ui/Image.h"
+#include "ui/Painter.h"
+
+#include <utility>
+
+namespace results {
+
+namespace {
+
+constexpr int kLeft[TTabulka1Form::kColumns] = {32, 91, 376, 464, 544};
+constexpr int kWidth[TTabulka1Form::kColumns] = {50, 260, 70, 70, 70};
+constexpr int kLabelHeight = 20;
+
+} // namespace
+
+TTabulka1Form::TTabulka1Form(ui::Application& app, std::string cestaCD)
+    : ui::Form(app), cestaCD_(std::move(cestaCD)) {
+    setName("Tabulka1Form");
+    setBounds(0, 0, 640, 480);
+    setColor(9197857);
+    OnPaint = [this](ui::Form&, ui::Painter& p) {
+        if (!background_.empty()) p.drawBitmap(background_, 0, 0);
+    };
+    OnShow = [this](ui::Form&) { FormShow(); };
+
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            TMujLabel& label = add<TMujLabel>();
+            label.setName("L" + std::to_string(row + 1) + "_" + std::to_string(column + 1));
+            label.setTransparent(true);
+            label.setAutoSize(false);
+            label.setAlignment(ui::Alignment::Center);
+            label.setBounds(kLeft[column], 165 + 30 * row, kWidth[column], kLabelHeight);
+            if (column == 0) label.setText(std::to_string(row + 1) + ".");
+            grid_[row][column] = &label;
+        }
+
+    IZpet = &add<ui::Image>();
+    IZpet->setName("IZpet");
+    IZpet->setBounds(546, 5, 91, 75);
+    IZpet->loadPicture(cd("\\Bitmap\\Games\\mzpet.bmp"));
+    IZpet->OnClick = [this](ui::Control&) { IZpetClick(); };
+    IZpet->OnMouseEnter = [this](ui::Control&) { IZpetMouseEnter(); };
+    IZpet->OnMouseLeave = [this](ui::Control&) { IZpetMouseLeave(); };
+}
+
+std::string TTabulka1Form::cd(const char* relative) const {
+    return platform::joinPath(cestaCD_, relative);
+}
+
+void TTabulka1Form::NactiSoubor() {
+    table_.NactiSoubor(Cesta);
+}
+
+void TTabulka1Form::VlozNovyZaznam(const std::string& name, const std::string& right,
+                                   const std::string& wrong, const std::string& grade) {
+    table_.VlozNovyZaznam(name, right, wrong, grade);
+}
+
+void TTabulka1Form::UlozSoubor() {
+    table_.UlozSoubor(Cesta);
+}
+
+void TTabulka1Form::NactiPozadi(const std::string& path) {
+    background_ = ui::Bitmap::load(path);
+    invalidate();
+}
+
+void TTabulka1Form::Ukaz() {
+    if (visible()) FormShow(); // already shown: OnShow does not run again
+    show();
+    repaint();
+}
+
+void TTabulka1Form::UlozPokudZobrazena() {
+    if (visible()) UlozSoubor();
+}
+
+void TTabulka1Form::FormShow() {
+    const auto& records = table_.records();
+    for (int row = 0; row < kRows; ++row) {
+        const bool filled = std::size_t(row) < records.size();
+        const ResultRecord empty;
+        const ResultRecord& r = filled ? records[std::size_t(row)] : empty;
+        grid_[row][1]->setText(r.name);
+        grid_[row][2]->setText(r.right);
+        grid_[row][3]->setText(r.wrong);
+        grid_[row][4]->setText(r.grade);
+    }
+}
+
+void TTabulka1Form::IZpetClick() {
+    app().sound().play(cd("\\Sound\\Click.wav"));
+    UlozSoubor();
+    hide();
+}
+
+void TTabulka1Form::IZpetMouseEnter() {
+    app().sound().play(cd("\\Sound\\Enter.wav"));
+    app().setScreenCursor(ui::CursorHand);
+    IZpet->loadPicture(cd("\\Bitmap\\Games\\mzpeth.bmp"));
+}
+
+void TTabulka1Form::IZpetMouseLeave() {
+    app().setScreenCursor(ui::CursorArrow);
+    IZpet->loadPicture(cd("\\Bitmap\\Games\\mzpet.bmp"));
+}
+
+} // namespace results

@@ -1,0 +1,70 @@
+#pragma once
+// The results table screen: the best ten results of the open exercise, from its results table
+// file. One screen for the whole program, created at start-up and only shown and hidden.
+//
+// What an exercise screen does with it:
+//   when created for a run:  Cesta = CestaHD + "\P" + key + ".res"; NactiSoubor();
+//   its table button:        NactiPozadi(CestaCD + "\Bitmap\Tab\" + key + ".bmp"); Ukaz();
+//   at the end of a run:     VlozNovyZaznam(name, right, wrong, grade); NactiPozadi(...); Ukaz();
+// The file is written when the pupil leaves with the back button, and by UlozPokudZobrazena()
+// when the program ends while the table is still on screen.
+#include "results/ResultsTable.h"
+#include "ui/Bitmap.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+
+#include <array>
+#include <string>
+
+namespace ui {
+class Image;
+}
+
+namespace results {
+
+// The grid's labels: the toolkit's label, nothing added.
+class TMujLabel : public ui::Label {};
+
+class TTabulka1Form : public ui::Form {
+public:
+    static constexpr int kRows = 10;
+    static constexpr int kColumns = 5;
+
+    TTabulka1Form(ui::Application& app, std::string cestaCD);
+
+    // The results table file of the open exercise.
+    std::string Cesta;
+
+    // Reads the file named by Cesta (platform::FileError when it cannot be read).
+    void NactiSoubor();
+    // Inserts a result at its ranking place.
+    void VlozNovyZaznam(const std::string& name, const std::string& right, const std::string& wrong,
+                        const std::string& grade);
+    // Writes all records to Cesta, replacing the file atomically.
+    void UlozSoubor();
+    // Loads the background picture (platform::FileError when it cannot be read).
+    void NactiPozadi(const std::string& path);
+    // Fills the grid, shows the screen on top and paints it at once.
+    void Ukaz();
+    // Saves the table when it is on screen (the program ends without its back button).
+    void UlozPokudZobrazena();
+
+    const ResultsTable& tabulka() const { return table_; }
+    const TMujLabel& label(int row, int column) const { return *grid_.at(row).at(column); }
+
+    ui::Image* IZpet = nullptr;
+
+private:
+    void FormShow();
+    void IZpetClick();
+    void IZpetMouseEnter();
+    void IZpetMouseLeave();
+    std::string cd(const char* relative) const;
+
+    std::string cestaCD_;
+    ResultsTable table_;
+    ui::Bitmap background_;
+    std::array<std::array<TMujLabel*, kColumns>, kRows> grid_{};
+};
+
+} // namespace results
