@@ -14,8 +14,11 @@
 #include "exercises/13/Sentences13.h"
 #include "exercises/14/Sentences14.h"
 
+#include "Validator.h"
+
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -130,6 +133,22 @@ TEST(Exercise12, GapAndThreeCandidatesWithSpacesDroppedAndPunctuationKeptInTheSe
     EXPECT_EQ(s[0].remark, "ale");
     EXPECT_EQ(s[1].remark, "lebo");
     EXPECT_EQ(s[2].remark, "aj");
+}
+
+TEST(AllExercises, ArbitraryMarkupNeverWritesOutsideTheTable) {
+    const std::string alphabet = " ,.!?#$@ab\xC3\xA1"; // markup characters, letters and half an "á"
+    std::mt19937 random(7);
+    std::vector<std::string> lines(300);
+    for (std::string& line : lines)
+        for (int i = static_cast<int>(random() % 120); i > 0; --i)
+            line += alphabet[random() % alphabet.size()];
+    for (const sentencedata::Exercise& e : sentencedata::exercises()) {
+        const framework::SentenceTable table = framework::scanSentences(e.format(), lines);
+        EXPECT_EQ(table.count, 300) << e.key;
+        for (const Sentence& s : table.sentences)
+            ASSERT_EQ(s.size(), static_cast<std::size_t>(e.format().slots)) << e.key;
+        EXPECT_NO_THROW(sentencedata::validateLines(e, lines)) << e.key;
+    }
 }
 
 } // namespace
