@@ -1,0 +1,204 @@
+// The generated CD tree holds every picture the screens load, at the size of the control that
+// shows it, in a form SDL can load, and the two sounds.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Expected {
+    int width, height;
+};
+
+const std::vector<std::string> keys{"01",  "02", "03", "04", "05",  "06", "06b", "07", "08",
+                                    "08b", "09", "10", "11", "11b", "12", "13",  "14"};
+
+// Every picture named by the screens, with the size of the control that shows it.
+std::map<std::string, Expected> expectedPictures() {
+    std::map<std::string, Expected> m;
+    for (const auto& k : keys) {
+        m["Bitmap/Games/" + k + "bckg.bmp"] = {640, 480};
+        m["Bitmap/Setup/bckg" + k + ".bmp"] = {640, 480};
+        m["Bitmap/Help/" + k + ".bmp"] = {640, 480};
+        m["Bitmap/Tab/" + k + ".bmp"] = {640, 480};
+    }
+    for (const char* p : {"Bitmap/Select/bckg.bmp", "Bitmap/Intro/bckgrnd.bmp", "Bitmap/Help/setup.bmp",
+                          "Bitmap/Help/setup06.bmp", "Bitmap/Help/autori.bmp"})
+        m[p] = {640, 480};
+
+    // toolbar and back/end buttons, normal and lit
+    for (const char* stem :
+         {"Games/mkont", "Games/mnove", "Games/mtab", "Games/mzpet", "Setup/zpet", "Select/konec"})
+        for (const char* lit : {"", "h"})
+            m[std::string("Bitmap/") + stem + lit + ".bmp"] = {91, 75};
+    // tool buttons: normal, hover, selected
+    for (const char* tool : {"po", "pr", "sm", "hl", "ve"})
+        for (int state = 0; state < 3; ++state)
+            m["Bitmap/Games/ctrl_" + std::string(tool) + std::to_string(state) + ".bmp"] = {96, 59};
+    for (const char* choice :
+         {"02_h", "02_r", "02_n", "03_poj", "03_prj", "03_zaj", "03_cis", "03_slov", "03_cit", "04_slov",
+          "04_jmss", "04_h", "04_r", "04_n", "11b_vvlo", "11b_vsuv", "13_sou", "13_pod"})
+        m["Bitmap/Games/" + std::string(choice) + ".bmp"] = {58, 32};
+    for (const char* wide : {"08_jedno", "08_dvoj", "05_cudl", "07_cudl", "09_cudl", "11_cudl"})
+        m["Bitmap/Games/" + std::string(wide) + ".bmp"] = {116, 32};
+    m["Bitmap/Games/08b_cudl.bmp"] = {141, 32};
+    m["Bitmap/Games/06b_guma.bmp"] = {38, 30};
+    m["Bitmap/Games/08b_guma.bmp"] = {27, 30};
+    m["Bitmap/Games/14_guma.bmp"] = {27, 30};
+    m["Bitmap/Games/check_ok.bmp"] = {32, 32};
+    m["Bitmap/Games/check_ko.bmp"] = {32, 32};
+    m["Bitmap/Games/hint.bmp"] = {605, 57};
+    m["Bitmap/Games/hint_2.bmp"] = {212, 37};
+    m["Bitmap/Games/hint_3.bmp"] = {605, 37};
+    m["Bitmap/Games/blue.bmp"] = {627, 182};
+
+    // continue and print: one disabled picture and a strip of 23 frames
+    for (const char* p : {"Bitmap/Setup/pokrac1.bmp", "Bitmap/Setup/pokrac3.bmp", "Bitmap/Games/pokrac1.bmp"})
+        m[p] = {94, 23};
+    for (const char* p : {"Bitmap/Setup/pokrac2.bmp", "Bitmap/Setup/pokrac4.bmp", "Bitmap/Games/pokrac2.bmp"})
+        m[p] = {94 * 23, 23};
+    m["Bitmap/Setup/tiskni1.bmp"] = {96, 23};
+    m["Bitmap/Setup/tiskni2.bmp"] = {96 * 23, 23};
+
+    // setup: arrow frames and number buttons (the first button is narrower)
+    for (const char* n : {"10", "15", "20", "25", "30"})
+        m["Bitmap/Setup/sipka_" + std::string(n) + ".bmp"] = {88, 100};
+    for (const auto& row : {std::vector<std::string>{"10", "15", "20", "25", "30"},
+                            std::vector<std::string>{"09", "18", "27", "36", "45"}})
+        for (std::size_t i = 0; i < row.size(); ++i)
+            for (const char* state : {"_0", "_1"})
+                m["Bitmap/Setup/" + row[i] + state + ".bmp"] = {i == 0 ? 35 : 43, 29};
+
+    // menu: category buttons and the exercise slots sized by their category's layout
+    for (int c = 1; c <= 5; ++c)
+        for (int open = 0; open < 2; ++open)
+            m["Bitmap/Select/l_" + std::to_string(c) + "_" + std::to_string(open) + ".bmp"] = {300, 53};
+    const std::vector<std::vector<std::string>> slots{{"01", "02", "03", "04"},
+                                                      {"05", "06", "06b"},
+                                                      {"07", "08", "08b"},
+                                                      {"09", "10", "11", "11b"},
+                                                      {"13", "14", "12"}};
+    const int fourHeights[] = {80, 69, 69, 83}, threeHeights[] = {102, 93, 105};
+    for (const auto& category : slots)
+        for (std::size_t s = 0; s < category.size(); ++s)
+            for (const char* lit : {"_0", "_1"})
+                m["Bitmap/Select/r_" + category[s] + lit + ".bmp"] = {
+                    300, category.size() == 4 ? fourHeights[s] : threeHeights[s]};
+    return m;
+}
+
+struct SurfaceDeleter {
+    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+};
+using Surface = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+// Loads a picture as SDL_LoadBMP does and converts it to 32-bit pixels for reading.
+Surface load(const std::string& relative) {
+    Surface raw(SDL_LoadBMP((fs::path(BREVION_CD_DIR) / relative).c_str()));
+    if (!raw) return raw;
+    return Surface(SDL_ConvertSurfaceFormat(raw.get(), SDL_PIXELFORMAT_RGB888, 0));
+}
+
+std::uint32_t pixel(SDL_Surface* s, int x, int y) {
+    return static_cast<const std::uint32_t*>(s->pixels)[y * s->pitch / 4 + x] & 0xFFFFFF;
+}
+
+TEST(CdTree, EveryNamedPictureLoadsAtItsControlSize) {
+    for (const auto& [path, size] : expectedPictures()) {
+        SCOPED_TRACE(path);
+        Surface s = load(path);
+        ASSERT_TRUE(s) << SDL_GetError();
+        EXPECT_EQ(s->w, size.width);
+        EXPECT_EQ(s->h, size.height);
+    }
+}
+
+TEST(CdTree, HoldsNoPictureThatNobodyNames) {
+    const auto expected = expectedPictures();
+    for (const auto& entry : fs::recursive_directory_iterator(fs::path(BREVION_CD_DIR) / "Bitmap")) {
+        if (!entry.is_regular_file()) continue;
+        const std::string rel = fs::relative(entry.path(), BREVION_CD_DIR).generic_string();
+        EXPECT_TRUE(expected.count(rel)) << rel;
+    }
+}
+
+TEST(CdTree, LitAndChosenPicturesDifferFromTheirNormalOnes) {
+    for (const auto& [normal, lit] : std::vector<std::pair<std::string, std::string>>{
+             {"Bitmap/Games/mkont.bmp", "Bitmap/Games/mkonth.bmp"},
+             {"Bitmap/Select/konec.bmp", "Bitmap/Select/konech.bmp"},
+             {"Bitmap/Setup/zpet.bmp", "Bitmap/Setup/zpeth.bmp"},
+             {"Bitmap/Games/ctrl_po0.bmp", "Bitmap/Games/ctrl_po2.bmp"},
+             {"Bitmap/Select/l_3_0.bmp", "Bitmap/Select/l_3_1.bmp"},
+             {"Bitmap/Select/r_08b_0.bmp", "Bitmap/Select/r_08b_1.bmp"},
+             {"Bitmap/Setup/45_0.bmp", "Bitmap/Setup/45_1.bmp"}}) {
+        SCOPED_TRACE(normal);
+        Surface a = load(normal), b = load(lit);
+        ASSERT_TRUE(a && b);
+        EXPECT_NE(pixel(a.get(), a->w / 2, a->h / 4), pixel(b.get(), b->w / 2, b->h / 4));
+    }
+}
+
+// The animations start at the disabled picture and end on a different, ready look.
+TEST(CdTree, AnimationStripsRunFromDisabledToReady) {
+    for (const auto& [still, strip, frame] : std::vector<std::tuple<std::string, std::string, int>>{
+             {"Bitmap/Setup/pokrac3.bmp", "Bitmap/Setup/pokrac4.bmp", 94},
+             {"Bitmap/Setup/pokrac1.bmp", "Bitmap/Setup/pokrac2.bmp", 94},
+             {"Bitmap/Setup/tiskni1.bmp", "Bitmap/Setup/tiskni2.bmp", 96}}) {
+        SCOPED_TRACE(strip);
+        Surface off = load(still), anim = load(strip);
+        ASSERT_TRUE(off && anim);
+        for (int x = 0; x < frame; x += 7)
+            EXPECT_EQ(pixel(off.get(), x, 11), pixel(anim.get(), x, 11)) << "frame 0, x " << x;
+        EXPECT_NE(pixel(off.get(), 20, 6), pixel(anim.get(), 22 * frame + 20, 6));
+    }
+}
+
+// Setup number buttons are windows onto the background, so clearing one shows the same look.
+TEST(CdTree, ClearedNumberButtonsShowTheirRestingLookInTheBackground) {
+    struct Button {
+        const char* picture;
+        const char* background;
+        int x, y;
+    };
+    for (const Button& b : {Button{"Bitmap/Setup/10_0.bmp", "Bitmap/Setup/bckg01.bmp", 133, 253},
+                            Button{"Bitmap/Setup/30_0.bmp", "Bitmap/Setup/bckg14.bmp", 52, 370},
+                            Button{"Bitmap/Setup/27_0.bmp", "Bitmap/Setup/bckg06.bmp", 203, 370}}) {
+        SCOPED_TRACE(b.picture);
+        Surface pic = load(b.picture), bg = load(b.background);
+        ASSERT_TRUE(pic && bg);
+        int differing = 0;
+        for (int y = 0; y < pic->h; ++y)
+            for (int x = 0; x < pic->w; ++x)
+                differing += pixel(pic.get(), x, y) != pixel(bg.get(), b.x + x, b.y + y);
+        EXPECT_LE(differing, pic->w * pic->h / 50);
+    }
+}
+
+TEST(CdTree, SoundsAreShortSixteenBitPcm) {
+    for (const char* name : {"Sound/Enter.wav", "Sound/Click.wav"}) {
+        SCOPED_TRACE(name);
+        SDL_AudioSpec spec{};
+        Uint8* buffer = nullptr;
+        Uint32 length = 0;
+        ASSERT_TRUE(SDL_LoadWAV((fs::path(BREVION_CD_DIR) / name).c_str(), &spec, &buffer, &length))
+            << SDL_GetError();
+        EXPECT_EQ(spec.format, AUDIO_S16LSB);
+        const double seconds = double(length) / (spec.freq * spec.channels * 2);
+        EXPECT_GT(seconds, 0.01);
+        EXPECT_LT(seconds, 0.2);
+        int loud = 0;
+        for (Uint32 i = 0; i + 1 < length; i += 2)
+            loud += std::abs(static_cast<Sint16>(buffer[i] | buffer[i + 1] << 8)) > 3000;
+        EXPECT_GT(loud, 10);
+        SDL_FreeWAV(buffer);
+    }
+}
+
+} // namespace
