@@ -1,0 +1,32 @@
+#pragma once
+// An application on fake services, driven through the automation interface.
+#include "ui/Application.h"
+#include "ui/Automation.h"
+
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/message_box.h"
+#include "platform/sound.h"
+
+#include <gtest/gtest.h>
+
+struct UiTest : ::testing::Test {
+    platform::FakeDisplay display;
+    platform::FakeClock clock;
+    platform::FakeSound sound;
+    platform::FakeMessageBoxes boxes;
+    ui::Application app{display, clock, sound};
+    ui::Automation bot{app, &clock, &sound, &boxes};
+
+    // A visible form at the canvas's top-left corner.
+    ui::Form& screen(int w = 640, int h = 480) {
+        auto& f = app.create<ui::Form>();
+        f.setBounds(0, 0, w, h);
+        f.show();
+        app.processMessages();
+        return f;
+    }
+};
+
+// The colour of a canvas pixel.
+ui::Color canvasPixel(const ui::Application& app, int x, int y);

@@ -1,0 +1,161 @@
+// What ends up on the canvas: pictures, transparency, shaped forms, and repainting only what
+// changed.
+#include "Fixture.h"
+
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/Panel.h"
+#include "ui/TextMetrics.h"
+
+#include <SDL.h>
+
+using namespace ui;
+
+Color canvasPixel(const Application& app, int x, int y) {
+    SDL_Surface* s = app.canvas();
+    Uint32 v = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
+    return Color::rgb((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+}
+
+namespace {
+
+constexpr Color kGreen = Color::rgb(0, 160, 0);
+constexpr Color kYellow = Color::rgb(255, 255, 0);
+
+// Counts its paints.
+struct Counter : Control {
+    int paints = 0;
+    void paint(Painter& p) override {
+        ++paints;
+        p.fillRect(clientRect(), colors::White);
+    }
+};
+
+bool isDark(Color c) {
+    return c.r() < 100 && c.g() < 100 && c.b() < 100;
+}
+
+} // namespace
+
+TEST_F(UiTest, TransparentLabelShowsThePictureBetweenItsLetters) {
+    auto& f = screen();
+    auto& picture = f.add<Image>();
+    picture.setBounds(0, 0, 200, 100);
+    picture.setPicture(Bitmap(200, 100, kGreen));
+    auto& label = f.add<Label>();
+    label.setLeft(10);
+    label.setTop(10);
+    label.setText("Mama má Emu");
+    label.setTransparent(true);
+    app.paintNow();
+    int dark = 0, green = 0;
+    for (int y = label.top(); y < label.top() + label.height(); ++y)
+        for (int x = label.left(); x < label.left() + label.width(); ++x) {
+            Color c = canvasPixel(app, x, y);
+            dark += isDark(c);
+            green += c == kGreen;
+        }
+    EXPECT_GT(dark, 50);    // the letters
+    EXPECT_GT(green, dark); // and the picture around them
+
+    label.setTransparent(false);
+    label.setColor(kYellow);
+    app.paintNow();
+    EXPECT_EQ(canvasPixel(app, label.left(), label.top()), kYellow);
+    EXPECT_EQ(canvasPixel(app, label.left() + label.width(), label.top()), kGreen); // just beside it
+}
+
+TEST_F(UiTest, TransparentImageLeavesOutTheColourOfItsBottomLeftPixel) {
+    auto& f = screen();
+    f.setColor(kYellow);
+    auto& img = f.add<Image>();
+    img.setBounds(0, 0, 10, 10);
+    Bitmap b(10, 10, kGreen);
+    b.fill({0, 0, 5, 10}, colors::White);
+    img.setPicture(b);
+    img.setTransparent(true);
+    app.paintNow();
+    EXPECT_EQ(canvasPixel(app, 1, 1), kYellow);
+    EXPECT_EQ(canvasPixel(app, 7, 1), kGreen);
+    img.clearPicture();
+    app.paintNow();
+    EXPECT_EQ(canvasPixel(app, 7, 1), kYellow);
+}
+
+TEST_F(UiTest, ImageCanvasDrawsLinesWithPenColourAndWidth) {
+    auto& f = screen();
+    auto& img = f.add<Image>();
+    img.setBounds(0, 0, 40, 20);
+    img.canvas().penColor = colors::Red;
+    img.canvas().penWidth = 2;
+    img.canvas().moveTo(5, 10);
+    img.canvas().lineTo(25, 10);
+    app.paintNow();
+    EXPECT_EQ(canvasPixel(app, 5, 9), colors::Red);
+    EXPECT_EQ(canvasPixel(app, 24, 10), colors::Red);
+    EXPECT_EQ(canvasPixel(app, 25, 10), colors::White); // the end point is left out
+    EXPECT_EQ(canvasPixel(app, 10, 11), colors::White); // two pixels wide: rows 9 and 10
+}
+
+// The speech bubble of the hint windows: 13 corners, even-odd rule.
+const std::vector<Point> kBubble = {{0, 20},   {1, 16},   {7, 10},   {10, 9},  {584, 9}, {604, 1}, {597, 19},
+                                    {597, 46}, {593, 53}, {586, 57}, {10, 57}, {4, 53},  {0, 46}};
+
+TEST_F(UiTest, AShapedFormIsPaintedAndHitOnlyInsideItsOutline) {
+    auto& below = screen();
+    below.setColor(kYellow);
+    auto& target = below.add<Panel>();
+    target.setBounds(580, 40, 60, 30);
+    target.setColor(kYellow);
+    target.setBevel(Bevel::None);
+    int belowClicks = 0;
+    target.OnClick = [&](Control&) { ++belowClicks; };
+
+    auto& bubble = app.create<Form>();
+    bubble.setBounds(0, 0, 605, 57);
+    bubble.setStayOnTop(true);
+    bubble.setColor(kGreen);
+    bubble.setRegion(kBubble);
+    int bubbleClicks = 0;
+    bubble.OnClick = [&](Control&) { ++bubbleClicks; };
+    bubble.show();
+    app.paintNow();
+
+    EXPECT_EQ(canvasPixel(app, 300, 30), kGreen);
+    EXPECT_EQ(canvasPixel(app, 600, 50), kYellow); // outside the outline: the form below shows
+    EXPECT_EQ(canvasPixel(app, 601, 3), kGreen);   // the tip of the bubble
+    EXPECT_EQ(canvasPixel(app, 1, 55), kYellow);   // a cut corner
+    bot.click({600, 50});
+    bot.click({300, 30});
+    EXPECT_EQ(belowClicks, 1);
+    EXPECT_EQ(bubbleClicks, 1);
+}
+
+TEST_F(UiTest, OnlyInvalidControlsArePaintedAgain) {
+    auto& f = screen();
+    auto& one = f.add<Counter>();
+    one.setBounds(0, 0, 50, 50);
+    auto& two = f.add<Counter>();
+    two.setBounds(100, 0, 50, 50);
+    app.paintNow();
+    int presents = display.presents;
+    ASSERT_EQ(one.paints, 1);
+    app.processMessages(); // nothing changed: nothing painted
+    EXPECT_EQ(one.paints, 1);
+    one.setTag(3); // not a visual change
+    two.setLeft(110);
+    app.processMessages();
+    EXPECT_EQ(one.paints, 1);
+    EXPECT_EQ(two.paints, 2);
+    EXPECT_EQ(display.presents, presents); // the window is not open in this test
+}
+
+TEST_F(UiTest, ScreenshotWritesTheCanvas) {
+    auto& f = screen();
+    f.setColor(kGreen);
+    std::string path = testing::TempDir() + "/ui-shot.bmp";
+    bot.screenshot(path);
+    Bitmap shot = Bitmap::load(path);
+    EXPECT_EQ(shot.width(), 640);
+    EXPECT_EQ(shot.pixel(320, 240), kGreen);
+}

@@ -1,0 +1,142 @@
+// Fonts, labels, edit fields, pictures, image lists and message boxes.
+#include "Fixture.h"
+
+#include "ui/Edit.h"
+#include "ui/Image.h"
+#include "ui/ImageList.h"
+#include "ui/Label.h"
+#include "ui/TextMetrics.h"
+
+#include "platform/errors.h"
+
+#include <SDL.h>
+
+using namespace ui;
+
+TEST(TextMetrics, UsesTheRealFacesAndScalesWithSize) {
+    EXPECT_NE(formFontFile(false).find("LiberationSans-Regular"), std::string::npos);
+    EXPECT_NE(formFontFile(true).find("LiberationSans-Bold"), std::string::npos);
+    TextSize regular = measureText("Základné sklady", 12);
+    EXPECT_GT(measureText("Základné sklady", 12, true).width, regular.width);
+    EXPECT_LT(measureText("Základné sklady", 8).width, regular.width);
+    EXPECT_GE(regular.height, 16); // 12 points are 16 pixels at 96 dpi, plus the line gap
+    EXPECT_LE(regular.height, 20);
+    EXPECT_EQ(measureText("", 12).width, 0);
+    EXPECT_EQ(measureText("", 12).height, regular.height);
+}
+
+TEST_F(UiTest, AutoSizedLabelFollowsItsTextAndFont) {
+    auto& f = screen();
+    auto& l = f.add<Label>();
+    l.setText("Žiak číta.");
+    EXPECT_EQ(l.width(), measureText("Žiak číta.", 12).width);
+    EXPECT_EQ(l.width(), l.textWidth());
+    l.setFontSize(9);
+    EXPECT_EQ(l.width(), measureText("Žiak číta.", 9).width);
+    l.setText("");
+    EXPECT_EQ(l.width(), measureText(" ", 9).width); // an empty label keeps the width of a space
+    l.setAutoSize(false);
+    l.setWidth(185);
+    l.setText("Prívlastok zhodný");
+    EXPECT_EQ(l.width(), 185);
+}
+
+TEST_F(UiTest, EditTakesTypedSlovakTextWithinItsLimit) {
+    auto& f = screen();
+    auto& e = f.add<Edit>();
+    e.setBounds(10, 10, 195, 20);
+    int changes = 0;
+    e.OnChange = [&](Control&) { ++changes; };
+    bot.click(e);
+    EXPECT_TRUE(e.focused());
+    bot.type("Ľuboš");
+    EXPECT_EQ(e.text(), "Ľuboš");
+    EXPECT_EQ(changes, 5);
+    bot.key(SDLK_BACKSPACE);
+    bot.key(SDLK_HOME);
+    bot.key(SDLK_DELETE);
+    bot.key(SDLK_END);
+    bot.type("ť");
+    EXPECT_EQ(e.text(), "uboť");
+    e.setMaxLength(5);
+    bot.type("xyz");
+    EXPECT_EQ(e.text(), "uboťx"); // the limit counts characters, not bytes
+    e.setReadOnly(true);
+    bot.type("a");
+    bot.key(SDLK_BACKSPACE);
+    EXPECT_EQ(e.text(), "uboťx"); // the limit counts characters, not bytes
+}
+
+TEST_F(UiTest, EditFilterSeesEachCharacterAndMayDropIt) {
+    auto& f = screen();
+    auto& e = f.add<Edit>();
+    std::vector<std::string> seen;
+    e.OnKeyPress = [&](Edit&, std::string& ch) {
+        seen.push_back(ch);
+        if (ch == "7") ch.clear();
+    };
+    e.setFocus();
+    bot.type("a7b");
+    bot.key(SDLK_BACKSPACE);
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "7", "b", "\b"}));
+    EXPECT_EQ(e.text(), "a");
+}
+
+TEST(Bitmap, MissingFileRaisesAFileErrorAndCopiesAreDeep) {
+    EXPECT_THROW(Bitmap::load("/nonexistent/picture.bmp"), platform::FileError);
+    Bitmap a(4, 4, colors::Red);
+    Bitmap b = a;
+    b.fill({0, 0, 4, 4}, colors::Blue);
+    EXPECT_EQ(a.pixel(1, 1), colors::Red);
+    EXPECT_EQ(b.pixel(1, 1), colors::Blue);
+    EXPECT_TRUE(Bitmap().empty());
+}
+
+TEST_F(UiTest, ImageListCutsAStripIntoFrames) {
+    // 23 frames of 94x23, frame i filled with grey level 10 * i.
+    Bitmap strip(23 * 94 + 50, 23, colors::Black); // a remainder narrower than a frame is left out
+    for (int i = 0; i < 23; ++i)
+        strip.fill({i * 94, 0, 94, 23}, Color::rgb(10 * i, 10 * i, 10 * i));
+    ImageList list(94, 23);
+    EXPECT_EQ(list.add(strip), 23);
+    EXPECT_EQ(list.count(), 23);
+    Image img;
+    for (int i : {0, 11, 22}) {
+        ASSERT_TRUE(list.copyTo(i, img));
+        EXPECT_EQ(img.picture().width(), 94);
+        EXPECT_EQ(img.picture().pixel(0, 0), Color::rgb(10 * i, 10 * i, 10 * i));
+        EXPECT_EQ(img.picture().pixel(93, 22), Color::rgb(10 * i, 10 * i, 10 * i));
+    }
+    EXPECT_FALSE(list.copyTo(23, img));
+    EXPECT_EQ(img.picture().pixel(0, 0), Color::rgb(220, 220, 220)); // unchanged
+}
+
+TEST_F(UiTest, MessageBoxRunsAModalLoopUntilAButtonIsChosen) {
+    auto& f = screen();
+    int behindClicks = 0;
+    f.OnClick = [&](Control&) { ++behindClicks; };
+    app.post([&] {
+        bot.click({5, 5}); // outside the box: the form behind takes nothing
+        bot.click("No");
+    });
+    EXPECT_EQ(app.messageBoxes().show("Ukončenie aplikácie", "Skutočne chcete ukončiť tento program?",
+                                      platform::MessageIcon::Question, platform::MessageButtons::YesNo),
+              platform::MessageResult::No);
+    app.post([&] { bot.click("Yes"); });
+    EXPECT_EQ(app.messageBoxes().show("Otázka", "Áno?", platform::MessageIcon::Question,
+                                      platform::MessageButtons::YesNo),
+              platform::MessageResult::Yes);
+    app.post([&] { bot.key(SDLK_ESCAPE); });
+    EXPECT_EQ(app.messageBoxes().show("Otázka", "Nie?", platform::MessageIcon::Question,
+                                      platform::MessageButtons::YesNo),
+              platform::MessageResult::No);
+    app.post([&] { bot.key(SDLK_RETURN); });
+    EXPECT_EQ(app.messageBoxes().show("Chyba", "Riadok 1\rRiadok 2", platform::MessageIcon::Error,
+                                      platform::MessageButtons::Ok),
+              platform::MessageResult::Ok);
+    EXPECT_EQ(behindClicks, 0);
+    app.processMessages();
+    EXPECT_FALSE(bot.exists("MessageBox")); // every box freed after its loop
+    bot.click({5, 5});
+    EXPECT_EQ(behindClicks, 1);
+}
