@@ -1,0 +1,89 @@
+// Row layout: font fitting with its floor, tops by fitted size, placement of the words.
+#include "framework/RowLayout.h"
+#include "framework/WordMarks.h"
+
+#include <ui/TextMetrics.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using framework::fitFontSize;
+using framework::placeWords;
+using framework::topForSize;
+
+// Every character is `size` pixels wide.
+int fakeWidth(std::string_view text, int size, bool) {
+    return int(text.size()) * size;
+}
+
+TEST(FontFitting, ShrinksPointByPointAndStopsAtEightPoints) {
+    const std::vector<std::string> words{"aaaaa", "", "bbbbb"}; // 10 characters, the empty slot adds nothing
+    EXPECT_EQ(fitFontSize(words, 120, fakeWidth), 12);
+    EXPECT_EQ(fitFontSize(words, 119, fakeWidth), 11);
+    EXPECT_EQ(fitFontSize(words, 100, fakeWidth), 10);
+    EXPECT_EQ(fitFontSize(words, 80, fakeWidth), 8);
+    // Too long even at 8 points: the floor holds instead of shrinking without end.
+    EXPECT_EQ(fitFontSize(words, 5, fakeWidth), framework::kMinFontSize);
+    EXPECT_EQ(fitFontSize(words, 0, fakeWidth), framework::kMinFontSize);
+}
+
+TEST(FontFitting, MeasuresWithTheRealFormFont) {
+    std::vector<std::string> longSentence(15, "Najdlhšieslovo");
+    const auto measure = [](std::string_view t, int p, bool b) { return ui::measureText(t, p, b).width; };
+    const int size = fitFontSize(longSentence, 470, measure);
+    EXPECT_EQ(size, framework::kMinFontSize);
+    const std::vector<std::string> shortSentence{"Mama", "varí", "obed"};
+    EXPECT_EQ(fitFontSize(shortSentence, 470, measure), 12);
+}
+
+TEST(RowTops, SmallerSizesSitLowerOnTheRow) {
+    const int row3 = 33 * 3 + 62;
+    EXPECT_EQ(topForSize(row3, 12), 33 * 3 + 62);
+    EXPECT_EQ(topForSize(row3, 11), 33 * 3 + 64);
+    EXPECT_EQ(topForSize(row3, 10), 33 * 3 + 65);
+    EXPECT_EQ(topForSize(row3, 9), 33 * 3 + 66);
+    EXPECT_EQ(topForSize(row3, 8), 33 * 3 + 66);
+    // The same steps hold on the 36-pixel rows.
+    EXPECT_EQ(topForSize(36 * 2 + 59, 9), 36 * 2 + 63);
+}
+
+TEST(WordPlacement, GapsExceptBeforeStickingPunctuationAndEmptySlotsPassedOver) {
+    const std::vector<std::string> texts{"Prišli", "", "domov", ",", "keď", "pršalo", "?", "!", ".", "x"};
+    const std::vector<int> widths{40, 0, 30, 4, 20, 35, 6, 3, 3, 5};
+    const auto placed = placeWords(texts, widths, 18);
+    ASSERT_EQ(placed.size(), 9u);
+    const std::vector<std::pair<int, int>> expected{{0, 18},  {2, 61},  {3, 91},  {4, 98}, {5, 121},
+                                                    {6, 156}, {7, 162}, {8, 165}, {9, 171}};
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        EXPECT_EQ(placed[i].slot, expected[i].first);
+        EXPECT_EQ(placed[i].left, expected[i].second) << "slot " << placed[i].slot;
+    }
+}
+
+TEST(WordPlacement, AFirstSlotLeftEmptyStartsTheRowWithTheNextWord) {
+    const auto placed = placeWords({"", "Ide", "."}, {0, 20, 3}, 18);
+    ASSERT_EQ(placed.size(), 2u);
+    EXPECT_EQ(placed[0].left, 18);
+    EXPECT_EQ(placed[1].left, 38);
+}
+
+TEST(MarkingTools, AWordMarkedByOneToolIsKeptFromTheOtherUntilErased) {
+    using framework::applyTool;
+    using framework::MarkChange;
+    std::int32_t mark = 0;
+    EXPECT_EQ(applyTool(framework::kNoTool, mark), MarkChange::None);
+    EXPECT_EQ(applyTool(1, mark), MarkChange::Marked);
+    EXPECT_EQ(applyTool(1, mark), MarkChange::Marked);
+    EXPECT_EQ(applyTool(2, mark), MarkChange::None);
+    EXPECT_EQ(mark, 1);
+    EXPECT_EQ(applyTool(framework::kEraseTool, mark), MarkChange::Erased);
+    EXPECT_EQ(mark, 0);
+    EXPECT_EQ(applyTool(2, mark), MarkChange::Marked);
+    EXPECT_EQ(mark, 2);
+}
+
+} // namespace

@@ -1,0 +1,173 @@
+// The run of pages: draws, pages, counters and the states of a page.
+#include "framework/RunFlow.h"
+
+#include <platform/errors.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+namespace {
+
+using framework::NextPage;
+using framework::PageState;
+using framework::RunFlow;
+
+std::set<int> drawnSet(const RunFlow& flow) {
+    std::set<int> s;
+    for (int k = 1; k <= flow.runLength(); ++k)
+        s.insert(flow.draw(k));
+    return s;
+}
+
+void expectValidDraw(const RunFlow& flow, int sentenceCount) {
+    const std::set<int> s = drawnSet(flow);
+    EXPECT_EQ(int(s.size()), flow.runLength()) << "a sentence was drawn twice";
+    EXPECT_GE(*s.begin(), 1);
+    EXPECT_LE(*s.rbegin(), sentenceCount);
+    for (int k = flow.runLength() + 1; k <= flow.shape().drawCapacity; ++k)
+        EXPECT_EQ(flow.draw(k), 0);
+}
+
+struct RunCase {
+    int length;
+    std::vector<int> pages;
+};
+
+class RunLengths : public ::testing::TestWithParam<RunCase> {};
+
+// Answers every page with alternating verdicts and follows the pages to the end.
+TEST_P(RunLengths, PagesHalfPageAndCountersAddUpToTheRunLength) {
+    const RunCase c = GetParam();
+    framework::SeededRandom random(7);
+    RunFlow flow({}, c.length, 200);
+    flow.drawAll(random);
+    expectValidDraw(flow, 200);
+
+    std::vector<int> pages;
+    std::vector<int> offsets;
+    NextPage next = NextPage::Full;
+    int row = 0;
+    while (true) {
+        pages.push_back(flow.rowsOnPage());
+        offsets.push_back(flow.pageOffset());
+        std::vector<bool> verdicts;
+        for (int r = 1; r <= flow.rowsOnPage(); ++r)
+            verdicts.push_back(row++ % 3 != 0);
+        ASSERT_TRUE(flow.check(verdicts));
+        next = flow.next();
+        if (next == NextPage::End) break;
+        EXPECT_EQ(next == NextPage::Half, flow.rowsOnPage() == 5);
+    }
+    EXPECT_EQ(pages, c.pages);
+    for (std::size_t i = 0; i < offsets.size(); ++i)
+        EXPECT_EQ(offsets[i], int(i) * 10);
+    EXPECT_EQ(flow.state(), PageState::Finished);
+    EXPECT_EQ(flow.right() + flow.wrong(), c.length);
+    EXPECT_EQ(flow.wrong(), (c.length + 2) / 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, RunLengths,
+                         ::testing::Values(RunCase{10, {10}}, RunCase{15, {10, 5}}, RunCase{20, {10, 10}},
+                                           RunCase{25, {10, 10, 5}}, RunCase{30, {10, 10, 10}}));
+
+TEST(RunFlow, NewExamplesOnTheFirstPageRedrawTheWholeRun) {
+    framework::SeededRandom random(3);
+    RunFlow flow({}, 15, 40);
+    flow.drawAll(random);
+    const std::vector<int> before = flow.draws();
+    ASSERT_TRUE(flow.drawNew(random));
+    expectValidDraw(flow, 40);
+    EXPECT_NE(flow.draws(), before);
+    // The first page itself changes, not only the later one.
+    EXPECT_FALSE(std::equal(before.begin(), before.begin() + 10, flow.draws().begin()));
+}
+
+TEST(RunFlow, NewExamplesOnALaterPageKeepTheEarlierPagesAndNeverRepeatThem) {
+    framework::SeededRandom random(11);
+    // 32 sentences for a run of 30: the redraw must find the few still free.
+    RunFlow flow({}, 30, 32);
+    flow.drawAll(random);
+    ASSERT_TRUE(flow.check(std::vector<bool>(10, true)));
+    ASSERT_EQ(flow.next(), NextPage::Full);
+    const std::vector<int> first(flow.draws().begin(), flow.draws().begin() + 10);
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(flow.drawNew(random));
+        EXPECT_TRUE(std::equal(first.begin(), first.end(), flow.draws().begin()));
+        expectValidDraw(flow, 32);
+    }
+}
+
+TEST(RunFlow, ACheckedPageTakesNoNewExamplesAndNoSecondCheck) {
+    framework::SeededRandom random(5);
+    RunFlow flow({}, 10, 20);
+    flow.drawAll(random);
+    ASSERT_TRUE(flow.check(std::vector<bool>(10, false)));
+    const std::vector<int> drawn = flow.draws();
+    EXPECT_FALSE(flow.drawNew(random));
+    EXPECT_EQ(flow.draws(), drawn);
+    EXPECT_FALSE(flow.check(std::vector<bool>(10, true)));
+    EXPECT_EQ(flow.wrong(), 10);
+    EXPECT_EQ(flow.right(), 0);
+    EXPECT_EQ(flow.state(), PageState::Evaluated);
+}
+
+TEST(RunFlow, ExactlyAsManySentencesAsExamplesDrawsEachOnce) {
+    framework::SeededRandom random(1);
+    RunFlow flow({}, 30, 30);
+    flow.drawAll(random);
+    expectValidDraw(flow, 30);
+}
+
+TEST(RunFlow, AFileWithFewerSentencesThanTheRunIsAClearErrorNotAHang) {
+    EXPECT_THROW(framework::requireEnoughSentences(14, 15, "/hd/01.dat"), platform::FileError);
+    EXPECT_NO_THROW(framework::requireEnoughSentences(15, 15, "/hd/01.dat"));
+    try {
+        framework::requireEnoughSentences(0, 10, "/hd/01.dat");
+        FAIL();
+    } catch (const platform::FileError& e) {
+        EXPECT_EQ(e.path(), "/hd/01.dat");
+    }
+    EXPECT_THROW(RunFlow({}, 15, 14), std::invalid_argument);
+}
+
+TEST(RunFlow, PagesOfNineEndWhenFewerThanNineRemain) {
+    framework::SeededRandom random(2);
+    RunFlow flow({.pageSize = 9, .halfPage = false, .drawCapacity = 45}, 18, 100);
+    flow.drawAll(random);
+    EXPECT_EQ(flow.rowsOnPage(), 9);
+    flow.check(std::vector<bool>(9, true));
+    EXPECT_EQ(flow.next(), NextPage::Full);
+    EXPECT_EQ(flow.pageOffset(), 9);
+    flow.check(std::vector<bool>(9, true));
+    EXPECT_EQ(flow.next(), NextPage::End);
+}
+
+TEST(RunFlow, ADrawRuleIsFollowedAndSetAsideWhenNothingFreeSatisfiesIt) {
+    framework::SeededRandom random(9);
+    // Even sentences only on the first five places; there are only three even sentences.
+    auto evenFirst = [](std::span<const int>, int position, int sentence) {
+        return position > 5 || sentence % 2 == 0;
+    };
+    RunFlow flow({}, 10, 10, evenFirst);
+    flow.drawAll(random);
+    expectValidDraw(flow, 10);
+    RunFlow plenty({}, 10, 40, evenFirst);
+    plenty.drawAll(random);
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(plenty.draw(k) % 2, 0);
+}
+
+// Two generators seeded by the clock draw different runs (a repeat of 10 of 500 is all but impossible).
+TEST(RunFlow, ClockSeededDrawsDiffer) {
+    framework::ClockSeededRandom random;
+    RunFlow a({}, 10, 500), b({}, 10, 500);
+    a.drawAll(random);
+    b.drawAll(random);
+    expectValidDraw(a, 500);
+    EXPECT_NE(a.draws(), b.draws());
+}
+
+} // namespace
