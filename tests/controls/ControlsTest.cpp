@@ -1,0 +1,246 @@
+// The screen controls: image button, tiled panel, filtered edit field, single-instance guard.
+#include "controls/GRAlignEdit.h"
+#include "controls/JustOne.h"
+#include "controls/Obrazek.h"
+#include "controls/bmpPanel.h"
+
+#include "ui/Application.h"
+#include "ui/Automation.h"
+
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/message_box.h"
+#include "platform/sound.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+using namespace controls;
+using ui::Color;
+
+namespace {
+
+struct ControlsTest : ::testing::Test {
+    platform::FakeDisplay display;
+    platform::FakeClock clock;
+    platform::FakeSound sound;
+    platform::FakeMessageBoxes boxes;
+    ui::Application app{display, clock, sound};
+    ui::Automation bot{app, &clock, &sound, &boxes};
+    ui::Form* form = nullptr;
+
+    void SetUp() override {
+        app.setMessageBoxes(boxes);
+        form = &app.create<ui::Form>();
+        form->setColor(Color::rgb(1, 2, 3));
+        form->show();
+    }
+
+    Color pixel(int x, int y) {
+        app.paintNow();
+        SDL_Surface* s = app.canvas();
+        Uint32 v = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
+        return Color::rgb((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+    }
+};
+
+constexpr Color kMark = Color::rgb(255, 0, 0);
+constexpr Color kTile = Color::rgb(0, 128, 0);
+constexpr Color kPanel = Color::rgb(0, 0, 200);
+
+} // namespace
+
+TEST_F(ControlsTest, ImageButtonRaisesEnterAndLeaveWithItselfAsSender) {
+    auto& button = form->add<TObrazek>();
+    button.setBounds(100, 100, 91, 75);
+    std::vector<std::pair<std::string, ui::Control*>> seen;
+    button.OnMouseEnter = [&](ui::Control& sender) { seen.emplace_back("enter", &sender); };
+    button.OnMouseLeave = [&](ui::Control& sender) { seen.emplace_back("leave", &sender); };
+    bot.moveTo({120, 120});
+    bot.moveTo({10, 10});
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], std::make_pair(std::string("enter"), static_cast<ui::Control*>(&button)));
+    EXPECT_EQ(seen[1], std::make_pair(std::string("leave"), static_cast<ui::Control*>(&button)));
+    EXPECT_EQ(TObrazek::litPicturePath("\\Bitmap\\Setup\\zpet.bmp"), "\\Bitmap\\Setup\\zpeth.bmp");
+}
+
+TEST_F(ControlsTest, PanelTilesItsBitmapFromTheTopLeftCorner) {
+    auto& panel = form->add<TbmpPanel>();
+    panel.setBounds(0, 0, 100, 50);
+    panel.setBevel(ui::Bevel::None);
+    panel.setColor(kPanel);
+    EXPECT_EQ(pixel(50, 25), kPanel); // no bitmap: a plain panel
+
+    ui::Bitmap tile(40, 30, kTile);
+    tile.fill({0, 0, 1, 1}, kMark); // marks the corner of each tile
+    panel.setBitmap(tile);
+    tile.fill({0, 0, 40, 30}, kMark); // the panel holds its own copy
+    for (int y : {0, 30})
+        for (int x : {0, 40, 80})
+            EXPECT_EQ(pixel(x, y), kMark) << x << "," << y;
+    EXPECT_EQ(pixel(1, 1), kTile);
+    EXPECT_EQ(pixel(99, 49), kTile); // the last row and column are cut by the edge
+    EXPECT_EQ(pixel(100, 0), form->color());
+    EXPECT_EQ(pixel(0, 50), form->color());
+}
+
+TEST_F(ControlsTest, PositiveNumberFieldRefusesMinusAndLettersAndTellsTheUser) {
+    auto& e = form->add<TGRAlignEdit>();
+    e.GrTextType = TTextType::Numbers;
+    e.GrOnlyPositive = true;
+    e.GrMessage = "Zadajte číslo.";
+    int errors = 0;
+    e.OnGrError = [&](ui::Control&) { ++errors; };
+    e.setFocus();
+    const std::string sep = TGRAlignEdit::decimalSeparator();
+    bot.type("7-a" + sep + "5");
+    EXPECT_EQ(e.text(), "7" + sep + "5");
+    EXPECT_EQ(errors, 2);
+    EXPECT_EQ(sound.played, (std::vector<std::string>{"<beep>", "<beep>"}));
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "Zadajte číslo.");
+    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Error);
+    EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::Ok);
+    EXPECT_TRUE(e.GrValid());
+    EXPECT_DOUBLE_EQ(e.GrValue(), 7.5);
+    EXPECT_EQ(e.GrLastText(), "7" + sep);
+    bot.key(SDLK_BACKSPACE); // backspace is a character the filter accepts
+    EXPECT_EQ(e.text(), "7" + sep);
+
+    e.GrIncDecSeparator = false;
+    e.GrBeep = false;
+    e.GrMessage.clear();
+    bot.type(sep);
+    EXPECT_EQ(e.text(), "7" + sep);
+    EXPECT_EQ(errors, 3);
+    EXPECT_EQ(sound.played.size(), 2u); // no beep this time
+    EXPECT_EQ(boxes.shown.size(), 2u);  // and no message
+}
+
+TEST_F(ControlsTest, FieldOfAllCharactersKeepsTextThatIsNoNumber) {
+    auto& e = form->add<TGRAlignEdit>();
+    e.setFocus();
+    bot.type("ab");
+    EXPECT_EQ(e.text(), "ab");
+    EXPECT_FALSE(e.GrValid());
+    EXPECT_EQ(e.GrValue(), 0);
+    EXPECT_TRUE(sound.played.empty());
+}
+
+TEST_F(ControlsTest, LetterFieldRefusesOnlyDigits) {
+    auto& e = form->add<TGRAlignEdit>();
+    e.GrTextType = TTextType::Letters;
+    e.setFocus();
+    bot.type("Ján3-ť");
+    EXPECT_EQ(e.text(), "Ján-ť");
+    EXPECT_EQ(sound.played.size(), 1u);
+}
+
+TEST_F(ControlsTest, SignedNumberFieldGoesBackToItsLastReadableText) {
+    auto& e = form->add<TGRAlignEdit>();
+    e.GrTextType = TTextType::Numbers;
+    int changes = 0;
+    e.OnChange = [&](ui::Control&) { ++changes; };
+    e.setFocus();
+    bot.type("-");
+    EXPECT_EQ(e.text(), "-"); // a number being begun stays
+    EXPECT_FALSE(e.GrValid());
+    bot.type("4");
+    EXPECT_DOUBLE_EQ(e.GrValue(), -4);
+    changes = 0;
+    bot.type("-"); // "-4-" cannot be read
+    EXPECT_EQ(e.text(), "-4");
+    EXPECT_TRUE(e.GrValid());
+    EXPECT_DOUBLE_EQ(e.GrValue(), -4);
+    EXPECT_EQ(changes, 2); // the change to "-4-" and the one back
+
+    auto& positive = form->add<TGRAlignEdit>(); // with only positive numbers nothing goes back
+    positive.GrTextType = TTextType::Numbers;
+    positive.GrOnlyPositive = true;
+    const std::string sep = TGRAlignEdit::decimalSeparator();
+    positive.setFocus();
+    bot.type("1" + sep + sep);
+    EXPECT_EQ(positive.text(), "1" + sep + sep);
+    EXPECT_FALSE(positive.GrValid());
+}
+
+TEST(GRAlignEditNumbers, ReadsDecimalNumbersWithTheGivenSeparatorOnly) {
+    EXPECT_EQ(TGRAlignEdit::parseNumber("2,5", ","), 2.5);
+    EXPECT_EQ(TGRAlignEdit::parseNumber(" -0,25 ", ","), -0.25);
+    EXPECT_EQ(TGRAlignEdit::parseNumber("+3", ","), 3.0);
+    EXPECT_EQ(TGRAlignEdit::parseNumber("1e3", ","), 1000.0);
+    EXPECT_EQ(TGRAlignEdit::parseNumber("2.5", "."), 2.5);
+    for (const char* bad : {"", "-", ",", "2.5", "1,2,3", "1e", "inf", "nan", "0x10", "5a", "--5"})
+        EXPECT_FALSE(TGRAlignEdit::parseNumber(bad, ",").has_value()) << bad;
+    EXPECT_FALSE(TGRAlignEdit::parseNumber("1e999", ",").has_value());
+}
+
+TEST_F(ControlsTest, RightAlignedFieldDrawsItsTextAtTheRightEdge) {
+    auto& e = form->add<TGRAlignEdit>();
+    e.setBounds(0, 0, 100, 20);
+    e.setBorder(false);
+    e.setAlignment(ui::Alignment::Right);
+    e.setText("7");
+    app.paintNow();
+    auto darkIn = [&](int from, int to) {
+        int n = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = from; x < to; ++x)
+                n += pixel(x, y).g() < 100;
+        return n;
+    };
+    EXPECT_EQ(darkIn(0, 70), 0);
+    EXPECT_GT(darkIn(85, 100), 5);
+}
+
+namespace {
+
+// A form holding the guard, configured in its constructor as the menu does.
+struct GuardedForm : ui::Form {
+    TXJustOne& guard;
+    GuardedForm(ui::Application& app, std::unique_ptr<platform::SingleInstance> instance,
+                bool switchToPrevious, int* alreadyExist)
+        : Form(app), guard(addComponent<TXJustOne>(app, std::move(instance))) {
+        guard.SwitchToPrevious = switchToPrevious;
+        guard.AlreadyExist = [alreadyExist](TXJustOne&) { ++*alreadyExist; };
+    }
+};
+
+} // namespace
+
+TEST_F(ControlsTest, FirstCopyHoldsTheTitleAndComesForwardWhenALaterCopyAsks) {
+    app.setTitle("Brevion Lumena");
+    auto owned = std::make_unique<platform::FakeSingleInstance>();
+    auto* instance = owned.get();
+    int already = 0;
+    auto& f = app.create<GuardedForm>(std::move(owned), true, &already);
+    EXPECT_TRUE(f.guard.holdsLock());
+    f.loaded(); // acts once only
+    EXPECT_EQ(already, 0);
+    EXPECT_FALSE(app.terminated());
+    instance->simulateLaterCopy();
+    app.processMessages();
+    EXPECT_EQ(display.broughtForward, 1);
+}
+
+TEST_F(ControlsTest, LaterCopyBringsTheFirstForwardAndEnds) {
+    auto owned = std::make_unique<platform::FakeSingleInstance>();
+    owned->othersRunning = true;
+    auto* instance = owned.get();
+    int already = 0;
+    auto& f = app.create<GuardedForm>(std::move(owned), true, &already);
+    EXPECT_FALSE(f.guard.holdsLock());
+    EXPECT_EQ(already, 1);
+    EXPECT_EQ(instance->forwardRequests, 1);
+    EXPECT_TRUE(app.terminated());
+}
+
+TEST_F(ControlsTest, LaterCopyWithoutSwitchingOnlyEnds) {
+    auto owned = std::make_unique<platform::FakeSingleInstance>();
+    owned->othersRunning = true;
+    auto* instance = owned.get();
+    int already = 0;
+    app.create<GuardedForm>(std::move(owned), false, &already);
+    EXPECT_EQ(instance->forwardRequests, 0);
+    EXPECT_TRUE(app.terminated());
+}
