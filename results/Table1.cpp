@@ -3,7 +3,6 @@
 #include "platform/paths.h"
 #include "platform/sound.h"
 #include "ui/Application.h"
-#include "ui/Image.h"
 #include "ui/Painter.h"
 
 #include <utility>
@@ -27,6 +26,8 @@ TTabulka1Form::TTabulka1Form(ui::Application& app, std::string cestaCD)
         if (!background_.empty()) p.drawBitmap(background_, 0, 0);
     };
     OnShow = [this](ui::Form&) { FormShow(); };
+    // Leaving the table in any way (its back button, a close request) writes the file.
+    OnHide = [this](ui::Form&) { UlozSoubor(); };
 
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column) {
@@ -40,7 +41,7 @@ TTabulka1Form::TTabulka1Form(ui::Application& app, std::string cestaCD)
             grid_[row][column] = &label;
         }
 
-    IZpet = &add<ui::Image>();
+    IZpet = &add<controls::TObrazek>();
     IZpet->setName("IZpet");
     IZpet->setBounds(546, 5, 91, 75);
     IZpet->loadPicture(cd("\\Bitmap\\Games\\mzpet.bmp"));
@@ -96,7 +97,6 @@ void TTabulka1Form::FormShow() {
 
 void TTabulka1Form::IZpetClick() {
     app().sound().play(cd("\\Sound\\Click.wav"));
-    UlozSoubor();
     hide();
 }
 

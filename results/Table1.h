@@ -6,8 +6,9 @@
 //   when created for a run:  Cesta = CestaHD + "\P" + key + ".res"; NactiSoubor();
 //   its table button:        NactiPozadi(CestaCD + "\Bitmap\Tab\" + key + ".bmp"); Ukaz();
 //   at the end of a run:     VlozNovyZaznam(name, right, wrong, grade); NactiPozadi(...); Ukaz();
-// The file is written when the pupil leaves with the back button, and by UlozPokudZobrazena()
-// when the program ends while the table is still on screen.
+// The file is written when the pupil leaves the table (its back button or a close request), and
+// by UlozPokudZobrazena() when the program ends while the table is still on screen.
+#include "controls/Obrazek.h"
 #include "results/ResultsTable.h"
 #include "ui/Bitmap.h"
 #include "ui/Form.h"
@@ -15,10 +16,6 @@
 
 #include <array>
 #include <string>
-
-namespace ui {
-class Image;
-}
 
 namespace results {
 
@@ -52,7 +49,7 @@ public:
     const ResultsTable& tabulka() const { return table_; }
     const TMujLabel& label(int row, int column) const { return *grid_.at(row).at(column); }
 
-    ui::Image* IZpet = nullptr;
+    controls::TObrazek* IZpet = nullptr;
 
 private:
     void FormShow();

@@ -26,6 +26,7 @@
 //                   Tabulka().VlozNovyZaznam(name, right, wrong, grade);
 //                   Tabulka().NactiPozadi(cd("\\Bitmap\\Tab\\01.bmp")); Tabulka().Ukaz();
 #include "results/Grades.h"
+#include "ui/Form.h"
 
 #include <string>
 #include <string_view>
@@ -37,18 +38,12 @@ class LibraryLoader;
 class MessageBoxes;
 } // namespace platform
 
-namespace ui {
-class Application;
-class Form;
-} // namespace ui
-
 namespace results {
 class TTabulka1Form;
 } // namespace results
 
 namespace shell {
 
-class TPozadiForm;
 class TIntroForm;
 class TSelectForm;
 class TSetupForm;
@@ -60,8 +55,16 @@ constexpr int crSipka = 1;    // the normal pointer
 constexpr int crRuka = 2;     // the hand over an active button
 constexpr int crNapoveda = 3; // the help pointer over a title banner
 
+// The exercise key ("01" ... "14", "06b", "08b", "11b") of an exercise code (1 ... 14, 62, 82, 112);
+// "" for any other code.
+std::string KlicHry(int kod);
+// The exercise code of a key, 0 for an unknown key.
+int KodHryKlice(std::string_view klic);
+
 // Index (from 0) of the first element equal to `text` regardless of letter case, -1 when none.
 int IndexTextu(std::string_view text, const std::vector<std::string>& list);
+
+class TPozadiForm;
 
 class Pozadi {
 public:
@@ -114,6 +117,12 @@ public:
 private:
     ui::Application& app_;
     platform::LibraryLoader& libraries_;
+};
+
+// The black backdrop behind the 640x480 screens: it covers the canvas and never takes input.
+class TPozadiForm : public ui::Form {
+public:
+    explicit TPozadiForm(ui::Application& app);
 };
 
 } // namespace shell

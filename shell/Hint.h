@@ -1,0 +1,41 @@
+#pragma once
+// The speech-bubble hint windows that exercise screens open next to a word. Each is cut to its
+// 13-corner outline: outside it the screen below shows and takes the mouse. A hint window frees
+// itself when it is closed.
+#include "ui/Form.h"
+#include "ui/Geometry.h"
+
+#include <array>
+#include <string_view>
+
+namespace ui {
+class Image;
+class Label;
+} // namespace ui
+
+namespace shell {
+
+class Pozadi;
+
+using HintOutline = std::array<ui::Point, 13>;
+
+// What the three hint windows share: the bubble picture `IHint` filling the window, the outline.
+class HintBubble : public ui::Form {
+public:
+    ui::Image* IHint = nullptr;
+
+protected:
+    HintBubble(ui::Application& app, Pozadi& env, int width, int height, bool stayOnTop,
+               std::string_view picture, const HintOutline& outline);
+    // Puts the picture behind the controls the subclass has added.
+    void pictureToBack();
+};
+
+class THintForm : public HintBubble {
+public:
+    static const HintOutline kOutline;
+    THintForm(ui::Application& app, Pozadi& env);
+    ui::Label* PokusnyLabel = nullptr; // at 32, 24, hidden
+};
+
+} // namespace shell

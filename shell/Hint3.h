@@ -1,0 +1,14 @@
+#pragma once
+// The low, wide hint bubble.
+#include "shell/Hint.h"
+
+namespace shell {
+
+class THintForm3 : public HintBubble {
+public:
+    static const HintOutline kOutline;
+    THintForm3(ui::Application& app, Pozadi& env);
+    ui::Label* PokusnyLabel = nullptr; // at 32, 9, hidden
+};
+
+} // namespace shell

@@ -1,0 +1,248 @@
+#include "shell/Setup.h"
+
+#include "shell/ExerciseScreens.h"
+#include "shell/Pozadi.h"
+#include "shell/Select.h"
+
+#include "platform/encoding.h"
+#include "platform/sound.h"
+#include "ui/Application.h"
+
+#include <cstdio>
+
+namespace shell {
+
+namespace {
+
+constexpr int kSnimky = 23;
+
+struct Geometrie {
+    const char* jmeno;
+    ui::Rect r;
+};
+constexpr Geometrie kCisla[5] = {{"I10", {133, 253, 35, 29}},
+                                 {"I15", {204, 293, 43, 29}},
+                                 {"I20", {203, 370, 43, 29}},
+                                 {"I25", {128, 409, 43, 29}},
+                                 {"I30", {52, 370, 43, 29}}};
+
+} // namespace
+
+std::array<int, 5> TSetupForm::hodnoty(int kodHry) {
+    if (kodHry == 6) return {9, 18, 27, 36, 45};
+    return {10, 15, 20, 25, 30};
+}
+
+std::string TSetupForm::cisloObrazek(int index, int chosen) const {
+    char name[32];
+    std::snprintf(name, sizeof name, "\\Bitmap\\Setup\\%02d_%d.bmp",
+                  hodnoty(env_.KodHry())[std::size_t(index)], chosen);
+    return env_.cd(name);
+}
+
+TSetupForm::TSetupForm(ui::Application& app, shell::Pozadi& env) : ui::Form(app), env_(env) {
+    setName("SetupForm");
+    setBounds(0, 0, 640, 480);
+    setColor(9197857);
+    defaultCloseAction_ = ui::CloseAction::Free;
+
+    auto image = [this](const char* name, ui::Rect r) {
+        controls::TObrazek& i = add<controls::TObrazek>();
+        i.setName(name);
+        i.setBounds(r);
+        return &i;
+    };
+    auto arrowCursor = [this](ui::Control&) { env_.setCursor(crSipka); };
+
+    Pozadi = image("Pozadi", {0, 0, 640, 480});
+    IZpet = image("IZpet", {546, 5, 91, 75});
+    IZpet->OnClick = [this](ui::Control&) { IZpetClick(); };
+    IZpet->OnMouseEnter = [this](ui::Control&) {
+        IZpet->loadPicture(env_.cd("\\Bitmap\\Setup\\zpeth.bmp"));
+        env_.playEnter();
+        env_.setCursor(crRuka);
+    };
+    IZpet->OnMouseLeave = [this](ui::Control&) {
+        IZpet->loadPicture(env_.cd("\\Bitmap\\Setup\\zpet.bmp"));
+        env_.setCursor(crSipka);
+    };
+    LevaSipka = image("LevaSipka", {101, 293, 88, 100});
+
+    ITiskni = image("ITiskni", {47, 457, 96, 23});
+    ITiskni->setEnabled(false);
+    ITiskni->OnClick = [this](ui::Control&) { ITiskniClick(); };
+    ITiskni->OnMouseLeave = arrowCursor;
+
+    for (int i = 0; i < 5; ++i) {
+        controls::TObrazek* b = image(kCisla[i].jmeno, kCisla[i].r);
+        b->setTag(1);
+        b->OnClick = [this, i](ui::Control&) { ICisloClick(i); };
+        b->OnMouseEnter = [this](ui::Control&) {
+            env_.playEnter();
+            env_.setCursor(crRuka);
+        };
+        b->OnMouseLeave = arrowCursor;
+        ICisla[std::size_t(i)] = b;
+    }
+
+    IPokracuj = image("IPokracuj", {500, 457, 94, 23});
+    IPokracuj->setEnabled(false);
+    IPokracuj->OnClick = [this](ui::Control&) { IPokracujClick(); };
+    IPokracuj->OnMouseLeave = arrowCursor;
+    // Only an enabled button greets the mouse.
+    for (controls::TObrazek* b : {IPokracuj, ITiskni})
+        b->OnMouseEnter = [this](ui::Control& c) {
+            if (!c.enabled()) return;
+            env_.playEnter();
+            env_.setCursor(crRuka);
+        };
+
+    IBrevion = image("IBrevion", {16, 8, 521, 65});
+    IBrevion->OnClick = [this](ui::Control&) { IBrevionClick(); };
+    IBrevion->OnMouseEnter = [this](ui::Control&) {
+        env_.playEnter();
+        env_.setCursor(crNapoveda);
+    };
+    IBrevion->OnMouseLeave = arrowCursor;
+
+    EJmeno = &add<controls::TGRAlignEdit>();
+    EJmeno->setName("EJmeno");
+    EJmeno->setBounds(407, 333, 195, 20);
+    EJmeno->setBorder(false);
+    EJmeno->setColor(ui::colors::White);
+    // A name must fit a results table line ("|" separates its fields) and the Windows-1250 files.
+    EJmeno->OnKeyPress = [this](ui::Edit&, std::string& ch) {
+        if (ch == "\b") return;
+        if (ch.find('|') != std::string::npos || !platform::representableInCp1250(ch)) {
+            ch.clear();
+            this->app().sound().beep();
+        }
+    };
+    EJmeno->OnChange = [this](ui::Control&) {
+        TlacitkoPokracuj();
+        TlacitkoTiskni();
+    };
+
+    OnShow = [this](ui::Form&) {
+        TlacitkoPokracuj();
+        TlacitkoTiskni();
+    };
+    OnDestroy = [this](ui::Form&) {
+        if (env_.SetupForm == this) env_.SetupForm = nullptr;
+    };
+
+    // FormCreate
+    pokracujRozsviceno_ = tiskniRozsviceno_ = false;
+    const std::string klic = KlicHry(env_.KodHry());
+    if (klic.empty())
+        Pozadi->clearPicture();
+    else
+        Pozadi->loadPicture(env_.cd("\\Bitmap\\Setup\\bckg" + klic + ".bmp"));
+    IZpet->loadPicture(env_.cd("\\Bitmap\\Setup\\zpet.bmp"));
+    ILPokracuj.add(ui::Bitmap::load(env_.cd("\\Bitmap\\Setup\\pokrac4.bmp")));
+    ILTiskni.add(ui::Bitmap::load(env_.cd("\\Bitmap\\Setup\\tiskni2.bmp")));
+    for (const char* n : {"10", "15", "20", "25", "30"})
+        ILSipka.add(ui::Bitmap::load(env_.cd(std::string("\\Bitmap\\Setup\\sipka_") + n + ".bmp")));
+    for (int i = 0; i < 5; ++i)
+        ICisla[std::size_t(i)]->loadPicture(cisloObrazek(i, 0));
+    if (env_.SelectForm) env_.SelectForm->PocetPrikladu = 0;
+    TlacitkoPokracuj();
+    TlacitkoTiskni();
+    EJmeno->setFocus();
+}
+
+std::string TSetupForm::jmeno() const {
+    return EJmeno->text();
+}
+
+void TSetupForm::animuj(const ui::ImageList& frames, controls::TObrazek& button) {
+    for (int i = 0; i < kSnimky; ++i) {
+        frames.copyTo(i, button);
+        button.repaint();
+        env_.Cekej(20);
+    }
+}
+
+void TSetupForm::TlacitkoPokracuj() {
+    if (env_.PocetPrikladu() != 0 && !EJmeno->text().empty()) {
+        if (pokracujRozsviceno_) return;
+        pokracujRozsviceno_ = true;
+        animuj(ILPokracuj, *IPokracuj);
+        IPokracuj->setEnabled(true);
+    } else {
+        IPokracuj->loadPicture(env_.cd("\\Bitmap\\Setup\\pokrac3.bmp"));
+        IPokracuj->repaint();
+        pokracujRozsviceno_ = false;
+        IPokracuj->setEnabled(false);
+    }
+}
+
+void TSetupForm::TlacitkoTiskni() {
+    if (env_.PocetPrikladu() == 0) {
+        ITiskni->loadPicture(env_.cd("\\Bitmap\\Setup\\tiskni1.bmp"));
+        ITiskni->repaint();
+        tiskniRozsviceno_ = false;
+        ITiskni->setEnabled(false);
+    } else if (!tiskniRozsviceno_) {
+        tiskniRozsviceno_ = true;
+        animuj(ILTiskni, *ITiskni);
+        ITiskni->setEnabled(true);
+    }
+}
+
+void TSetupForm::ICisloClick(int index) {
+    controls::TObrazek& b = *ICisla[std::size_t(index)];
+    if (b.tag() == 0) return;
+    env_.playClick();
+    b.loadPicture(cisloObrazek(index, 1));
+    env_.SelectForm->PocetPrikladu = hodnoty(env_.KodHry())[std::size_t(index)];
+    b.setTag(0);
+    for (controls::TObrazek* jine : ICisla)
+        if (jine != &b && jine->tag() == 0) {
+            jine->setTag(1);
+            jine->clearPicture();
+        }
+    ILSipka.copyTo(index, *LevaSipka);
+    LevaSipka->repaint();
+    TlacitkoPokracuj();
+    TlacitkoTiskni();
+}
+
+void TSetupForm::IPokracujClick() {
+    env_.playClick();
+    RezimTisku = false;
+    if (!env_.Screens) return;
+    if (ui::Form* screen = env_.Screens->open(env_.KodHry(), env_)) screen->show();
+}
+
+void TSetupForm::ITiskniClick() {
+    env_.playClick();
+    if (!env_.Screens || !env_.Screens->has(env_.KodHry())) return;
+    // The flag must not outlive the print, even when printing fails.
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{RezimTisku};
+    RezimTisku = true;
+    env_.Screens->open(env_.KodHry(), env_);
+}
+
+void TSetupForm::IZpetClick() {
+    env_.playClick();
+    if (env_.SelectForm) {
+        env_.SelectForm->show();
+        env_.SelectForm->repaint();
+    }
+    close();
+}
+
+void TSetupForm::IBrevionClick() {
+    env_.playClick();
+    const int kod = env_.KodHry();
+    if (kod == 6)
+        env_.ukazNapovedu("\\Bitmap\\Help\\setup06.bmp");
+    else if (!KlicHry(kod).empty())
+        env_.ukazNapovedu("\\Bitmap\\Help\\setup.bmp");
+}
+
+} // namespace shell

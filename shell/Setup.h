@@ -1,0 +1,61 @@
+#pragma once
+// The setup screen between the menu and an exercise: the pupil's name, the run length, continue
+// into the exercise or print a worksheet of it. Created by the menu for each choice; frees itself
+// when closed.
+#include "controls/GRAlignEdit.h"
+#include "controls/Obrazek.h"
+#include "ui/Form.h"
+#include "ui/ImageList.h"
+
+#include <array>
+#include <string>
+
+namespace shell {
+
+class Pozadi;
+
+class TSetupForm : public ui::Form {
+public:
+    TSetupForm(ui::Application& app, Pozadi& env);
+
+    // True only while the print button creates an exercise screen.
+    bool RezimTisku = false;
+
+    // The pupil's name as typed.
+    std::string jmeno() const;
+
+    // Bring the continue and print buttons into the state the inputs allow.
+    void TlacitkoPokracuj();
+    void TlacitkoTiskni();
+
+    // The run lengths of the five number buttons for an exercise code.
+    static std::array<int, 5> hodnoty(int kodHry);
+
+    controls::TObrazek* Pozadi = nullptr;
+    controls::TObrazek* IZpet = nullptr;
+    controls::TObrazek* LevaSipka = nullptr;
+    controls::TObrazek* ITiskni = nullptr;
+    controls::TObrazek* IPokracuj = nullptr;
+    controls::TObrazek* IBrevion = nullptr;
+    std::array<controls::TObrazek*, 5> ICisla{}; // I10, I15, I20, I25, I30
+    controls::TGRAlignEdit* EJmeno = nullptr;
+    ui::ImageList ILPokracuj{94, 23};
+    ui::ImageList ILTiskni{96, 23};
+    ui::ImageList ILSipka{88, 100};
+
+private:
+    void ICisloClick(int index);
+    void IPokracujClick();
+    void ITiskniClick();
+    void IZpetClick();
+    void IBrevionClick();
+    // Plays the 23 frames of `frames` on `button`, 20 milliseconds apart.
+    void animuj(const ui::ImageList& frames, controls::TObrazek& button);
+    std::string cisloObrazek(int index, int chosen) const;
+
+    shell::Pozadi& env_;
+    bool pokracujRozsviceno_ = false;
+    bool tiskniRozsviceno_ = false;
+};
+
+} // namespace shell

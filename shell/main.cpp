@@ -1,0 +1,30 @@
+// The program: the real services wired into the shell's start-up.
+#include "shell/ExerciseScreens.h"
+#include "shell/Startup.h"
+
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/dynlib.h"
+#include "platform/message_box.h"
+#include "platform/paths.h"
+#include "platform/single_instance.h"
+#include "platform/sound.h"
+
+void registerAllScreens(shell::ExerciseScreens& screens);
+
+int main() {
+    shell::ExerciseScreens screens;
+    registerAllScreens(screens);
+
+    platform::SdlDisplay display;
+    platform::RealClock clock;
+    platform::MixerSound sound;
+    platform::SystemMessageBoxes systemBoxes;
+    platform::DlLibraryLoader libraries;
+
+    shell::Sluzby sluzby{display,   clock,
+                         sound,     systemBoxes,
+                         libraries, platform::makeSingleInstance(),
+                         screens,   platform::joinPath(platform::windowsDirectory(), "\\Brevion.ini")};
+    return shell::SpustProgram(sluzby);
+}
