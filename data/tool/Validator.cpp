@@ -1,7 +1,6 @@
 #include "Validator.h"
 
 #include "Codec.h"
-#include "TextWidth.h"
 
 #include "exercises/01/Sentences01.h"
 #include "exercises/02/Sentences02.h"
@@ -20,6 +19,8 @@
 #include "exercises/12/Sentences12.h"
 #include "exercises/13/Sentences13.h"
 #include "exercises/14/Sentences14.h"
+
+#include <ui/TextMetrics.h>
 
 #include <algorithm>
 #include <array>
@@ -68,6 +69,11 @@ std::string visibleText(const Sentence& s) {
     for (const PPravidla& p : s)
         if (!p.text.empty()) text += (text.empty() ? "" : " ") + p.text;
     return text;
+}
+
+// Width of a text in the screens' own form font and measuring.
+int textWidth(std::string_view text, int points) {
+    return ui::measureText(text, points).width;
 }
 
 std::string px(int width) {
