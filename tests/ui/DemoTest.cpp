@@ -1,0 +1,152 @@
+// A small screen built from the toolkit, written to a screenshot for people to look at, and the
+// cost of painting a full page of word labels.
+#include "Fixture.h"
+
+#include "ui/Edit.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/Panel.h"
+#include "ui/Shape.h"
+#include "ui/TextMetrics.h"
+
+#include <chrono>
+#include <cstdio>
+#include <sys/resource.h>
+
+using namespace ui;
+
+namespace {
+
+// A sky-to-meadow gradient with a sun.
+Bitmap scenery() {
+    Bitmap b(640, 480);
+    for (int y = 0; y < 480; ++y) {
+        int t = y * 255 / 479;
+        b.fill({0, y, 640, 1},
+               y < 330 ? Color::rgb(120 - t / 4, 180 - t / 5, 255 - t / 3) : Color::rgb(60, 170 - t / 6, 60));
+    }
+    for (int y = -40; y <= 40; ++y)
+        for (int x = -40; x <= 40; ++x)
+            if (x * x + y * y <= 1600) b.fill({540 + x, 110 + y, 1, 1}, Color::rgb(255, 220, 60));
+    return b;
+}
+
+Bitmap buttonPicture(bool lit) {
+    Bitmap b(140, 44, lit ? Color::rgb(255, 200, 40) : Color::rgb(230, 140, 20));
+    b.fill({0, 0, 140, 3}, colors::White);
+    b.fill({0, 41, 140, 3}, Color::rgb(120, 60, 0));
+    return b;
+}
+
+std::string outputPath(const char* name) {
+    return std::string(BREVION_BINARY_DIR) + "/" + name;
+}
+
+} // namespace
+
+TEST_F(UiTest, DemoScreen) {
+    auto& f = screen();
+    auto& background = f.add<Image>();
+    background.setBounds(0, 0, 640, 480);
+    background.setPicture(scenery());
+
+    auto& title = f.add<Label>();
+    title.setBounds(24, 20, 0, 0);
+    title.setText("Určovanie vetných členov");
+    title.setFontSize(20);
+    title.setBold(true);
+    title.setFontColor(colors::White);
+    title.setTransparent(true);
+
+    auto& sentence = f.add<Label>();
+    sentence.setBounds(24, 90, 0, 0);
+    sentence.setText("Žltý kôň ďaleko cválal po lúke.");
+    sentence.setTransparent(true);
+    auto& underline = f.add<Panel>();
+    underline.setBevel(Bevel::None);
+    underline.setColor(colors::Red);
+    underline.setBounds(24, 90 + sentence.height() - 3, measureText("Žltý", 12).width, 2);
+
+    auto& opaque = f.add<Label>();
+    opaque.setBounds(24, 130, 0, 0);
+    opaque.setText("Nepriehľadný popis");
+    opaque.setColor(Color::rgb(255, 255, 200));
+
+    auto& name = f.add<Edit>();
+    name.setBounds(24, 170, 195, 22);
+    name.setText("Ľubica");
+    name.setFocus();
+
+    auto& ring = f.add<Shape>();
+    ring.setKind(ShapeKind::Ellipse);
+    ring.setBounds(260, 160, 60, 40);
+    ring.setPenWidth(3);
+    ring.setPenColor(colors::Blue);
+
+    auto& button = f.add<Image>();
+    button.setBounds(24, 220, 140, 44);
+    button.setPicture(buttonPicture(false));
+    auto& caption = f.add<Label>();
+    caption.setAutoSize(false);
+    caption.setBounds(24, 220, 140, 44);
+    caption.setAlignment(Alignment::Center);
+    caption.setLayout(TextLayout::Center);
+    caption.setTransparent(true);
+    caption.setText("Pokračuj");
+    caption.OnMouseEnter = [&](Control&) {
+        button.setPicture(buttonPicture(true));
+        app.setScreenCursor(CursorHand);
+    };
+    caption.OnMouseLeave = [&](Control&) {
+        button.setPicture(buttonPicture(false));
+        app.setScreenCursor(CursorArrow);
+    };
+    caption.setHint("Ďalšia strana\r\nvetných rozborov");
+    caption.setShowHint(true);
+
+    bot.hover(caption);
+    EXPECT_EQ(app.screenCursor(), CursorHand);
+    bot.advance(600); // the tooltip
+    EXPECT_TRUE(app.tooltipShown());
+    bot.screenshot(outputPath("ui-demo.bmp"));
+
+    app.post([&] {
+        bot.screenshot(outputPath("ui-demo-message.bmp"));
+        bot.click("Yes");
+    });
+    EXPECT_EQ(app.messageBoxes().show("Ukončenie aplikácie", "Skutočne chcete ukončiť tento program?",
+                                      platform::MessageIcon::Question, platform::MessageButtons::YesNo),
+              platform::MessageResult::Yes);
+}
+
+TEST_F(UiTest, PageOfWordLabelsPaintsWithinAFewMilliseconds) {
+    auto& f = screen();
+    auto& background = f.add<Image>();
+    background.setBounds(0, 0, 640, 480);
+    background.setPicture(scenery());
+    const char* words[] = {"Mama", "varí", "chutný", "obed", "pre", "celú", "rodinu", "."};
+    for (int row = 1; row <= 10; ++row) {
+        int left = 18;
+        for (int k = 0; k < 15; ++k) {
+            auto& l = f.add<Label>();
+            l.setBounds(left, 33 * row + 62, 0, 0);
+            l.setTransparent(true);
+            l.setText(words[(row + k) % 8]);
+            left += l.width() + 3;
+        }
+    }
+    app.invalidateAll();
+    app.paintNow(); // renders and caches every text once
+    constexpr int kRounds = 20;
+    auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kRounds; ++i) {
+        app.invalidateAll();
+        app.paintNow();
+    }
+    double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() / kRounds;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("full repaint of 150 labels: %.3f ms; peak resident %ld KiB\n", ms, usage.ru_maxrss);
+    EXPECT_LT(ms, 20.0); // a generous bound for loaded and sanitized builds; the target is 2 ms
+}
