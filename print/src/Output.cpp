@@ -41,8 +41,8 @@ std::string unquote(std::string_view value) {
     return {}; // no closing quote
 }
 
-} // namespace
-
+// The value of XDG_DOCUMENTS_DIR in the text of a user-dirs.dirs file, with "$HOME" expanded;
+// empty when the file does not set it to "$HOME/..." or to an absolute path.
 fs::path documentsDirFromUserDirs(std::string_view userDirs, const fs::path& home) {
     std::istringstream lines{std::string(userDirs)};
     std::string line;
@@ -64,6 +64,8 @@ fs::path documentsDirFromUserDirs(std::string_view userDirs, const fs::path& hom
     }
     return found.lexically_normal();
 }
+
+} // namespace
 
 fs::path documentsFolder() {
     const fs::path home = homeFolder();

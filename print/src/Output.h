@@ -11,10 +11,6 @@ namespace tisk {
 // ($XDG_CONFIG_HOME, else ~/.config), else ~/Documents.
 std::filesystem::path documentsFolder();
 
-// The value of XDG_DOCUMENTS_DIR in the text of a user-dirs.dirs file, with "$HOME" expanded;
-// empty when the file does not set it to "$HOME/..." or to an absolute path.
-std::filesystem::path documentsDirFromUserDirs(std::string_view userDirs, const std::filesystem::path& home);
-
 // The file name of a sheet: exercise key, date and time, for example "01_2026-12-06_09-00-12.pdf";
 // `attempt` > 1 adds "_2", "_3" ... for sheets printed within the same second.
 std::string sheetFileName(std::string_view key, const std::tm& when, int attempt);

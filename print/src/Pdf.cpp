@@ -162,6 +162,12 @@ public:
     }
 
     bool empty() const { return items_.empty(); }
+
+    // Distance from the top of the room to the baseline of its first row.
+    double firstBaseline() const {
+        PangoLayout* label = items_.front().label.get();
+        return (kAnswerLine - heightOf(label)) / 2 + baselineOf(label);
+    }
     double naturalWidth() const { return naturalWidth_; }
 
     // Lays the items out in rows no wider than `width`; returns the height they take.
@@ -339,9 +345,27 @@ private:
         ts_.draw(block.text.get(), textX, y, kInk);
         if (room_.empty()) return;
         if (beside_) {
-            const double firstLine = baselineOf(block.text.get());
-            room_.draw(kMargin + kContentWidth - room_.naturalWidth(),
-                       y + firstLine - kAnswerLine / 2 - kAnswerSize / 3);
+            // On the baseline of the example's first line, with a dotted leader to guide the eye.
+            const double baseline = y + baselineOf(block.text.get());
+            const double roomX = kMargin + kContentWidth - room_.naturalWidth();
+            PangoRectangle firstLine;
+            pango_layout_line_get_extents(pango_layout_get_line_readonly(block.text.get(), 0), nullptr,
+                                          &firstLine);
+            const double leaderStart = textX + pango_units_to_double(firstLine.x + firstLine.width) + 8;
+            if (leaderStart < roomX - 16) {
+                cairo_t* cr = ts_.cr();
+                const double dash[] = {0.8, 3.2};
+                setColour(cr, kRule);
+                cairo_set_line_width(cr, 0.8);
+                cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+                cairo_set_dash(cr, dash, 2, 0);
+                cairo_move_to(cr, leaderStart, baseline);
+                cairo_line_to(cr, roomX - 8, baseline);
+                cairo_stroke(cr);
+                cairo_set_dash(cr, nullptr, 0, 0);
+                cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+            }
+            room_.draw(roomX, baseline - room_.firstBaseline());
         } else {
             room_.draw(textX, y + block.textHeight + 4);
         }

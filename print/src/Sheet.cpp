@@ -21,7 +21,7 @@ const std::vector<Exercise>& exercises() {
          Room::Underline,
          {},
          "Nevyjadrený podmet:"},
-        {"02", "Druhy podmetu", "Podčiarkni podmet a zaškrtni, aký je.", Room::Underline, kExtent, ""},
+        {"02", "Druhy podmetu", "Podčiarkni podmet a zaškrtni jeho druh.", Room::Underline, kExtent, ""},
         {"03",
          "Podmet vyjadrený slovným druhom",
          "Podčiarkni podmet a zaškrtni, ktorým slovným druhom je vyjadrený. Nevyjadrený podmet napíš na "
@@ -50,7 +50,7 @@ const std::vector<Exercise>& exercises() {
         {"06b", "Prístavok", "Doplň do viet čiarky, ktoré oddeľujú prístavok.", Room::Commas, {}, ""},
         {"07",
          "Druhy viet podľa postoja hovoriaceho",
-         "Zaškrtni, aký je to druh vety podľa postoja hovoriaceho.",
+         "Zaškrtni druh vety podľa postoja hovoriaceho.",
          Room::Plain,
          {{"oznamovacia", "opytovacia", "rozkazovacia", "želacia", "zvolacia"}},
          ""},
@@ -68,19 +68,19 @@ const std::vector<Exercise>& exercises() {
          ""},
         {"09",
          "Vzťahy medzi hlavnými vetami",
-         "Zaškrtni, aký vzťah je medzi hlavnými vetami.",
+         "Zaškrtni vzťah medzi hlavnými vetami.",
          Room::Plain,
          {{"zlučovací", "odporovací", "stupňovací", "príčinný", "vylučovací"}},
          ""},
         {"10",
          "Veta hlavná x veta vedľajšia",
-         "Hlavnú vetu podčiarkni červenou, vedľajšiu vetu modrou farbou.",
+         "Hlavnú vetu podčiarkni červenou a vedľajšiu vetu modrou farbou.",
          Room::Underline,
          {},
          ""},
         {"11",
          "Druhy vedľajších viet",
-         "Podčiarkni vedľajšiu vetu a zaškrtni, aký je to druh vedľajšej vety.",
+         "Podčiarkni vedľajšiu vetu a zaškrtni jej druh.",
          Room::Underline,
          {{"príslovková časová", "príslovková miestna", "príslovková spôsobová", "príslovková príčinná",
            "podmetová", "predmetová", "prívlastková", "prísudková"}},
@@ -204,13 +204,6 @@ std::vector<Example> examplesFromWords(const ShortString* words, int count) {
         finish(examples, std::move(example));
     }
     return examples;
-}
-
-std::string plainText(const Example& example) {
-    std::string text;
-    for (const auto& segment : example)
-        text += segment.gap ? "(" + segment.text + ")" : segment.text;
-    return text;
 }
 
 } // namespace tisk

@@ -52,7 +52,4 @@ std::vector<Example> examplesFromLines(const ShortString* lines, int count, int 
 std::vector<Example> examplesFromMarkedWords(const ShortString* words, const std::uint8_t* flags, int count);
 std::vector<Example> examplesFromWords(const ShortString* words, int count);
 
-// The plain text of an example, as a reader of the sheet sees it.
-std::string plainText(const Example& example);
-
 } // namespace tisk

@@ -1,9 +1,7 @@
-// The entries against a real CUPS server: a private cupsd that this test starts in a temporary
-// folder, listening on a Unix socket only, with a cups-pdf printer. Its cupsd is stopped and its
-// files removed whatever the outcome.
+// The entries against a real CUPS server: a private cupsd started in a temporary folder, listening
+// on a Unix socket only, with a cups-pdf printer. It is stopped and its files removed whatever the
+// outcome, and it dies with the test process.
 #include "PrintTestSupport.h"
-
-#include <gtest/gtest.h>
 
 #include <cups/cups.h>
 #include <fcntl.h>
@@ -24,109 +22,92 @@
 namespace {
 
 using namespace printtest;
-namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 std::string readFile(const fs::path& path) {
-    std::ifstream in(path);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path).rdbuf();
     return text.str();
 }
 
-void writeFile(const fs::path& path, const std::string& text) {
-    std::ofstream(path) << text;
-}
-
-bool accepts(const fs::path& socketPath) {
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un addr{};
-    addr.sun_family = AF_UNIX;
-    std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", socketPath.c_str());
-    const bool ok = connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
-    close(fd);
-    return ok;
-}
-
-// A cupsd of our own: configuration, spool and logs in `root`, one Unix socket, no network.
 class PrivateCupsd {
 public:
-    explicit PrivateCupsd(const fs::path& root) : root_(root), socket_(root / "cups.sock") {
-        // Filters run as the "lp" user and must reach the spool and the temporary folder.
-        fs::permissions(root_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                   fs::perms::others_read | fs::perms::others_exec);
-        for (const char* dir : {"conf", "spool", "cache", "state", "log", "tmp"})
-            fs::create_directory(root_ / dir);
-        fs::permissions(root_ / "tmp", fs::perms::all | fs::perms::sticky_bit);
-        writeFile(root_ / "conf" / "cupsd.conf",
-                  "Listen " + socket_.string() +
-                      "\nLogLevel debug\nBrowsing No\nWebInterface No\n"
-                      "DefaultAuthType None\n"
-                      "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                      "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                      "  </Limit>\n</Policy>\n");
-        writeFile(root_ / "conf" / "cups-files.conf",
-                  "ServerRoot " + (root_ / "conf").string() + "\nRequestRoot " + (root_ / "spool").string() +
-                      "\nCacheDir " + (root_ / "cache").string() + "\nStateDir " +
-                      (root_ / "state").string() + "\nTempDir " + (root_ / "tmp").string() + "\nErrorLog " +
-                      (root_ / "log" / "error_log").string() + "\nAccessLog " +
-                      (root_ / "log" / "access_log").string() + "\nPageLog " +
-                      (root_ / "log" / "page_log").string() + "\n");
-        const std::string cupsd = fs::exists("/usr/sbin/cupsd") ? "/usr/sbin/cupsd" : "cupsd";
-        const std::string conf = (root_ / "conf" / "cupsd.conf").string();
-        const std::string files = (root_ / "conf" / "cups-files.conf").string();
-        const std::string out = (root_ / "log" / "cupsd.out").string();
-        pid_ = fork();
-        if (pid_ == 0) {
-            prctl(PR_SET_PDEATHSIG, SIGTERM); // never outlive the test
-            const int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            dup2(fd, 1);
-            dup2(fd, 2);
-            execlp(cupsd.c_str(), cupsd.c_str(), "-f", "-c", conf.c_str(), "-s", files.c_str(), nullptr);
+    explicit PrivateCupsd(const fs::path& root) : root_(root) {
+        // Filters run as "lp": they must reach the spool and the temporary folder.
+        fs::permissions(root,
+                        fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
+                            fs::perms::others_exec,
+                        fs::perm_options::add);
+        for (const char* dir : {"spool", "cache", "state", "log", "tmp"})
+            fs::create_directory(root / dir);
+        fs::permissions(root / "tmp", fs::perms::all | fs::perms::sticky_bit);
+        std::ofstream(root / "cupsd.conf") << "Listen " << socket().string()
+                                           << "\nLogLevel debug\nBrowsing No\nWebInterface No\n"
+                                              "<Location />\nOrder allow,deny\nAllow all\n</Location>\n";
+        std::ofstream files(root / "cups-files.conf");
+        files << "ServerRoot " << root.string() << "\nErrorLog " << (root / "log/error_log").string() << "\n";
+        for (auto [key, dir] : {std::pair{"RequestRoot", "spool"},
+                                {"CacheDir", "cache"},
+                                {"StateDir", "state"},
+                                {"TempDir", "tmp"},
+                                {"AccessLog", "log/access_log"},
+                                {"PageLog", "log/page_log"}})
+            files << key << " " << (root / dir).string() << "\n";
+        files.close();
+        if ((pid_ = fork()) == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            const int out = open((root / "log/cupsd.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            dup2(out, 1);
+            dup2(out, 2);
+            execlp("cupsd", "cupsd", "-f", "-c", (root / "cupsd.conf").c_str(), "-s",
+                   (root / "cups-files.conf").c_str(), nullptr);
             _exit(127);
         }
-        for (auto waited = 0ms; waited < 15s && pid_ > 0; waited += 100ms) {
-            if (accepts(socket_)) return;
-            int status;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                break;
-            }
+        for (auto waited = 0ms; waited < 15s; waited += 100ms) {
+            if (accepting()) return;
+            if (waitpid(pid_, nullptr, WNOHANG) == pid_) break;
             std::this_thread::sleep_for(100ms);
         }
-        problem_ = "cupsd did not start: " + readFile(root_ / "log" / "cupsd.out") + log();
+        pid_ = stop();
+        problem_ = "cupsd did not start: " + readFile(root / "log/cupsd.out") + log();
     }
-
-    ~PrivateCupsd() {
-        if (pid_ <= 0) return;
-        kill(pid_, SIGTERM);
-        for (int i = 0; i < 50; ++i) {
-            if (waitpid(pid_, nullptr, WNOHANG) == pid_) return;
-            std::this_thread::sleep_for(100ms);
-        }
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
-    }
-
-    PrivateCupsd(const PrivateCupsd&) = delete;
-    PrivateCupsd& operator=(const PrivateCupsd&) = delete;
+    ~PrivateCupsd() { stop(); }
 
     bool running() const { return problem_.empty(); }
     const std::string& problem() const { return problem_; }
-    const fs::path& socket() const { return socket_; }
-    std::string log() const { return readFile(root_ / "log" / "error_log"); }
+    fs::path socket() const { return root_ / "cups.sock"; }
+    std::string log() const { return readFile(root_ / "log/error_log"); }
 
 private:
+    bool accepting() const {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", socket().c_str());
+        const bool ok = connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+        close(fd);
+        return ok;
+    }
+
+    pid_t stop() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            for (int i = 0; i < 50 && waitpid(pid_, nullptr, WNOHANG) == 0; ++i)
+                std::this_thread::sleep_for(100ms);
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        return -1;
+    }
+
     fs::path root_;
-    fs::path socket_;
     pid_t pid_ = -1;
     std::string problem_;
 };
 
 struct Jobs {
     cups_job_t* list = nullptr;
-    int count = 0;
-    Jobs() { count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &list, nullptr, 0, CUPS_WHICHJOBS_ALL); }
+    int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &list, nullptr, 0, CUPS_WHICHJOBS_ALL);
     ~Jobs() { cupsFreeJobs(count, list); }
 };
 
@@ -135,7 +116,6 @@ protected:
     void SetUp() override {
         if (geteuid() != 0) GTEST_SKIP() << "the cups-pdf backend of the test printer runs only for root";
         setenv("HOME", home_.path().c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (home_.path() / ".config").c_str(), 1);
         unsetenv("LPDEST");
         unsetenv("PRINTER");
         const passwd* pw = getpwuid(geteuid());
@@ -151,11 +131,10 @@ protected:
 
     void TearDown() override {
         if (HasFailure() && cupsd_) std::cerr << "cupsd log:\n" << cupsd_->log();
-        for (const auto& file : printed_)
-            fs::remove(file);
+        if (output_.empty()) return;
+        fs::remove(output_);
         std::error_code ignored;
-        if (!printed_.empty() && !hadCupsPdfFolder_ && fs::is_empty(cupsPdfFolder_, ignored))
-            fs::remove(cupsPdfFolder_, ignored);
+        if (!hadCupsPdfFolder_ && fs::is_empty(cupsPdfFolder_, ignored)) fs::remove(cupsPdfFolder_, ignored);
     }
 
     int printSheet() {
@@ -163,18 +142,7 @@ protected:
         for (int i = 0; i < 10; ++i)
             lines[i] = shortString(examples_[i]);
         const tisk::ShortString name = shortString("Ľubica Ťažká");
-        const Library library(tisk::kTiskLibrary);
-        return reinterpret_cast<tisk::LinesEntry*>(library.entry("TR2"))(lines.data(), 10, &name);
-    }
-
-    // cups-pdf writes a job into ~/PDF of the user who printed it, named after the job id.
-    fs::path cupsPdfOutput(int jobId) {
-        for (const auto& file : pdfsIn(cupsPdfFolder_))
-            if (file.filename().string().find("job_" + std::to_string(jobId)) != std::string::npos) {
-                printed_.push_back(file);
-                return file;
-            }
-        return {};
+        return Library(tisk::kTiskLibrary).entry<tisk::LinesEntry>("TR2")(lines.data(), 10, &name);
     }
 
     std::vector<std::string> examples_ = [] {
@@ -183,11 +151,9 @@ protected:
             e.push_back("Žiaci " + std::to_string(i) + ". triedy čítajú rozprávky.");
         return e;
     }();
-    TempDir home_;
-    TempDir server_;
+    TempDir home_, server_;
     std::unique_ptr<PrivateCupsd> cupsd_;
-    std::vector<fs::path> printed_;
-    fs::path cupsPdfFolder_;
+    fs::path cupsPdfFolder_, output_;
     bool hadCupsPdfFolder_ = true;
 };
 
@@ -200,32 +166,36 @@ TEST_F(PrintCups, WithoutADefaultPrinterTheEntrySaysSoAndPrintsNothing) {
 TEST_F(PrintCups, APrintedSheetArrivesAsAPdfJob) {
     run("lpadmin -d PDF");
     ASSERT_EQ(printSheet(), tisk::kPrinted);
-
-    int jobId = 0;
+    int id = 0;
     ipp_jstate_t state = IPP_JSTATE_PENDING;
-    for (auto waited = 0ms; waited < 60s; waited += 250ms) {
-        Jobs jobs;
+    for (auto waited = 0ms; waited < 60s && state < IPP_JSTATE_STOPPED; waited += 250ms) {
+        std::this_thread::sleep_for(250ms);
+        const Jobs jobs;
         ASSERT_EQ(jobs.count, 1);
-        jobId = jobs.list[0].id;
-        state = jobs.list[0].state;
         EXPECT_STREQ(jobs.list[0].format, "application/pdf");
         EXPECT_STREQ(jobs.list[0].title, "Druhy podmetu - Ľubica Ťažká");
-        if (state >= IPP_JSTATE_STOPPED) break;
-        std::this_thread::sleep_for(250ms);
+        id = jobs.list[0].id;
+        state = jobs.list[0].state;
     }
     ASSERT_EQ(state, IPP_JSTATE_COMPLETED);
-
-    fs::path output;
-    for (auto waited = 0ms; waited < 10s && output.empty(); waited += 200ms) {
-        output = cupsPdfOutput(jobId);
-        if (output.empty()) std::this_thread::sleep_for(200ms);
+    // cups-pdf writes the job into ~/PDF of the user who printed it, named after the job id.
+    for (auto waited = 0ms; waited < 10s && output_.empty(); waited += 200ms) {
+        for (const auto& file : pdfsIn(cupsPdfFolder_))
+            if (file.filename().string().find("job_" + std::to_string(id)) != std::string::npos)
+                output_ = file;
+        std::this_thread::sleep_for(200ms);
     }
-    ASSERT_FALSE(output.empty()) << "no cups-pdf output for job " << jobId;
+    ASSERT_FALSE(output_.empty()) << "no cups-pdf output for job " << id;
     std::vector<std::string> expected{"Druhy podmetu", "Ľubica Ťažká"};
     expected.insert(expected.end(), examples_.begin(), examples_.end());
-    const std::string text = pdfText(output);
-    const int missing = firstMissingInOrder(text, expected);
-    EXPECT_EQ(missing, -1) << (missing >= 0 ? expected[missing] : "") << " not in: " << text;
+    const std::string text = pdfText(output_);
+    EXPECT_EQ(firstMissingInOrder(text, expected), "") << text;
+}
+
+TEST_F(PrintCups, APrinterThatRejectsJobsIsAFailureNotAMissingPrinter) {
+    run("lpadmin -d PDF && cupsreject PDF");
+    EXPECT_EQ(printSheet(), tisk::kFailed);
+    EXPECT_EQ(Jobs().count, 0);
 }
 
 } // namespace
