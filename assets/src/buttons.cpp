@@ -30,16 +30,14 @@ void choiceTile(cairo_t* cr, int w, int h, const Tint& t, const std::string& mar
     const Box b{1, 1, w - 2.0, h - 2.0};
     fillRounded(cr, b, 8, t.fill);
     strokeRounded(cr, b, 8, t.edge, 2);
-    // a small dot in the answer's colour says "this is a choice you can change"
-    fillCircle(cr, 7.5, h / 2.0, 2.5, t.edge);
-    drawMarkup(cr, markup, {12, 2, w - 15.0, h - 4.0},
-               {.size = 12,
+    drawMarkup(cr, markup, {4, 2, w - 8.0, h - 4.0},
+               {.size = w > 100 ? 15 : 12.5,
                 .bold = true,
                 .colour = ink,
                 .align = Align::Centre,
                 .valign = VAlign::Middle,
-                .minSize = 8,
-                .lineSpacing = 0.85});
+                .minSize = 9,
+                .lineSpacing = 0.82});
 }
 
 void chooserFace(cairo_t* cr, int w, int labelLeft, int labelWidth) {
@@ -134,8 +132,8 @@ void toolButton(cairo_t* cr, const Tool& t, int state) {
         cairo_fill(cr);
     }
     if (state == 2) {
-        fillCircle(cr, 84, 12, 8, ok);
-        icons::check(cr, 84, 12.5, 11, {1, 1, 1});
+        fillCircle(cr, 85, 46, 6.5, ok);
+        icons::check(cr, 85, 46.5, 9, {1, 1, 1});
     }
 }
 
@@ -201,7 +199,7 @@ void addButtons(Catalogue& c) {
         {"03_zaj", "zámeno", violet, 58},
         {"03_cis", "číslovka", orange, 58},
         {"03_slov", "sloveso", teal, 58},
-        {"03_cit", "citoslovce", rose, 58},
+        {"03_cit", "cito-\nslovce", rose, 58},
         {"11b_vvlo", "vložená\nveta", orange, 58},
         {"11b_vsuv", "vsuvka", teal, 58},
         {"13_sou", "priraďo-\nvacie", green, 58},

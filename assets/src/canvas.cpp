@@ -149,6 +149,14 @@ double drawMarkup(cairo_t* cr, std::string_view markup, Box box, const TextStyle
     return logical.height;
 }
 
+double measureMarkup(cairo_t* cr, std::string_view markup, double width, const TextStyle& s) {
+    PangoLayout* layout = makeLayout(cr, markup, s, s.size, width);
+    int w = 0, h = 0;
+    pango_layout_get_pixel_size(layout, &w, &h);
+    g_object_unref(layout);
+    return h;
+}
+
 double drawText(cairo_t* cr, std::string_view text, Box box, const TextStyle& style) {
     return drawMarkup(cr, escapeMarkup(text), box, style);
 }

@@ -61,6 +61,8 @@ struct TextStyle {
 
 // Pango markup inside `box`; shrinks until it fits. Returns the height the text took.
 double drawMarkup(cairo_t* cr, std::string_view markup, Box box, const TextStyle& style);
+// Height that the markup takes at exactly `style.size` when wrapped to `width`.
+double measureMarkup(cairo_t* cr, std::string_view markup, double width, const TextStyle& style);
 // Plain text (escaped for Pango).
 double drawText(cairo_t* cr, std::string_view text, Box box, const TextStyle& style);
 std::string escapeMarkup(std::string_view text);

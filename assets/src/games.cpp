@@ -42,7 +42,7 @@ void chooserPlace(cairo_t* cr, Box b, double labelRight) {
 
 void evaluationPlace(cairo_t* cr, double x, double y) {
     cairo_new_sub_path(cr);
-    cairo_arc(cr, x + 16, y + 16, 12, 0, 2 * pi);
+    cairo_arc(cr, x + 16, y + 16, 11, 0, 2 * pi);
     setColour(cr, muted, 0.3);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
@@ -51,7 +51,6 @@ void evaluationPlace(cairo_t* cr, double x, double y) {
 void sheet(cairo_t* cr, const Exercise& e) {
     const double bottom = e.rows == RowKind::Pitch33 ? 418 : 450;
     const Box s{6, 86, e.paperRight - 6.0, bottom - 86};
-    shadowRounded(cr, s, 10, 2, 0.3);
     fillRounded(cr, s, 10, paper);
     // notebook lines between rows and a margin line
     setColour(cr, rule);

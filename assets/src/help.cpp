@@ -17,7 +17,7 @@
 #include <platform/errors.h>
 
 #include <fstream>
-#include <sstream>
+#include <vector>
 
 namespace assets {
 
@@ -34,7 +34,7 @@ std::string replaceAll(std::string s, const std::string& from, const std::string
 std::string inlineMarkup(const std::string& text) {
     std::string s = escapeMarkup(text);
     s = replaceAll(s, "[r]", "<span foreground='#D40000' underline='single' weight='bold'>");
-    s = replaceAll(s, "[b]", "<span foreground='#0000D0' underline='double' weight='bold'>");
+    s = replaceAll(s, "[b]", "<span foreground='#0000D0' underline='single' weight='bold'>");
     s = replaceAll(s, "[g]", "<span foreground='#1E8A4C' weight='bold'>");
     for (const char* close : {"[/r]", "[/b]", "[/g]"})
         s = replaceAll(s, close, "</span>");
@@ -47,53 +47,89 @@ std::string inlineMarkup(const std::string& text) {
     return s;
 }
 
+enum class BlockKind { Heading, Bullet, Example, Paragraph };
+
+struct Block {
+    BlockKind kind;
+    std::string markup;
+};
+
 struct HelpText {
     std::string title;
-    std::string markup;
+    std::vector<Block> blocks;
 };
 
 HelpText parseHelp(const std::filesystem::path& file) {
     std::ifstream in(file);
     if (!in) throw platform::FileError(file.string(), "cannot read help text");
     HelpText h;
-    std::ostringstream m;
     std::string line;
-    bool pendingGap = false, any = false;
-    auto gap = [&] {
-        if (any && pendingGap) m << "<span size='40%'> </span>\n";
-        pendingGap = false;
-    };
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.rfind("# ", 0) == 0) {
+        if (line.empty()) continue;
+        if (line.rfind("# ", 0) == 0)
             h.title = line.substr(2);
-            continue;
-        }
-        if (line.empty()) {
-            pendingGap = true;
-            continue;
-        }
-        if (line.rfind("## ", 0) == 0) {
-            pendingGap = true;
-            gap();
-            m << "<span size='118%' weight='bold' foreground='#1F5C94'>" << inlineMarkup(line.substr(3))
-              << "</span>\n";
-        } else if (line.rfind("- ", 0) == 0) {
-            gap();
-            m << "  <span foreground='#E08A1E'>●</span>  " << inlineMarkup(line.substr(2)) << "\n";
-        } else if (line.rfind("> ", 0) == 0) {
-            gap();
-            m << "<span background='#FFF1C2'>  " << inlineMarkup(line.substr(2)) << "  </span>\n";
-        } else {
-            gap();
-            m << inlineMarkup(line) << "\n";
-        }
-        any = true;
+        else if (line.rfind("## ", 0) == 0)
+            h.blocks.push_back({BlockKind::Heading, inlineMarkup(line.substr(3))});
+        else if (line.rfind("- ", 0) == 0)
+            h.blocks.push_back({BlockKind::Bullet, inlineMarkup(line.substr(2))});
+        else if (line.rfind("> ", 0) == 0)
+            h.blocks.push_back({BlockKind::Example, inlineMarkup(line.substr(2))});
+        else
+            h.blocks.push_back({BlockKind::Paragraph, inlineMarkup(line)});
     }
-    h.markup = m.str();
-    if (!h.markup.empty()) h.markup.pop_back();
     if (h.title.empty()) throw platform::FileError(file.string(), "help text has no title line");
     return h;
+}
+
+// Lays the blocks out in `box` at text size `size`; draws them unless `measureOnly`. Returns the height.
+double layoutBlocks(cairo_t* cr, const std::vector<Block>& blocks, Box box, double size, bool measureOnly) {
+    double y = box.y;
+    const TextStyle body{.size = size, .colour = ink, .minSize = size, .lineSpacing = 1.0};
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const Block& b = blocks[i];
+        switch (b.kind) {
+        case BlockKind::Heading: {
+            if (i > 0) y += size * 0.55;
+            TextStyle st = body;
+            st.size = size * 1.15;
+            st.minSize = st.size;
+            st.bold = true;
+            st.colour = hex(0x1F5C94);
+            const double h = measureMarkup(cr, b.markup, box.w, st);
+            if (!measureOnly) drawMarkup(cr, b.markup, {box.x, y, box.w, h + 1}, st);
+            y += h + size * 0.15;
+            break;
+        }
+        case BlockKind::Bullet: {
+            const double indent = size * 1.2;
+            const double h = measureMarkup(cr, b.markup, box.w - indent, body);
+            if (!measureOnly) {
+                fillCircle(cr, box.x + size * 0.4, y + size * 0.62, size * 0.2, hex(0xE08A1E));
+                drawMarkup(cr, b.markup, {box.x + indent, y, box.w - indent, h + 1}, body);
+            }
+            y += h + size * 0.2;
+            break;
+        }
+        case BlockKind::Example: {
+            const double pad = size * 0.5;
+            const double h = measureMarkup(cr, b.markup, box.w - 2 * pad, body);
+            if (!measureOnly) {
+                fillRounded(cr, {box.x, y + 1, box.w, h + pad}, 7, hex(0xFFF1C2));
+                drawMarkup(cr, b.markup, {box.x + pad, y + 1 + pad / 2, box.w - 2 * pad, h + 1}, body);
+            }
+            y += h + pad + size * 0.3;
+            break;
+        }
+        case BlockKind::Paragraph: {
+            const double h = measureMarkup(cr, b.markup, box.w, body);
+            if (!measureOnly) drawMarkup(cr, b.markup, {box.x, y, box.w, h + 1}, body);
+            y += h + size * 0.3;
+            break;
+        }
+        }
+    }
+    return y - box.y;
 }
 
 void helpPicture(cairo_t* cr, const HelpText& h, const std::string& badge, Rgb accentColour) {
@@ -115,8 +151,11 @@ void helpPicture(cairo_t* cr, const HelpText& h, const std::string& badge, Rgb a
     }
     drawText(cr, h.title, {titleX, 18, card.right() - titleX - 14, 54},
              {.size = 24, .bold = true, .colour = {1, 1, 1}, .valign = VAlign::Middle, .minSize = 14});
-    drawMarkup(cr, h.markup, {36, 88, 568, 340},
-               {.size = 16, .colour = ink, .valign = VAlign::Top, .minSize = 10, .lineSpacing = 1.05});
+    const Box body{36, 88, 568, 340};
+    double size = 17;
+    while (size > 11 && layoutBlocks(cr, h.blocks, body, size, true) > body.h)
+        size -= 0.5;
+    layoutBlocks(cr, h.blocks, body, size, false);
     cairo_move_to(cr, 36, 434.5);
     cairo_line_to(cr, 604, 434.5);
     setColour(cr, rule);
@@ -144,7 +183,7 @@ void introPicture(cairo_t* cr) {
     drawMarkup(
         cr,
         "<span foreground='#1D2733'><span underline='single' underline_color='#FF0000'>Malý Peter</span> "
-        "<span underline='double' underline_color='#0000FF'>kreslí</span> obrázok.</span>",
+        "<span underline='single' underline_color='#0000FF'>kreslí</span> obrázok.</span>",
         {110, 218, 420, 40}, {.size = 26, .align = Align::Centre, .valign = VAlign::Middle, .wrap = false});
     drawMarkup(cr,
                "<span foreground='#1D2733'>Keď prídeš<span foreground='#E0453A' weight='bold'>,</span> "

@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
         const auto start = std::chrono::steady_clock::now();
         const assets::Catalogue catalogue = assets::fullCatalogue(helpDir);
         if (!contactDir.empty()) {
-            const int pages = assets::writeContactSheets(catalogue, contactDir);
+            const int pages = assets::writeContactSheets(catalogue, contactDir) +
+                              assets::writeReviewScreens(catalogue, contactDir);
             std::cout << "contact sheet: " << pages << " pages in " << contactDir.string() << "\n";
         }
         if (out.empty()) return 0;

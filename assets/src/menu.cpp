@@ -57,14 +57,11 @@ void slotPicture(cairo_t* cr, const Exercise& e, int height, bool lit) {
     keyBadge(cr, 36, b.cy(), 19, e.key, accent(e.category), {1, 1, 1});
     const Rgb fg = lit ? navy : Rgb{1, 1, 1};
     const double textRight = lit ? 262 : 284;
-    drawText(cr, e.title, {64, b.y + 5, textRight - 64, b.h - 26},
-             {.size = 16,
-              .bold = true,
-              .colour = fg,
-              .valign = VAlign::Middle,
-              .minSize = 11,
-              .lineSpacing = 0.9});
-    drawText(cr, e.blurb, {64, b.bottom() - 22, textRight - 64, 17},
+    const TextStyle titleStyle{.size = 16, .bold = true, .colour = fg, .minSize = 16, .lineSpacing = 0.9};
+    const double titleHeight = measureMarkup(cr, escapeMarkup(e.title), textRight - 64, titleStyle);
+    const double blockTop = b.cy() - (titleHeight + 19) / 2;
+    drawText(cr, e.title, {64, blockTop, textRight - 64, titleHeight + 1}, titleStyle);
+    drawText(cr, e.blurb, {64, blockTop + titleHeight + 2, textRight - 64, 17},
              {.size = 12.5,
               .colour = lit ? darker(navy, 0.1) : muted,
               .valign = VAlign::Middle,

@@ -96,9 +96,9 @@ void pointer(cairo_t* cr, int frame) {
     cairo_translate(cr, dialX, dialY);
     cairo_rotate(cr, a);
     cairo_move_to(cr, 43, 0);
-    cairo_line_to(cr, 4, -8);
-    cairo_line_to(cr, -8, 0);
-    cairo_line_to(cr, 4, 8);
+    cairo_line_to(cr, 6, -11);
+    cairo_line_to(cr, -10, 0);
+    cairo_line_to(cr, 6, 11);
     cairo_close_path(cr);
     setColour(cr, glow);
     cairo_fill_preserve(cr);

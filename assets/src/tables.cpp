@@ -32,7 +32,7 @@ void tableBackground(cairo_t* cr, const Exercise& e) {
     drawText(cr, "Cvičenie " + e.key + " · " + e.title, {85, 46, 450, 26},
              {.size = 17,
               .bold = true,
-              .colour = accent(e.category),
+              .colour = lighter(accent(e.category), 0.45),
               .valign = VAlign::Middle,
               .minSize = 11,
               .wrap = false});
