@@ -182,7 +182,7 @@ void introPicture(cairo_t* cr) {
     fillRounded(cr, sheet, 16, paper);
     drawMarkup(
         cr,
-        "<span foreground='#1D2733'><span underline='single' underline_color='#FF0000'>Malý Peter</span> "
+        "<span foreground='#1D2733'>Malý <span underline='single' underline_color='#FF0000'>Peter</span> "
         "<span underline='single' underline_color='#0000FF'>kreslí</span> obrázok.</span>",
         {110, 218, 420, 40}, {.size = 26, .align = Align::Centre, .valign = VAlign::Middle, .wrap = false});
     drawMarkup(cr,
