@@ -181,6 +181,56 @@ TEST(CdTree, ClearedNumberButtonsShowTheirRestingLookInTheBackground) {
     }
 }
 
+double luminance(std::uint32_t rgb) {
+    return (0.2126 * (rgb >> 16 & 0xFF) + 0.7152 * (rgb >> 8 & 0xFF) + 0.0722 * (rgb & 0xFF)) / 255;
+}
+
+// Word labels are transparent with black text, chooser prompts transparent with white text: the
+// background must be light under every row's words and dark under every chooser's prompt.
+TEST(CdTree, BackgroundsKeepRowTextAndChooserPromptsLegible) {
+    struct Layout {
+        std::vector<std::string> keys;
+        int pitch, labelTop; // word label of row r at pitch * r + labelTop
+        int rows;
+    };
+    const std::vector<Layout> layouts{{{"01", "02", "03", "04", "10", "11"}, 33, 62, 10},
+                                      {{"05", "07", "08", "08b", "09", "11b", "12", "13", "14"}, 36, 59, 10},
+                                      {{"06b"}, 73, 22, 5}};
+    for (const auto& layout : layouts)
+        for (const auto& key : layout.keys) {
+            SCOPED_TRACE(key);
+            Surface bg = load("Bitmap/Games/" + key + "bckg.bmp");
+            ASSERT_TRUE(bg);
+            for (int r = 1; r <= layout.rows; ++r)
+                for (int x = 20; x < 420; x += 25)
+                    EXPECT_GT(luminance(pixel(bg.get(), x, layout.pitch * r + layout.labelTop + 10)), 0.9)
+                        << "row " << r << ", x " << x;
+        }
+    struct Chooser {
+        std::string key;
+        int pitch, top, left, width;
+    };
+    for (const Chooser& c :
+         {Chooser{"05", 36, 61, 499, 94}, Chooser{"07", 36, 61, 499, 94}, Chooser{"09", 36, 61, 499, 94},
+          Chooser{"11", 33, 64, 499, 94}, Chooser{"08b", 36, 61, 478, 115}}) {
+        SCOPED_TRACE(c.key);
+        Surface bg = load("Bitmap/Games/" + c.key + "bckg.bmp");
+        ASSERT_TRUE(bg);
+        for (int r = 1; r <= 10; ++r)
+            for (int x = c.left + 4; x < c.left + c.width - 4; x += 9)
+                EXPECT_LT(luminance(pixel(bg.get(), x, c.pitch * r + c.top + 8)), 0.35) << "row " << r;
+    }
+}
+
+TEST(CdTree, ResultsTablesAreLightUnderTheTenRows) {
+    Surface bg = load("Bitmap/Tab/11b.bmp");
+    ASSERT_TRUE(bg);
+    for (int row = 1; row <= 10; ++row)
+        for (int x : {57, 120, 300, 410, 500, 580})
+            EXPECT_GT(luminance(pixel(bg.get(), x, 165 + 30 * (row - 1) + 15)), 0.6)
+                << "row " << row << ", x " << x;
+}
+
 TEST(CdTree, SoundsAreShortSixteenBitPcm) {
     for (const char* name : {"Sound/Enter.wav", "Sound/Click.wav"}) {
         SCOPED_TRACE(name);
