@@ -1,0 +1,70 @@
+#pragma once
+// The program started in-process on fake services, against the build's CD tree and a temporary HD
+// root and configuration directory.
+#include "shell/ExerciseScreens.h"
+#include "shell/Pozadi.h"
+#include "shell/Startup.h"
+
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/dynlib.h"
+#include "platform/message_box.h"
+#include "platform/single_instance.h"
+#include "platform/sound.h"
+#include "ui/Application.h"
+#include "ui/Automation.h"
+#include "ui/Bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+// A temporary folder removed with the object.
+struct TempDir {
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::filesystem::path path;
+};
+
+void writeFile(const std::filesystem::path& path, const std::string& bytes);
+std::string readFile(const std::filesystem::path& path);
+
+// The HD root every start-up check wants: grades, the 17 sentence files, empty results tables.
+void seedHdRoot(const std::filesystem::path& hd);
+
+// Whether two pictures have the same size and pixels.
+bool samePicture(const ui::Bitmap& a, const ui::Bitmap& b);
+
+struct ShellTest : ::testing::Test {
+    TempDir config, hd;
+    std::string cd = BREVION_CD_DIR;
+    platform::FakeDisplay display;
+    platform::FakeClock clock;
+    platform::FakeSound sound;
+    platform::FakeMessageBoxes systemBoxes, windowBoxes;
+    platform::DlLibraryLoader libraries;
+    platform::FakeSingleInstance* instance = nullptr; // owned by the menu once started
+    shell::ExerciseScreens screens;
+    std::optional<shell::Sluzby> sluzby;
+    std::optional<shell::Program> program;
+    std::optional<ui::Automation> bot;
+
+    ShellTest();
+    // Writes Brevion.ini with the given body (CR LF lines).
+    void writeIni(const std::string& body);
+    // Writes an INI naming the CD tree and the temporary HD root.
+    void writeGoodIni();
+    // Runs start-up; true when it reached the message loop's door.
+    bool start();
+    shell::Pozadi& env() { return *program->env(); }
+    ui::Application& app() { return *program->app(); }
+    // A CD picture as the program would load it.
+    ui::Bitmap cdPicture(const std::string& relative) const;
+    // The menu with a category open, then the setup screen of the exercise in `slot`.
+    void openSetup(int category, int slot);
+};

@@ -1,0 +1,159 @@
+// Start-up and the end of the program, in-process on fake services.
+#include "ShellFixture.h"
+
+#include "results/Table1.h"
+#include "shell/Intro.h"
+#include "shell/Select.h"
+
+#include "platform/errors.h"
+
+namespace fs = std::filesystem;
+using platform::MessageIcon;
+
+TEST(Roots, OneTrailingBackslashIsRemoved) {
+    TempDir dir;
+    writeFile(dir.path / "a.ini", "[ces1]\r\ncd=D:\\\r\nHD=C:\\Brevion\r\n");
+    const shell::Koreny k = shell::NactiKoreny((dir.path / "a.ini").string());
+    EXPECT_EQ(k.cd, "D:");
+    EXPECT_EQ(k.hd, "C:\\Brevion");
+    EXPECT_EQ(shell::NactiKoreny((dir.path / "none.ini").string()).cd, "Chyba");
+}
+
+TEST_F(ShellTest, StartsInOrderAndEndsRestoringTheDisplay) {
+    writeGoodIni();
+    const std::uint32_t t0 = clock.ticks();
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(systemBoxes.shown.empty());
+    EXPECT_TRUE(windowBoxes.shown.empty());
+    EXPECT_TRUE(display.opened);
+    EXPECT_TRUE(display.isFullscreen());
+    EXPECT_EQ(app().title(), "Brevion Lumena");
+    EXPECT_EQ(env().CestaCD, cd);
+    EXPECT_EQ(env().Znamky.size(), 5u);
+    // The intro stayed its ten seconds and is gone; the long-lived screens exist.
+    EXPECT_GE(clock.ticks() - t0, 10000u);
+    EXPECT_LT(clock.ticks() - t0, 10100u);
+    EXPECT_FALSE(env().IntroForm->visible());
+    EXPECT_EQ(app().mainForm(), env().SelectForm);
+    ASSERT_NE(env().Tabulka1Form, nullptr);
+    ASSERT_NE(env().HelpForm, nullptr);
+    // Backdrop, intro, menu, table, help: created in that order, so stacked in that order.
+    auto stack = app().stack();
+    ASSERT_GE(stack.size(), 5u);
+    EXPECT_EQ(stack[0]->name(), "PozadiForm");
+
+    app().terminate();
+    EXPECT_EQ(program->finish(), 0);
+    EXPECT_FALSE(display.opened);
+}
+
+TEST_F(ShellTest, WithoutFullScreenItTellsAndRunsInAWindow) {
+    writeGoodIni();
+    display.fullscreenPossible = false;
+    ASSERT_TRUE(start());
+    ASSERT_EQ(windowBoxes.shown.size(), 1u);
+    EXPECT_EQ(windowBoxes.shown[0].caption, "Chyba prepnutia zobrazovacieho módu");
+    EXPECT_EQ(windowBoxes.shown[0].text, "            Grafická karta neumožňuje okamžité prepnutie\rdo "
+                                         "celoobrazovkového módu. Aplikácia bude spúšťaná v okne.");
+    EXPECT_EQ(windowBoxes.shown[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(display.opened);
+    EXPECT_FALSE(display.isFullscreen());
+}
+
+TEST_F(ShellTest, BadGradesFileEndsWithTheDataFilesMessage) {
+    writeGoodIni();
+    writeFile(hd.path / "Znamky.dat", "0|x|5\r\n");
+    EXPECT_FALSE(start());
+    ASSERT_EQ(windowBoxes.shown.size(), 1u);
+    EXPECT_EQ(windowBoxes.shown[0].text,
+              "Nemožno načítať grafické alebo dátové súbory.\rAplikácia bude ukončená.");
+    EXPECT_EQ(program->finish(), 1);
+}
+
+TEST_F(ShellTest, IntroWaitCountsFromItsShowingAndEndsAtAClick) {
+    writeGoodIni();
+    ASSERT_TRUE(start());
+    shell::TIntroForm& intro = *env().IntroForm;
+
+    // Time spent after the showing (creating the other screens) counts towards the ten seconds.
+    intro.show();
+    const std::uint32_t shown = clock.ticks();
+    intro.CasZavreni = shown + 10000;
+    clock.advance(4000);
+    intro.Zaviradlo();
+    EXPECT_EQ(clock.ticks() - shown, 10000u);
+    EXPECT_FALSE(intro.visible());
+
+    intro.show();
+    intro.CasZavreni = clock.ticks() + 10000;
+    bot->click(ui::Point{320, 240});
+    const std::uint32_t clicked = clock.ticks();
+    intro.Zaviradlo();
+    EXPECT_LT(clock.ticks() - clicked, 100u);
+    EXPECT_FALSE(intro.visible());
+}
+
+TEST_F(ShellTest, SecondCopyBringsTheFirstForwardAndEnds) {
+    writeGoodIni();
+    instance->othersRunning = true;
+    const std::uint32_t t0 = clock.ticks();
+    start();
+    EXPECT_EQ(instance->forwardRequests, 1);
+    EXPECT_TRUE(app().terminated());
+    EXPECT_LT(clock.ticks() - t0, 1000u); // the intro did not wait
+    program->run();                       // ends at once
+    EXPECT_EQ(program->finish(), 0);
+}
+
+TEST_F(ShellTest, TableOnScreenAtTheEndIsSaved) {
+    writeGoodIni();
+    writeFile(hd.path / "P03.res", "Eva|9|1|1\r\n");
+    ASSERT_TRUE(start());
+    results::TTabulka1Form& table = env().Tabulka();
+    table.Cesta = env().hd("\\P03.res");
+    table.NactiSoubor();
+    table.VlozNovyZaznam("Jano", "7", "3", "3");
+    table.NactiPozadi(env().cd("\\Bitmap\\Tab\\03.bmp"));
+    table.Ukaz();
+    app().terminate(); // ended without the table's back button
+    EXPECT_EQ(program->finish(), 0);
+    EXPECT_EQ(readFile(hd.path / "P03.res"), "Eva|9|1|1\r\nJano|7|3|3\r\n");
+}
+
+struct ErrorCase {
+    std::exception_ptr error;
+    const char* caption;
+    const char* textStart;
+    MessageIcon icon;
+    bool ends;
+};
+
+class ErrorHandler : public ShellTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ErrorHandler, MapsErrorKindsToTheThreeOutcomes) {
+    const ErrorCase cases[] = {
+        {std::make_exception_ptr(platform::ConversionError("\"1.5\" is not a number")), "Chyba aplikácie",
+         "Možné zlé nastavenie reprezentácie desatinnej čiarky", MessageIcon::Error, true},
+        {std::make_exception_ptr(platform::PrinterError("no default destination", true)),
+         "Upozornenie pri tlači", "Nie je nainštalovaná žiadna tlačiareň.", MessageIcon::Information, false},
+        {std::make_exception_ptr(platform::FileError("/x/P01.res", "cannot read")), "Chyba aplikácie",
+         "Nemožno načítať grafické alebo dátové súbory.\rAplikácia bude ukončená.", MessageIcon::Error, true},
+        {std::make_exception_ptr(platform::PrinterError("job refused", false)), "Chyba aplikácie",
+         "Nemožno načítať grafické", MessageIcon::Error, true},
+    };
+    const ErrorCase& c = cases[GetParam()];
+    writeGoodIni();
+    ASSERT_TRUE(start());
+    // Raised inside an event handler, as a screen would.
+    env().SelectForm->IBrevion->OnClick = [&](ui::Control&) { std::rethrow_exception(c.error); };
+    bot->click("IBrevion");
+    ASSERT_EQ(windowBoxes.shown.size(), 1u);
+    EXPECT_EQ(windowBoxes.shown[0].caption, c.caption);
+    EXPECT_EQ(windowBoxes.shown[0].text.rfind(c.textStart, 0), 0u) << windowBoxes.shown[0].text;
+    EXPECT_EQ(windowBoxes.shown[0].icon, c.icon);
+    EXPECT_EQ(app().terminated(), c.ends);
+    app().terminate();
+    EXPECT_EQ(program->finish(), c.ends ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ErrorHandler, ::testing::Range(0, 4));
