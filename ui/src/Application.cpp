@@ -279,7 +279,8 @@ int Application::msUntilNextTimer() const {
     std::uint32_t now = clock_.ticks();
     if (tooltipFor_)
         return int(std::max<std::int64_t>(0, std::int64_t(kTooltipDuration) - (now - tooltipSince_)));
-    if (hovered_ && hovered_ != tooltipExpired_ && hovered_->showHint() && !hovered_->hint().empty())
+    if (hovered_ && hovered_ != tooltipExpired_ && buttons_ == 0 && hovered_->showHint() &&
+        !hovered_->hint().empty())
         return int(std::max<std::int64_t>(0, std::int64_t(kTooltipDelay) - (now - hoverSince_)));
     return -1;
 }

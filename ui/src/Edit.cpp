@@ -196,8 +196,8 @@ void Edit::paint(Painter& p) {
     const int x = textX() - edge;
     if (s) inside.drawSurface(s, x, y);
     if (focused()) {
-        int cx = text_.empty() ? x : textX() - edge + caretOffset;
-        inside.fillRect({cx, std::max(y, 0), 1, std::min(lineHeight, height() - 2 * edge)}, fontColor_);
+        inside.fillRect({x + caretOffset, std::max(y, 0), 1, std::min(lineHeight, height() - 2 * edge)},
+                        fontColor_);
     }
 }
 
