@@ -10,6 +10,8 @@
 #include "platform/single_instance.h"
 #include "platform/sound.h"
 
+#include <exception>
+
 void registerAllScreens(shell::ExerciseScreens& screens);
 
 int main() {
@@ -26,5 +28,11 @@ int main() {
                          sound,     systemBoxes,
                          libraries, platform::makeSingleInstance(),
                          screens,   platform::joinPath(platform::windowsDirectory(), "\\Brevion.ini")};
-    return shell::SpustProgram(sluzby);
+    try {
+        return shell::SpustProgram(sluzby);
+    } catch (const std::exception& e) {
+        // Nothing to show it in (the window could not be made): say why on standard error.
+        platform::logMessage("Chyba", e.what());
+        return 1;
+    }
 }
