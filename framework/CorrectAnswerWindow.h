@@ -1,0 +1,35 @@
+#pragma once
+// The correct-answer window of the exercises that show a sentence word by word: the hint bubble
+// under the row, the words fitted to 570 pixels, a line under the words the key marks, and a
+// remark under the sentence.
+#include "framework/SentenceFile.h"
+
+#include <ui/Geometry.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace ui {
+class Application;
+class Form;
+} // namespace ui
+
+namespace shell {
+class Pozadi;
+}
+
+namespace framework {
+
+inline constexpr int kAnswerWindowLimit = 570;
+
+// The colour of the line under a word, none for a word without one.
+using LineColour = std::function<std::optional<ui::Color>(const PPravidla& slot)>;
+
+// Creates a THintForm at (left, top) on the canvas holding the first `slots` words of `s` with
+// their lines, and `remark` (empty: no remark) in the second line. The window is hidden; it frees
+// itself when closed.
+ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int left, int top, const Sentence& s,
+                               int slots, const LineColour& lineColour, const std::string& remark);
+
+} // namespace framework

@@ -1,0 +1,392 @@
+#include "framework/ExerciseScreen.h"
+
+#include "framework/PrintSheet.h"
+
+#include <print/TiskAbi.h>
+#include <results/Table1.h>
+#include <shell/Pozadi.h>
+
+#include <ui/Application.h>
+#include <ui/Edit.h>
+#include <ui/Label.h>
+
+#include <platform/paths.h>
+
+namespace framework {
+
+namespace {
+
+constexpr ui::Color kScreenColour = 9526306;
+
+} // namespace
+
+// ---------------------------------------------------------------- evaluation images
+
+void EvaluationImage::mouseEnter() {
+    if (!clickable) return;
+    screen_.env().playEnter();
+    screen_.env().setCursor(shell::crRuka);
+    setHint(ExerciseScreen::kEvaluationHint);
+    setShowHint(true);
+}
+
+void EvaluationImage::mouseLeave() {
+    if (clickable) {
+        screen_.env().setCursor(shell::crSipka);
+        screen_.closeCorrectAnswer();
+    }
+    setShowHint(false);
+}
+
+void EvaluationImage::mouseDown(const ui::MouseEvent& e) {
+    if (e.button == ui::MouseButton::Left && clickable) screen_.openCorrectAnswer(*this);
+}
+
+void EvaluationImage::mouseUp(const ui::MouseEvent&) {
+    if (clickable) screen_.closeCorrectAnswer();
+}
+
+void EvaluationImage::dblClick() {
+    if (!clickable) return;
+    screen_.focusEdit1();
+    screen_.closeCorrectAnswer();
+}
+
+// ---------------------------------------------------------------- the screen
+
+ExerciseScreen::ExerciseScreen(ui::Application& app, shell::Pozadi& env, ExerciseInfo info,
+                               RandomSource* random)
+    : ui::Form(app), env_(env), info_(std::move(info)), random_(random) {
+    if (!random_) {
+        ownRandom_ = std::make_unique<ClockSeededRandom>();
+        random_ = ownRandom_.get();
+    }
+    setName("MainForm" + info_.key);
+    setBounds(0, 0, 640, 480);
+    setCentered(true);
+    setColor(kScreenColour);
+    defaultCloseAction_ = ui::CloseAction::Free;
+
+    IPozadi = &add<controls::TObrazek>();
+    IPozadi->setName("IPozadi");
+    IPozadi->setBounds(0, 0, 640, 480);
+    IPozadi->OnClick = [this](ui::Control&) { focusEdit1(); };
+
+    T = &addButton("T", {6, 6, 225, 67});
+    T->OnClick = [this](ui::Control&) { TClick(); };
+    T->OnMouseEnter = [this](ui::Control&) {
+        env_.playEnter();
+        env_.setCursor(shell::crNapoveda);
+    };
+    T->OnMouseLeave = [this](ui::Control&) { env_.setCursor(shell::crSipka); };
+
+    IKontr = &addButton("IKontr", {273, 5, 91, 75});
+    IKontr->OnClick = [this](ui::Control&) { IKontrClick(); };
+    IKontr->OnMouseEnter = [this](ui::Control&) { hover(*IKontr, "mkonth.bmp", IKontr->enabled()); };
+    IKontr->OnMouseLeave = [this](ui::Control&) { leave(*IKontr, "mkont.bmp"); };
+
+    INove = &addButton("INove", {364, 5, 91, 75});
+    INove->OnClick = [this](ui::Control&) { INoveClick(); };
+    INove->OnMouseEnter = [this](ui::Control&) { hover(*INove, "mnoveh.bmp", INove->enabled()); };
+    INove->OnMouseLeave = [this](ui::Control&) { leave(*INove, "mnove.bmp"); };
+
+    ITabulka = &addButton("ITabulka", {455, 5, 91, 75});
+    ITabulka->OnClick = [this](ui::Control&) { ITabulkaClick(); };
+    ITabulka->OnMouseEnter = [this](ui::Control&) { hover(*ITabulka, "mtabh.bmp", ITabulka->enabled()); };
+    ITabulka->OnMouseLeave = [this](ui::Control&) { leave(*ITabulka, "mtab.bmp"); };
+
+    IZpet = &addButton("IZpet", {546, 5, 91, 75});
+    IZpet->OnClick = [this](ui::Control&) { IZpetClick(); };
+    IZpet->OnMouseEnter = [this](ui::Control&) { hover(*IZpet, "mzpeth.bmp", true); };
+    IZpet->OnMouseLeave = [this](ui::Control&) { leave(*IZpet, "mzpet.bmp"); };
+
+    IPokracuj = &addButton("IPokracuj", {520, 457, 94, 23});
+    IPokracuj->OnClick = [this](ui::Control&) { IPokracujClick(); };
+    IPokracuj->OnMouseEnter = [this](ui::Control&) {
+        if (!IPokracuj->enabled()) return;
+        env_.playEnter();
+        env_.setCursor(shell::crRuka);
+    };
+    IPokracuj->OnMouseLeave = [this](ui::Control&) { env_.setCursor(shell::crSipka); };
+
+    PokusnyLabel = &add<ui::Label>();
+    PokusnyLabel->setName("PokusnyLabel");
+    PokusnyLabel->setBounds(16, 88, 4, 20);
+    PokusnyLabel->hide();
+
+    IPanel = &add<controls::TbmpPanel>();
+    IPanel->setName("IPanel");
+    IPanel->setBevel(ui::Bevel::None);
+    IPanel->setColor(kScreenColour);
+    IPanel->setBounds(6, info_.panelTop, 627, info_.panelHeight);
+    IPanel->hide();
+    IPanel->OnClick = [this](ui::Control&) { focusEdit1(); };
+
+    if (info_.hasEdit1) {
+        Edit1 = &add<ui::Edit>();
+        Edit1->setName("Edit1");
+        Edit1->setBounds(32, 88, 121, 0);
+        Edit1->setBorder(false);
+    }
+}
+
+ExerciseScreen::~ExerciseScreen() {
+    if (answerWindow_) answerWindow_->close();
+}
+
+controls::TObrazek& ExerciseScreen::addButton(const char* name, const ui::Rect& bounds) {
+    controls::TObrazek& button = add<controls::TObrazek>();
+    button.setName(name);
+    button.setBounds(bounds);
+    return button;
+}
+
+std::string ExerciseScreen::cd(const std::string& relative) const {
+    return env_.cd(relative);
+}
+
+std::string ExerciseScreen::hd(const std::string& relative) const {
+    return env_.hd(relative);
+}
+
+void ExerciseScreen::focusEdit1() {
+    if (Edit1) Edit1->setFocus();
+}
+
+void ExerciseScreen::hover(controls::TObrazek& button, const char* lit, bool active) {
+    if (!active) return;
+    env_.playEnter();
+    env_.setCursor(shell::crRuka);
+    button.loadPicture(cd(std::string("\\Bitmap\\Games\\") + lit));
+}
+
+void ExerciseScreen::leave(controls::TObrazek& button, const char* normal) {
+    env_.setCursor(shell::crSipka);
+    button.loadPicture(cd(std::string("\\Bitmap\\Games\\") + normal));
+}
+
+EvaluationImage& ExerciseScreen::addEvaluationImage(int r, const ui::Rect& bounds) {
+    EvaluationImage& image = add<EvaluationImage>(*this, r);
+    image.setName("Hodnoceni" + std::to_string(r));
+    image.setBounds(bounds);
+    evaluation_.at(std::size_t(r - 1)) = &image;
+    return image;
+}
+
+bool ExerciseScreen::evaluated() const {
+    return IPokracuj->enabled();
+}
+
+// ---------------------------------------------------------------- creation
+
+// A creation that stops on an error closes the screen at once; the error goes on to the
+// application's error handler (or, in print mode, ended in the print failure message).
+void ExerciseScreen::loaded() {
+    ui::Form::loaded();
+    const bool printing = env_.RezimTisku();
+    try {
+        if (printing)
+            printWorksheet();
+        else
+            FormCreate();
+    } catch (...) {
+        close();
+        throw;
+    }
+    if (printing) close();
+}
+
+void ExerciseScreen::FormCreate() {
+    Inicializace();
+    IPozadi->loadPicture(cd("\\Bitmap\\Games\\" + info_.key + "bckg.bmp"));
+    IPokracuj->loadPicture(cd("\\Bitmap\\Setup\\pokrac1.bmp"));
+    IPokracuj->setEnabled(false);
+    ILPokracuj.add(ui::Bitmap::load(cd("\\Bitmap\\Setup\\pokrac2.bmp")));
+    IZpet->loadPicture(cd("\\Bitmap\\Games\\mzpet.bmp"));
+    ITabulka->loadPicture(cd("\\Bitmap\\Games\\mtab.bmp"));
+    INove->loadPicture(cd("\\Bitmap\\Games\\mnove.bmp"));
+    IKontr->loadPicture(cd("\\Bitmap\\Games\\mkont.bmp"));
+    loadOwnPictures();
+    IPanel->setBitmap(ui::Bitmap::load(cd("\\Bitmap\\Games\\blue.bmp")));
+    pupilName_ = env_.Jmeno();
+
+    results::TTabulka1Form& tabulka = env_.Tabulka();
+    tabulka.Cesta = hd("\\P" + info_.key + ".res");
+    tabulka.NactiSoubor();
+
+    const std::string path = hd("\\" + info_.key + ".dat");
+    table_ = NactiSoubor(path);
+    const int runLength = env_.PocetPrikladu();
+    requireEnoughSentences(table_.count, runLength, path);
+    flow_ = std::make_unique<RunFlow>(info_.shape, runLength, table_.count);
+    Nulovani();
+    flow_->drawAll(*random_);
+    VygenerujSestavu();
+}
+
+void ExerciseScreen::printWorksheet() {
+    printSheet(env_.libraries(), env_.messageBoxes(), cd(info_.library), info_.entry, [this](void* entry) {
+        const std::string path = hd("\\" + info_.key + ".dat");
+        table_ = NactiSoubor(path);
+        pupilName_ = env_.Jmeno();
+        const int runLength = env_.PocetPrikladu();
+        requireEnoughSentences(table_.count, runLength, path);
+        flow_ = std::make_unique<RunFlow>(info_.shape, runLength, table_.count);
+        flow_->drawAll(*random_);
+        return printWith(entry);
+    });
+}
+
+int ExerciseScreen::printWith(void* entry) {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= flow_->runLength(); ++i)
+        lines.push_back(wordsPrintLine(table_.sentence(flow_->draw(i)), 14));
+    return callLinesEntry(entry, lines, tisk::linesBlockSize(info_.entry), flow_->runLength(), pupilName_);
+}
+
+void ExerciseScreen::VygenerujSestavu() {
+    for (int r = 1; r <= flow_->rowsOnPage(); ++r)
+        layoutRow(r, sentenceOfRow(r));
+}
+
+void ExerciseScreen::resetRow(int r) {
+    clearRow(r);
+    EvaluationImage& image = evaluationImage(r);
+    image.clearPicture();
+    image.show();
+    image.clickable = false;
+}
+
+// ---------------------------------------------------------------- the toolbar
+
+void ExerciseScreen::INoveClick() {
+    if (evaluated()) return;
+    focusEdit1();
+    env_.playClick();
+    resetTools();
+    for (int r = 1; r <= flow_->rowsOnPage(); ++r)
+        resetRow(r);
+    focusEdit1();
+    Nulovani();
+    flow_->drawNew(*random_);
+    VygenerujSestavu();
+}
+
+void ExerciseScreen::IKontrClick() {
+    if (evaluated()) return;
+    focusEdit1();
+    env_.playClick();
+    IKontr->loadPicture(cd("\\Bitmap\\Games\\mkont.bmp"));
+    std::vector<bool> verdicts;
+    for (int r = 1; r <= flow_->rowsOnPage(); ++r) {
+        const bool right = judgeRow(r, sentenceOfRow(r));
+        EvaluationImage& image = evaluationImage(r);
+        image.loadPicture(cd(right ? "\\Bitmap\\Games\\check_ok.bmp" : "\\Bitmap\\Games\\check_ko.bmp"));
+        image.clickable = !right;
+        verdicts.push_back(right);
+    }
+    flow_->check(verdicts);
+    focusEdit1();
+    IKontr->setEnabled(false);
+    ITabulka->setEnabled(false);
+    INove->setEnabled(false);
+    lockTools();
+    env_.setCursor(shell::crSipka);
+    for (int frame = 0; frame < ILPokracuj.count(); ++frame) {
+        ILPokracuj.copyTo(frame, *IPokracuj);
+        IPokracuj->repaint();
+        env_.Cekej(20);
+    }
+    IPokracuj->setEnabled(true);
+}
+
+void ExerciseScreen::IPokracujClick() {
+    if (!evaluated()) return;
+    focusEdit1();
+    env_.playClick();
+    IPokracuj->loadPicture(cd("\\Bitmap\\Setup\\pokrac1.bmp"));
+    IPokracuj->setEnabled(false);
+    const NextPage next = flow_->next();
+    IKontr->setEnabled(true);
+    ITabulka->setEnabled(true);
+    INove->setEnabled(true);
+    resetTools();
+    repaint();
+    if (next == NextPage::End) {
+        env_.setCursor(shell::crSipka);
+        endOfRun();
+        return;
+    }
+    for (int r = 1; r <= kMaxRows; ++r) {
+        if (r <= flow_->rowsOnPage()) {
+            resetRow(r);
+        } else {
+            hideRow(r);
+            evaluationImage(r).hide();
+        }
+    }
+    IPanel->setVisible(next == NextPage::Half);
+    Nulovani();
+    VygenerujSestavu();
+    focusEdit1();
+    env_.setCursor(shell::crSipka);
+}
+
+void ExerciseScreen::endOfRun() {
+    const std::string right = std::to_string(flow_->right());
+    const std::string wrong = std::to_string(flow_->wrong());
+    const std::string grade = env_.ZnamkaZa(flow_->right(), flow_->runLength());
+    const std::string name = env_.Jmeno();
+    results::TTabulka1Form& tabulka = env_.Tabulka();
+    tabulka.VlozNovyZaznam(name, right, wrong, grade);
+    env_.ZapisVysledek(name, info_.title, info_.title2, right, wrong, grade);
+    tabulka.NactiPozadi(cd("\\Bitmap\\Tab\\" + info_.key + ".bmp"));
+    tabulka.Ukaz();
+    close();
+}
+
+void ExerciseScreen::ITabulkaClick() {
+    if (evaluated()) return;
+    focusEdit1();
+    env_.playClick();
+    results::TTabulka1Form& tabulka = env_.Tabulka();
+    tabulka.NactiPozadi(cd("\\Bitmap\\Tab\\" + info_.key + ".bmp"));
+    tabulka.Ukaz();
+}
+
+void ExerciseScreen::TClick() {
+    focusEdit1();
+    env_.playClick();
+    env_.ukazNapovedu("\\Bitmap\\Help\\" + info_.key + ".bmp");
+}
+
+void ExerciseScreen::IZpetClick() {
+    focusEdit1();
+    env_.playClick();
+    closeCorrectAnswer();
+    env_.ukazSetup();
+    close();
+}
+
+// ---------------------------------------------------------------- the correct answer
+
+void ExerciseScreen::openCorrectAnswer(EvaluationImage& image) {
+    focusEdit1();
+    env_.playClick();
+    image.setShowHint(false);
+    closeCorrectAnswer();
+    ui::Form& window = createCorrectAnswer(image.row(), sentenceOfRow(image.row()));
+    window.show();
+    window.repaint();
+    answerWindow_ = &window;
+}
+
+void ExerciseScreen::closeCorrectAnswer() {
+    if (!answerWindow_) return;
+    ui::Form* window = answerWindow_;
+    answerWindow_ = nullptr;
+    window->close();
+    repaint();
+}
+
+} // namespace framework

@@ -1,0 +1,177 @@
+#pragma once
+// The skeleton every exercise screen stands on: the toolbar (T, IKontr, INove, ITabulka, IZpet),
+// the continue button with its animation, IPanel over the lower half of a last page of five, the
+// evaluation images with the correct-answer window, the run of pages (RunFlow) and the hand-off
+// of the result at the end; in print mode, the worksheet.
+//
+// An exercise derives from it, creates its row controls in Inicializace() and fills in the hooks
+// below; everything else happens here. The screen is created hidden by Application::create; its
+// creation (FormCreate, or the worksheet in print mode) runs in loaded(), once the exercise's own
+// constructor has finished.
+#include "framework/Random.h"
+#include "framework/RunFlow.h"
+#include "framework/SentenceFile.h"
+
+#include <controls/Obrazek.h>
+#include <controls/bmpPanel.h>
+#include <ui/Form.h>
+#include <ui/Image.h>
+#include <ui/ImageList.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ui {
+class Edit;
+class Label;
+} // namespace ui
+
+namespace shell {
+class Pozadi;
+}
+
+namespace framework {
+
+// What names an exercise and shapes its run.
+struct ExerciseInfo {
+    std::string key;       // "01": names the files and pictures
+    std::string title;     // passed to the results log
+    std::string title2;    // passed after the title (empty in most exercises)
+    std::string library;   // the print library, relative to the CD root
+    std::string entry;     // the print library's entry
+    PageShape shape{};     // pages of the run
+    bool hasEdit1 = false; // a zero-height field that takes the keyboard focus after every click
+    int panelTop = 254;    // IPanel: 6, panelTop, 627, panelHeight
+    int panelHeight = 166;
+};
+
+class ExerciseScreen;
+
+// The verdict picture at the end of a row (TMujImage). A wrong row's image opens the correct
+// answer while the mouse button is held on it.
+class EvaluationImage : public ui::Image {
+public:
+    EvaluationImage(ExerciseScreen& screen, int row) : screen_(screen) { setTag(row); }
+    int row() const { return tag(); }
+    bool clickable = false;
+
+protected:
+    void mouseEnter() override;
+    void mouseLeave() override;
+    void mouseDown(const ui::MouseEvent& e) override;
+    void mouseUp(const ui::MouseEvent& e) override;
+    void dblClick() override;
+
+private:
+    ExerciseScreen& screen_;
+};
+
+class ExerciseScreen : public ui::Form {
+public:
+    static constexpr int kMaxRows = 10;
+    static constexpr const char* kEvaluationHint =
+        "       Kliknutím\r\n   na hodnotenie\r\n      sa zobrazí\r\nsprávná odpoveď.";
+
+    // `random` is borrowed (tests inject a known one); without it the clock seeds every draw.
+    ExerciseScreen(ui::Application& app, shell::Pozadi& env, ExerciseInfo info,
+                   RandomSource* random = nullptr);
+    ~ExerciseScreen() override;
+
+    controls::TObrazek* IPozadi = nullptr;
+    controls::TObrazek* T = nullptr;
+    controls::TObrazek* IKontr = nullptr;
+    controls::TObrazek* INove = nullptr;
+    controls::TObrazek* ITabulka = nullptr;
+    controls::TObrazek* IZpet = nullptr;
+    controls::TObrazek* IPokracuj = nullptr;
+    ui::Label* PokusnyLabel = nullptr;
+    controls::TbmpPanel* IPanel = nullptr;
+    ui::Edit* Edit1 = nullptr; // only with ExerciseInfo::hasEdit1
+    ui::ImageList ILPokracuj{94, 23};
+
+    // Creation: FormCreate, or the worksheet in print mode (Application::create calls it).
+    void loaded() override;
+
+    void INoveClick();
+    void IKontrClick();
+    void IPokracujClick();
+    void ITabulkaClick();
+    void TClick();
+    void IZpetClick();
+
+    const ExerciseInfo& info() const { return info_; }
+    const RunFlow& flow() const { return *flow_; }
+    const SentenceTable& table() const { return table_; }
+    // The sentence of row r (1-based) of the current page.
+    const Sentence& sentenceOfRow(int r) const { return table_.sentence(flow_->sentenceOfRow(r)); }
+    // The page has been checked (IPokracuj is enabled): answers are frozen.
+    bool evaluated() const;
+    // True while the correct-answer window is open.
+    bool answerShown() const { return answerWindow_ != nullptr; }
+    EvaluationImage& evaluationImage(int r) const { return *evaluation_.at(std::size_t(r - 1)); }
+    // The pupil's name at creation (the print sheet's name).
+    const std::string& pupilName() const { return pupilName_; }
+
+protected:
+    shell::Pozadi& env() const { return env_; }
+    std::string cd(const std::string& relative) const;
+    std::string hd(const std::string& relative) const;
+    // Gives the keyboard focus to Edit1 on the screens that have it.
+    void focusEdit1();
+    // Row r's verdict picture, for Inicializace.
+    EvaluationImage& addEvaluationImage(int r, const ui::Rect& bounds);
+
+    // --- What each exercise fills in.
+    // Creates the row controls (called first at creation).
+    virtual void Inicializace() = 0;
+    // The exercise's own pictures and tools (creation step 5).
+    virtual void loadOwnPictures() {}
+    // Reads the exercise's sentence file (Sentences NN).
+    virtual SentenceTable NactiSoubor(const std::string& path) = 0;
+    // Clears the answer state of all rows.
+    virtual void Nulovani() {}
+    // Lays the sentence out in row r and fills the row's answer keys.
+    virtual void layoutRow(int r, const Sentence& s) = 0;
+    // Empties row r for a new example: words cleared and hidden, marks removed, answer controls
+    // visible, editable and empty.
+    virtual void clearRow(int r) = 0;
+    // Hides row r under IPanel (rows 6 to 10 of a last page of five).
+    virtual void hideRow(int r) = 0;
+    // Freezes row r's answers and judges it as a whole example.
+    virtual bool judgeRow(int r, const Sentence& s) = 0;
+    // Tools back to normal (Tag 0, normal picture) and the current tool none; locked after a check.
+    virtual void resetTools() {}
+    virtual void lockTools() {}
+    // Opens row r's correct-answer window (hidden; the screen shows and closes it).
+    virtual ui::Form& createCorrectAnswer(int r, const Sentence& s) = 0;
+    // The print data: calls the entry with them and returns its status. By default the standard
+    // entry with one line per example (words of slots 1 to 14).
+    virtual int printWith(void* entry);
+
+private:
+    friend class EvaluationImage;
+    void FormCreate();
+    void printWorksheet();
+    void VygenerujSestavu();
+    void resetRow(int r);
+    void endOfRun();
+    void openCorrectAnswer(EvaluationImage& image);
+    void closeCorrectAnswer();
+    controls::TObrazek& addButton(const char* name, const ui::Rect& bounds);
+    void hover(controls::TObrazek& button, const char* lit, bool active);
+    void leave(controls::TObrazek& button, const char* normal);
+
+    shell::Pozadi& env_;
+    ExerciseInfo info_;
+    std::unique_ptr<RandomSource> ownRandom_;
+    RandomSource* random_;
+    SentenceTable table_;
+    std::unique_ptr<RunFlow> flow_;
+    std::string pupilName_;
+    std::array<EvaluationImage*, kMaxRows> evaluation_{};
+    ui::Form* answerWindow_ = nullptr;
+};
+
+} // namespace framework
