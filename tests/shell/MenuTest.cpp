@@ -1,7 +1,6 @@
 // The exercise menu: categories, slot layouts, slot binding, the end question.
 #include "ShellFixture.h"
 
-#include "shell/Help.h"
 #include "shell/Select.h"
 #include "shell/Setup.h"
 
@@ -91,14 +90,4 @@ TEST_F(MenuTest, EndAsksAndOnlyYesEnds) {
 
     bot->click("IKonec");
     EXPECT_TRUE(app().terminated());
-}
-
-TEST_F(MenuTest, TitleBannerShowsTheAuthors) {
-    bot->hover(*menu->IBrevion);
-    EXPECT_EQ(app().screenCursor(), shell::crNapoveda);
-    sound.played.clear();
-    bot->click("IBrevion");
-    EXPECT_TRUE(sound.played.empty()); // the banner opens its picture silently
-    EXPECT_TRUE(env().HelpForm->visible());
-    EXPECT_EQ(env().HelpForm->Cesta, env().cd("\\Bitmap\\Help\\autori.bmp"));
 }

@@ -2,40 +2,27 @@
 // incomplete, and a second copy that hands over to the first.
 #include "ShellFixture.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <csignal>
-#include <filesystem>
-#include <string>
 #include <thread>
 #include <vector>
 
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
-
-namespace {
 
 namespace fs = std::filesystem;
 
-struct Process {
-    pid_t pid = -1;
-    fs::path stderrFile;
+namespace {
 
-    // Starts the program with a clean environment: the configuration and runtime folders given,
-    // and SDL told to use X11 with no display, so that any use of the display fails loudly.
-    Process(const fs::path& config, const fs::path& runtime, const fs::path& err, bool dummyDisplay)
-        : stderrFile(err) {
+// The program with a clean environment. Without `dummyVideo`, SDL is told to use X11 with no
+// display, so any use of the display fails loudly.
+struct Process {
+    Process(const fs::path& config, const fs::path& runtime, bool dummyVideo) : err(config / "stderr.txt") {
         std::vector<std::string> env = {"XDG_CONFIG_HOME=" + config.string(),
-                                        "XDG_RUNTIME_DIR=" + runtime.string(),
-                                        "HOME=" + config.string(),
-                                        "PATH=/usr/bin:/bin",
-                                        dummyDisplay ? "SDL_VIDEODRIVER=dummy" : "SDL_VIDEODRIVER=x11",
-                                        "SDL_AUDIODRIVER=dummy"};
+                                        "XDG_RUNTIME_DIR=" + runtime.string(), "HOME=" + config.string(),
+                                        "SDL_AUDIODRIVER=dummy",
+                                        dummyVideo ? "SDL_VIDEODRIVER=dummy" : "SDL_VIDEODRIVER=x11"};
         std::vector<char*> envp;
         for (auto& e : env)
             envp.push_back(e.data());
@@ -43,102 +30,93 @@ struct Process {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         std::string program = BREVION_PROGRAM;
         char* argv[] = {program.data(), nullptr};
         if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0) pid = -1;
         posix_spawn_file_actions_destroy(&actions);
     }
     ~Process() {
-        if (pid > 0 && !finished) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-        }
+        if (pid <= 0 || !running) return;
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
     }
-    // The exit status, or -1 (still running after `seconds`), or 128 + signal.
+    // The exit status, 128 + signal, or -1 while still running after `seconds`.
     int wait(int seconds) {
-        for (int i = 0; i < seconds * 20; ++i) {
+        for (int i = 0; i < seconds * 20; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
             int status = 0;
-            if (::waitpid(pid, &status, WNOHANG) == pid) {
-                finished = true;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (::waitpid(pid, &status, WNOHANG) != pid) continue;
+            running = false;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         }
         return -1;
     }
-    std::string errors() const { return readFile(stderrFile); }
-    bool finished = false;
+    fs::path err;
+    pid_t pid = -1;
+    bool running = true;
 };
 
-constexpr const char* kIniMessage = "Chyba: Nemožno nájsť súbor BREVION.INI. Nainštalujte aplikáciu znova.\n";
-constexpr const char* kCdMessage =
+const std::string kIni = "Chyba: Nemožno nájsť súbor BREVION.INI. Nainštalujte aplikáciu znova.\n";
+const std::string kCd =
     "Chyba: Nemožno korektne čítať z CD-ROM Brevion.\nChyba: Skontrolujte, či je CD-ROM v CD mechanike.\n";
-constexpr const char* kHdMessage =
-    "Chyba: Nemožno nájsť súbory zo zdrojmi dát.\nChyba: Nainštalujte aplikáciu znova.\n";
+const std::string kHd = "Chyba: Nemožno nájsť súbory zo zdrojmi dát.\nChyba: Nainštalujte aplikáciu znova.\n";
 
 struct ProcessTest : ::testing::Test {
     TempDir config, hd, cdCopy, runtime;
-
-    void ini(const std::string& body) { writeFile(config.path / "Brevion.ini", body); }
-    std::string iniFor(const fs::path& cd) const {
-        return "[CES1]\r\nCD=" + cd.string() + "\r\nHD=" + hd.path.string() + "\r\n";
+    void SetUp() override { seedHdRoot(hd.path); }
+    void ini(const std::string& cd) {
+        writeFile(config.path / "Brevion.ini", "[CES1]\r\nCD=" + cd + "\r\nHD=" + hd.path.string() + "\r\n");
     }
-    // Starts the program and expects it to end at once with exactly `message` (and whatever the
-    // missing system message box adds).
+    // The program ends at once with exactly `message` (the missing system message box may add a
+    // line of its own), never having asked for the display.
     void expectStops(const std::string& message) {
-        Process p(config.path, runtime.path, config.path / "stderr.txt", false);
-        ASSERT_GT(p.pid, 0);
+        Process p(config.path, runtime.path, false);
         EXPECT_EQ(p.wait(20), 1);
-        const std::string err = p.errors();
+        const std::string err = readFile(p.err);
         EXPECT_EQ(err.rfind(message, 0), 0u) << err;
-        for (const char* other : {kIniMessage, kCdMessage, kHdMessage})
-            if (other != message) {
-                EXPECT_EQ(err.find(other), std::string::npos) << err;
-            }
-        EXPECT_EQ(err.find("SDL"), std::string::npos) << err; // the display was never asked for
+        for (const std::string& other : {kIni, kCd, kHd})
+            EXPECT_TRUE(other == message || err.find(other) == std::string::npos) << err;
+        EXPECT_EQ(err.find("SDL"), std::string::npos) << err;
     }
 };
 
 } // namespace
 
 TEST_F(ProcessTest, IncompleteInstallationStopsWithItsMessageBeforeTheDisplay) {
-    seedHdRoot(hd.path);
-    expectStops(kIniMessage); // no INI file
+    expectStops(kIni); // no INI file
+    writeFile(config.path / "Brevion.ini", "[CES1]\r\nCD=" + std::string(BREVION_CD_DIR) + "\r\n");
+    expectStops(kIni); // key HD missing, CD present
 
-    ini("[CES1]\r\nCD=" + std::string(BREVION_CD_DIR) + "\r\n");
-    expectStops(kIniMessage); // key HD missing, CD present
-
-    // A CD picture missing together with sentence files: the CD is checked first.
-    fs::create_directories(cdCopy.path / "Bitmap" / "Games");
-    fs::create_directories(cdCopy.path / "Bitmap" / "Intro");
-    writeFile(cdCopy.path / "Bitmap" / "Games" / "01bckg.bmp", "");
-    writeFile(cdCopy.path / "Bitmap" / "Intro" / "bckgrnd.bmp", "");
+    // A CD picture missing together with a sentence file: the CD is checked first.
+    fs::create_directories(cdCopy.path / "Bitmap/Games");
+    fs::create_directories(cdCopy.path / "Bitmap/Intro");
+    writeFile(cdCopy.path / "Bitmap/Games/01bckg.bmp", "");
+    writeFile(cdCopy.path / "Bitmap/Intro/bckgrnd.bmp", "");
     fs::remove(hd.path / "05.dat");
-    ini(iniFor(cdCopy.path));
-    expectStops(kCdMessage);
+    ini(cdCopy.path.string());
+    expectStops(kCd);
 
     writeFile(hd.path / "05.dat", "");
     fs::remove(hd.path / "11b.dat");
-    ini(iniFor(BREVION_CD_DIR));
-    expectStops(kHdMessage);
+    ini(BREVION_CD_DIR);
+    expectStops(kHd);
 }
 
 TEST_F(ProcessTest, SecondCopyHandsOverToTheFirstAndEnds) {
-    seedHdRoot(hd.path);
-    ini(iniFor(BREVION_CD_DIR));
-    Process first(config.path, runtime.path, config.path / "first.txt", true);
-    ASSERT_GT(first.pid, 0);
-    // The first copy holds its claim once it has built the menu.
-    bool claimed = false;
-    for (int i = 0; i < 200 && !claimed; ++i) {
+    ini(BREVION_CD_DIR);
+    Process first(config.path, runtime.path, true);
+    // The first copy listens for later copies once it has built the menu.
+    auto listening = [&] {
         for (auto& entry : fs::directory_iterator(runtime.path))
-            if (entry.path().extension() == ".sock") claimed = true;
-        if (!claimed) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    ASSERT_TRUE(claimed) << first.errors();
+            if (entry.path().extension() == ".sock") return true;
+        return false;
+    };
+    for (int i = 0; i < 200 && !listening(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_TRUE(listening()) << readFile(first.err);
 
-    Process second(config.path, runtime.path, config.path / "second.txt", true);
-    EXPECT_EQ(second.wait(20), 0) << second.errors();
-    EXPECT_EQ(first.wait(1), -1) << first.errors(); // the first copy runs on
+    TempDir secondConfig;
+    fs::copy_file(config.path / "Brevion.ini", secondConfig.path / "Brevion.ini");
+    Process second(secondConfig.path, runtime.path, true);
+    EXPECT_EQ(second.wait(20), 0) << readFile(second.err);
+    EXPECT_EQ(first.wait(1), -1); // the first copy runs on
 }
