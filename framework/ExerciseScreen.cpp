@@ -199,9 +199,9 @@ void ExerciseScreen::loaded() {
 void ExerciseScreen::FormCreate() {
     Inicializace();
     IPozadi->loadPicture(cd("\\Bitmap\\Games\\" + info_.key + "bckg.bmp"));
-    IPokracuj->loadPicture(cd("\\Bitmap\\Setup\\pokrac1.bmp"));
+    IPokracuj->loadPicture(cd(info_.continuePictures + "pokrac1.bmp"));
     IPokracuj->setEnabled(false);
-    ILPokracuj.add(ui::Bitmap::load(cd("\\Bitmap\\Setup\\pokrac2.bmp")));
+    ILPokracuj.add(ui::Bitmap::load(cd(info_.continuePictures + "pokrac2.bmp")));
     IZpet->loadPicture(cd("\\Bitmap\\Games\\mzpet.bmp"));
     ITabulka->loadPicture(cd("\\Bitmap\\Games\\mtab.bmp"));
     INove->loadPicture(cd("\\Bitmap\\Games\\mnove.bmp"));
@@ -261,6 +261,7 @@ void ExerciseScreen::resetRow(int r) {
 
 void ExerciseScreen::INoveClick() {
     if (evaluated()) return;
+    closePopups();
     focusEdit1();
     env_.playClick();
     resetTools();
@@ -274,6 +275,7 @@ void ExerciseScreen::INoveClick() {
 
 void ExerciseScreen::IKontrClick() {
     if (evaluated()) return;
+    closePopups();
     focusEdit1();
     env_.playClick();
     IKontr->loadPicture(cd("\\Bitmap\\Games\\mkont.bmp"));
@@ -304,7 +306,7 @@ void ExerciseScreen::IPokracujClick() {
     if (!evaluated()) return;
     focusEdit1();
     env_.playClick();
-    IPokracuj->loadPicture(cd("\\Bitmap\\Setup\\pokrac1.bmp"));
+    IPokracuj->loadPicture(cd(info_.continuePictures + "pokrac1.bmp"));
     IPokracuj->setEnabled(false);
     const NextPage next = flow_->next();
     IKontr->setEnabled(true);
@@ -347,6 +349,7 @@ void ExerciseScreen::endOfRun() {
 
 void ExerciseScreen::ITabulkaClick() {
     if (evaluated()) return;
+    closePopups();
     focusEdit1();
     env_.playClick();
     results::TTabulka1Form& tabulka = env_.Tabulka();
@@ -355,12 +358,14 @@ void ExerciseScreen::ITabulkaClick() {
 }
 
 void ExerciseScreen::TClick() {
+    closePopups();
     focusEdit1();
     env_.playClick();
     env_.ukazNapovedu("\\Bitmap\\Help\\" + info_.key + ".bmp");
 }
 
 void ExerciseScreen::IZpetClick() {
+    closePopups();
     focusEdit1();
     env_.playClick();
     closeCorrectAnswer();
@@ -371,6 +376,7 @@ void ExerciseScreen::IZpetClick() {
 // ---------------------------------------------------------------- the correct answer
 
 void ExerciseScreen::openCorrectAnswer(EvaluationImage& image) {
+    closePopups();
     focusEdit1();
     env_.playClick();
     image.setShowHint(false);

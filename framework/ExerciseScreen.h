@@ -45,6 +45,7 @@ struct ExerciseInfo {
     bool hasEdit1 = false; // a zero-height field that takes the keyboard focus after every click
     int panelTop = 254;    // IPanel: 6, panelTop, 627, panelHeight
     int panelHeight = 166;
+    std::string continuePictures = "\\Bitmap\\Setup\\"; // the folder of pokrac1.bmp and pokrac2.bmp
 };
 
 class ExerciseScreen;
@@ -141,6 +142,9 @@ protected:
     virtual void hideRow(int r) = 0;
     // Freezes row r's answers and judges it as a whole example.
     virtual bool judgeRow(int r, const Sentence& s) = 0;
+    // Closes what the exercise has open over the page (a pop-up list) before a toolbar click, a
+    // press on an evaluation image, new examples and the check.
+    virtual void closePopups() {}
     // Tools back to normal (Tag 0, normal picture) and the current tool none; locked after a check.
     virtual void resetTools() {}
     virtual void lockTools() {}

@@ -26,7 +26,7 @@ WordRows::WordRows(ui::Control& parent, WordRowGeometry geometry, int rows) : ge
             label.hide();
             labels_.push_back(&label);
         }
-        for (int k = 1; k <= geometry_.slots; ++k) {
+        for (int k = 1; geometry_.bars && k <= geometry_.slots; ++k) {
             UnderlineBar& bar = parent.add<UnderlineBar>();
             bar.setName("Podtrzeni" + std::to_string(r) + "_" + std::to_string(k));
             bar.setBevel(ui::Bevel::None);
@@ -59,14 +59,14 @@ void WordRows::clear(int r) {
         l.setText({});
         l.hide();
         l.setTag(0);
-        bar(r, k).hide();
+        if (geometry_.bars) bar(r, k).hide();
     }
 }
 
 void WordRows::hide(int r) {
     for (int k = 1; k <= geometry_.slots; ++k) {
         label(r, k).hide();
-        bar(r, k).hide();
+        if (geometry_.bars) bar(r, k).hide();
     }
 }
 

@@ -42,6 +42,7 @@ public:
 
     const WordRowGeometry& geometry() const { return geometry_; }
     WordLabel& label(int r, int k) const { return *labels_.at(index(r, k)); }
+    // Only with WordRowGeometry::bars.
     UnderlineBar& bar(int r, int k) const { return *bars_.at(index(r, k)); }
 
     // Lays sentence `s` out in row r: fitted size, tops by size, lefts by the words' widths.

@@ -11,6 +11,8 @@
 #include <controls/GRAlignEdit.h>
 #include <ui/Label.h>
 
+#include <algorithm>
+
 namespace {
 
 using ex01::TMainForm01;
@@ -179,6 +181,37 @@ TEST_F(Exercise01Test, TheCorrectAnswerShowsOnlyWhileTheButtonIsHeldOnAWrongRow)
     bot->release({300, 300});
     app().processMessages();
     EXPECT_FALSE(s.answerShown());
+}
+
+TEST_F(Exercise01Test, NewExamplesClearThePageAndRedrawOnlyWhatIsNotDone) {
+    TMainForm01& s = startRun("Eva", "I15");
+    for (int r = 1; r <= 10; ++r)
+        answerRow(r, true);
+    const std::vector<int> firstRun = s.flow().draws();
+    bot->click("INove");
+    EXPECT_NE(s.flow().draws(), firstRun);
+    for (const char* tool : {"IPodmet", "IPrisudek", "ISmazat"})
+        EXPECT_EQ(bot->find(tool).tag(), 0);
+    EXPECT_EQ(s.tools.current(), framework::kNoTool);
+    for (int r = 1; r <= 10; ++r) {
+        EXPECT_EQ(s.answerField(r).text(), "");
+        for (int k = 1; k <= ex01::kSlots; ++k) {
+            EXPECT_EQ(s.mark(r, k), 0);
+            EXPECT_FALSE(s.rows().bar(r, k).visible());
+            EXPECT_EQ(s.rows().label(r, k).visible(), !s.sentenceOfRow(r)[std::size_t(k - 1)].text.empty());
+        }
+    }
+
+    bot->click("IKontr");
+    bot->click("IPokracuj");
+    const std::vector<int> pageOne(s.flow().draws().begin(), s.flow().draws().begin() + 10);
+    for (int i = 0; i < 5; ++i) {
+        bot->click("INove");
+        EXPECT_TRUE(std::equal(pageOne.begin(), pageOne.end(), s.flow().draws().begin()));
+        for (int k = 11; k <= 15; ++k)
+            EXPECT_EQ(std::count(pageOne.begin(), pageOne.end(), s.flow().draw(k)), 0);
+    }
+    EXPECT_EQ(s.flow().wrong(), 10);
 }
 
 TEST_F(Exercise01Test, BackInTheMiddleOfARunRecordsNothingAndTheNextRunStartsAfresh) {
