@@ -14,8 +14,8 @@ void requireEnoughSentences(int sentenceCount, int runLength, const std::string&
                                             " examples of the run");
 }
 
-RunFlow::RunFlow(PageShape shape, int runLength, int sentenceCount, DrawRule rule)
-    : shape_(shape), runLength_(runLength), sentenceCount_(sentenceCount), rule_(std::move(rule)),
+RunFlow::RunFlow(PageShape shape, int runLength, int sentenceCount)
+    : shape_(shape), runLength_(runLength), sentenceCount_(sentenceCount),
       draws_(std::size_t(shape.drawCapacity), 0), remaining_(runLength),
       rowsOnPage_(std::min(runLength, shape.pageSize)) {
     if (runLength < 1 || runLength > shape.drawCapacity || runLength > sentenceCount)
@@ -48,19 +48,12 @@ void RunFlow::drawFrom(int first, RandomSource& random) {
     std::vector<bool> taken(std::size_t(sentenceCount_) + 1, false);
     for (int k = 1; k < first; ++k)
         taken[std::size_t(draws_[std::size_t(k - 1)])] = true;
-    std::vector<int> free, admitted;
+    std::vector<int> free;
     for (int k = first; k <= runLength_; ++k) {
         free.clear();
         for (int s = 1; s <= sentenceCount_; ++s)
             if (!taken[std::size_t(s)]) free.push_back(s);
-        const std::vector<int>* pool = &free;
-        if (rule_) {
-            admitted.clear();
-            for (int s : free)
-                if (rule_(draws_, k, s)) admitted.push_back(s);
-            if (!admitted.empty()) pool = &admitted;
-        }
-        const int s = (*pool)[std::size_t(random.below(int(pool->size())))];
+        const int s = free[std::size_t(random.below(int(free.size())))];
         draws_[std::size_t(k - 1)] = s;
         taken[std::size_t(s)] = true;
     }

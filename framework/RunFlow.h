@@ -4,8 +4,6 @@
 // wire their buttons to this.
 #include "framework/Random.h"
 
-#include <functional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -18,10 +16,6 @@ struct PageShape {
     int drawCapacity = 30; // entries of the draw list (the longest run)
 };
 
-// An exercise may refuse a sentence at a place of the run (a balance between kinds of example).
-// When it refuses every sentence still free, the rule is set aside for that place.
-using DrawRule = std::function<bool(std::span<const int> draws, int position, int sentence)>;
-
 // Throws platform::FileError when the sentence file holds fewer sentences than a run needs: the
 // run could never be drawn without repeating a sentence.
 void requireEnoughSentences(int sentenceCount, int runLength, const std::string& path);
@@ -32,7 +26,7 @@ enum class NextPage { Full, Half, End };
 class RunFlow {
 public:
     // Throws std::invalid_argument for a run longer than the draw list or than the sentences.
-    RunFlow(PageShape shape, int runLength, int sentenceCount, DrawRule rule = {});
+    RunFlow(PageShape shape, int runLength, int sentenceCount);
 
     // Draws the whole run anew, no sentence twice (VygenerujPriklady).
     void drawAll(RandomSource& random);
@@ -69,7 +63,6 @@ private:
     PageShape shape_;
     int runLength_;
     int sentenceCount_;
-    DrawRule rule_;
     std::vector<int> draws_;
     int remaining_;
     int rowsOnPage_;

@@ -11,8 +11,6 @@
 #include <controls/GRAlignEdit.h>
 #include <ui/Label.h>
 
-#include <algorithm>
-
 namespace {
 
 using ex01::TMainForm01;
@@ -201,17 +199,6 @@ TEST_F(Exercise01Test, NewExamplesClearThePageAndRedrawOnlyWhatIsNotDone) {
             EXPECT_EQ(s.rows().label(r, k).visible(), !s.sentenceOfRow(r)[std::size_t(k - 1)].text.empty());
         }
     }
-
-    bot->click("IKontr");
-    bot->click("IPokracuj");
-    const std::vector<int> pageOne(s.flow().draws().begin(), s.flow().draws().begin() + 10);
-    for (int i = 0; i < 5; ++i) {
-        bot->click("INove");
-        EXPECT_TRUE(std::equal(pageOne.begin(), pageOne.end(), s.flow().draws().begin()));
-        for (int k = 11; k <= 15; ++k)
-            EXPECT_EQ(std::count(pageOne.begin(), pageOne.end(), s.flow().draw(k)), 0);
-    }
-    EXPECT_EQ(s.flow().wrong(), 10);
 }
 
 TEST_F(Exercise01Test, BackInTheMiddleOfARunRecordsNothingAndTheNextRunStartsAfresh) {
@@ -230,18 +217,6 @@ TEST_F(Exercise01Test, BackInTheMiddleOfARunRecordsNothingAndTheNextRunStartsAfr
     TMainForm01& again = screen();
     EXPECT_EQ(again.flow().right() + again.flow().wrong(), 0);
     EXPECT_FALSE(again.evaluated());
-}
-
-TEST_F(Exercise01Test, AFileWithFewerSentencesThanTheRunStopsWithTheDataMessage) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= 12; ++i)
-        lines.push_back(testSentence(i));
-    openSetup01("Eva", "I15", lines);
-    bot->click("IPokracuj");
-    app().processMessages();
-    EXPECT_FALSE(screenOpen());
-    ASSERT_FALSE(windowBoxes.shown.empty());
-    EXPECT_EQ(windowBoxes.shown.back().caption, "Chyba aplikácie");
 }
 
 } // namespace

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,13 +26,10 @@ Sentence sentence(const std::vector<std::string>& words) {
     return s;
 }
 
-TEST(PrintLines, FullStopSticksOtherMarksAndEmptySlotsDoNot) {
+TEST(PrintLines, FullStopSticksOtherMarksAndEmptySlotsDoNotAndSlotFifteenIsNeverPrinted) {
     EXPECT_EQ(framework::wordsPrintLine(sentence({"Mama", "varí", "obed", "."}), 14), "Mama varí obed. ");
     EXPECT_EQ(framework::wordsPrintLine(sentence({"Prídeš", "?"}), 14), "Prídeš ? ");
     EXPECT_EQ(framework::wordsPrintLine(sentence({"A", "", "B"}), 14), "A B ");
-}
-
-TEST(PrintLines, SlotFifteenIsNeverPrinted) {
     std::vector<std::string> words(15, "w");
     words[14] = "LAST";
     std::string expected;
@@ -52,126 +51,66 @@ TEST(PrintLines, CutAt255CharactersNotBytes) {
     EXPECT_EQ(platform::utf8ToCp1250(line).size(), 255u);
 }
 
-TEST(PrintLines, ShortStringsAreWindows1250WithALengthByte) {
-    const std::vector<unsigned char> block = framework::shortStringBlock({"Žiak", "", "ab"}, 30);
-    ASSERT_EQ(block.size(), 30u * 256u);
-    const auto* s = reinterpret_cast<const tisk::ShortString*>(block.data());
-    EXPECT_EQ(s[0].length, 4);
-    EXPECT_EQ(std::string(s[0].text, 4), platform::utf8ToCp1250("Žiak"));
-    EXPECT_EQ(s[1].length, 0);
-    EXPECT_EQ(s[2].length, 2);
-    EXPECT_EQ(s[29].length, 0);
-    EXPECT_THROW(framework::shortStringBlock({"日本"}, 1), platform::ConversionError);
-}
-
-// A library stand-in with named entries.
-struct FakeLibrary : platform::DynamicLibrary {
-    std::map<std::string, void*> entries;
-    bool* released;
-    FakeLibrary(std::map<std::string, void*> e, bool* r) : entries(std::move(e)), released(r) {}
-    ~FakeLibrary() override { *released = true; }
-    void* symbol(const std::string& name) const override {
-        auto it = entries.find(name);
-        return it == entries.end() ? nullptr : it->second;
-    }
-};
-
-struct FakeLoader : platform::LibraryLoader {
-    std::map<std::string, void*> entries;
-    bool present = true;
-    bool released = false;
-    std::string loaded;
-    std::unique_ptr<platform::DynamicLibrary> load(const std::string& path) override {
-        loaded = path;
-        if (!present) throw platform::FileError(path, "cannot load library");
-        released = false;
-        return std::make_unique<FakeLibrary>(entries, &released);
-    }
-};
-
-struct Received {
-    std::vector<std::string> lines;
-    int count = -1;
-    std::string name;
-    int status = tisk::kPrinted;
-} received;
-
-int fakeTR1(const tisk::ShortString* lines, std::uint8_t count, const tisk::ShortString* name) {
-    received.lines.clear();
-    for (int i = 0; i < 30; ++i)
-        received.lines.push_back(platform::cp1250ToUtf8({lines[i].text, lines[i].length}));
-    received.count = count;
-    received.name = platform::cp1250ToUtf8({name->text, name->length});
-    return received.status;
-}
-
+// The stand-in print library of the end-to-end tests: its "TR1" writes down what it received and
+// answers with the status it is told.
 class PrintCall : public ::testing::Test {
 protected:
-    void SetUp() override {
-        received = {};
-        loader.entries["TR1"] = reinterpret_cast<void*>(&fakeTR1);
-    }
-    void print(const std::string& entry = "TR1") {
-        framework::printSheet(loader, boxes, "/cd/Data/Tisk.dll", entry, [&](void* e) {
+    void SetUp() override { setenv("BREVION_FAKE_PRINT_LOG", log.c_str(), 1); }
+    void TearDown() override { std::filesystem::remove(log); }
+    void print(int status, const std::string& library = FAKE_PRINT_LIBRARY,
+               const std::string& entry = "TR1") {
+        setenv("BREVION_FAKE_PRINT_STATUS", std::to_string(status).c_str(), 1);
+        framework::printSheet(loader, boxes, library, entry, [&](void* e) {
             return framework::callLinesEntry(e, {"Prvá veta. ", "Druhá ? "}, 30, 2, "Ľubo");
         });
     }
-    bool failureShown() const {
-        return boxes.shown.size() == 1 && boxes.shown[0].caption == framework::kPrintFailureCaption &&
-               boxes.shown[0].text == framework::kPrintFailureText &&
-               boxes.shown[0].icon == platform::MessageIcon::Information;
+    bool failureShown() {
+        const bool shown = boxes.shown.size() == 1 &&
+                           boxes.shown[0].caption == framework::kPrintFailureCaption &&
+                           boxes.shown[0].text == framework::kPrintFailureText &&
+                           boxes.shown[0].icon == platform::MessageIcon::Information;
+        boxes.shown.clear();
+        return shown;
     }
-    FakeLoader loader;
+    std::filesystem::path log =
+        std::filesystem::temp_directory_path() / ("print-" + std::to_string(getpid()));
+    platform::DlLibraryLoader loader;
     platform::FakeMessageBoxes boxes;
 };
 
-TEST_F(PrintCall, TheEntryGetsTheLinesTheCountAndTheNameAndTheLibraryIsReleased) {
-    print();
+TEST_F(PrintCall, TheEntryGetsWindows1250LinesTheCountAndTheName) {
+    print(tisk::kPrinted);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(loader.loaded, "/cd/Data/Tisk.dll");
-    EXPECT_TRUE(loader.released);
-    ASSERT_EQ(received.lines.size(), 30u);
-    EXPECT_EQ(received.lines[0], "Prvá veta. ");
-    EXPECT_EQ(received.lines[1], "Druhá ? ");
-    EXPECT_EQ(received.lines[2], "");
-    EXPECT_EQ(received.count, 2);
-    EXPECT_EQ(received.name, "Ľubo");
+    std::ifstream in(log, std::ios::binary);
+    std::string line;
+    std::vector<std::string> got;
+    while (std::getline(in, line))
+        got.push_back(platform::cp1250ToUtf8(line));
+    ASSERT_EQ(got.size(), 32u);
+    EXPECT_EQ(got[0], "TR1 2");
+    EXPECT_EQ(got[1], "Ľubo");
+    EXPECT_EQ(got[2], "Prvá veta. ");
+    EXPECT_EQ(got[3], "Druhá ? ");
+    EXPECT_EQ(got[4], "");
 }
 
-TEST_F(PrintCall, AMissingLibraryOrEntryOrAFailingBuildShowsThePrintFailure) {
-    loader.present = false;
-    print();
+TEST_F(PrintCall, EveryFailureShowsThePrintFailureButNoPrinterIsAPrinterError) {
+    print(tisk::kPrinted, "/nonexistent/Data/Tisk.dll");
     EXPECT_TRUE(failureShown());
-    EXPECT_EQ(received.count, -1);
-
-    boxes.shown.clear();
-    loader.present = true;
-    print("TR99");
+    print(tisk::kPrinted, FAKE_PRINT_LIBRARY, "TR99");
     EXPECT_TRUE(failureShown());
-    EXPECT_TRUE(loader.released);
-
-    boxes.shown.clear();
-    framework::printSheet(loader, boxes, "/cd/Data/Tisk.dll", "TR1",
+    print(tisk::kFailed);
+    EXPECT_TRUE(failureShown());
+    framework::printSheet(loader, boxes, FAKE_PRINT_LIBRARY, "TR1",
                           [](void*) -> int { throw platform::FileError("/hd/01.dat", "cannot open file"); });
     EXPECT_TRUE(failureShown());
-    EXPECT_TRUE(loader.released);
-}
-
-TEST_F(PrintCall, TheLibrarysFailureShowsThePrintFailureAndNoPrinterIsAPrinterError) {
-    received.status = tisk::kFailed;
-    print();
-    EXPECT_TRUE(failureShown());
-
-    boxes.shown.clear();
-    received.status = tisk::kNoDefaultPrinter;
     try {
-        print();
+        print(tisk::kNoDefaultPrinter);
         FAIL() << "no PrinterError";
     } catch (const platform::PrinterError& e) {
         EXPECT_TRUE(e.noDefaultPrinter());
     }
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_TRUE(loader.released);
 }
 
 } // namespace

@@ -1,8 +1,5 @@
 // Row layout: font fitting with its floor, tops by fitted size, placement of the words.
 #include "framework/RowLayout.h"
-#include "framework/WordMarks.h"
-
-#include <ui/TextMetrics.h>
 
 #include <gtest/gtest.h>
 
@@ -29,15 +26,6 @@ TEST(FontFitting, ShrinksPointByPointAndStopsAtEightPoints) {
     // Too long even at 8 points: the floor holds instead of shrinking without end.
     EXPECT_EQ(fitFontSize(words, 5, fakeWidth), framework::kMinFontSize);
     EXPECT_EQ(fitFontSize(words, 0, fakeWidth), framework::kMinFontSize);
-}
-
-TEST(FontFitting, MeasuresWithTheRealFormFont) {
-    std::vector<std::string> longSentence(15, "Najdlhšieslovo");
-    const auto measure = [](std::string_view t, int p, bool b) { return ui::measureText(t, p, b).width; };
-    const int size = fitFontSize(longSentence, 470, measure);
-    EXPECT_EQ(size, framework::kMinFontSize);
-    const std::vector<std::string> shortSentence{"Mama", "varí", "obed"};
-    EXPECT_EQ(fitFontSize(shortSentence, 470, measure), 12);
 }
 
 TEST(RowTops, SmallerSizesSitLowerOnTheRow) {
@@ -69,21 +57,6 @@ TEST(WordPlacement, AFirstSlotLeftEmptyStartsTheRowWithTheNextWord) {
     ASSERT_EQ(placed.size(), 2u);
     EXPECT_EQ(placed[0].left, 18);
     EXPECT_EQ(placed[1].left, 38);
-}
-
-TEST(MarkingTools, AWordMarkedByOneToolIsKeptFromTheOtherUntilErased) {
-    using framework::applyTool;
-    using framework::MarkChange;
-    std::int32_t mark = 0;
-    EXPECT_EQ(applyTool(framework::kNoTool, mark), MarkChange::None);
-    EXPECT_EQ(applyTool(1, mark), MarkChange::Marked);
-    EXPECT_EQ(applyTool(1, mark), MarkChange::Marked);
-    EXPECT_EQ(applyTool(2, mark), MarkChange::None);
-    EXPECT_EQ(mark, 1);
-    EXPECT_EQ(applyTool(framework::kEraseTool, mark), MarkChange::Erased);
-    EXPECT_EQ(mark, 0);
-    EXPECT_EQ(applyTool(2, mark), MarkChange::Marked);
-    EXPECT_EQ(mark, 2);
 }
 
 } // namespace

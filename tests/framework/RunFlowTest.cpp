@@ -73,18 +73,6 @@ INSTANTIATE_TEST_SUITE_P(Runs, RunLengths,
                          ::testing::Values(RunCase{10, {10}}, RunCase{15, {10, 5}}, RunCase{20, {10, 10}},
                                            RunCase{25, {10, 10, 5}}, RunCase{30, {10, 10, 10}}));
 
-TEST(RunFlow, NewExamplesOnTheFirstPageRedrawTheWholeRun) {
-    framework::SeededRandom random(3);
-    RunFlow flow({}, 15, 40);
-    flow.drawAll(random);
-    const std::vector<int> before = flow.draws();
-    ASSERT_TRUE(flow.drawNew(random));
-    expectValidDraw(flow, 40);
-    EXPECT_NE(flow.draws(), before);
-    // The first page itself changes, not only the later one.
-    EXPECT_FALSE(std::equal(before.begin(), before.begin() + 10, flow.draws().begin()));
-}
-
 TEST(RunFlow, NewExamplesOnALaterPageKeepTheEarlierPagesAndNeverRepeatThem) {
     framework::SeededRandom random(11);
     // 32 sentences for a run of 30: the redraw must find the few still free.
@@ -98,27 +86,6 @@ TEST(RunFlow, NewExamplesOnALaterPageKeepTheEarlierPagesAndNeverRepeatThem) {
         EXPECT_TRUE(std::equal(first.begin(), first.end(), flow.draws().begin()));
         expectValidDraw(flow, 32);
     }
-}
-
-TEST(RunFlow, ACheckedPageTakesNoNewExamplesAndNoSecondCheck) {
-    framework::SeededRandom random(5);
-    RunFlow flow({}, 10, 20);
-    flow.drawAll(random);
-    ASSERT_TRUE(flow.check(std::vector<bool>(10, false)));
-    const std::vector<int> drawn = flow.draws();
-    EXPECT_FALSE(flow.drawNew(random));
-    EXPECT_EQ(flow.draws(), drawn);
-    EXPECT_FALSE(flow.check(std::vector<bool>(10, true)));
-    EXPECT_EQ(flow.wrong(), 10);
-    EXPECT_EQ(flow.right(), 0);
-    EXPECT_EQ(flow.state(), PageState::Evaluated);
-}
-
-TEST(RunFlow, ExactlyAsManySentencesAsExamplesDrawsEachOnce) {
-    framework::SeededRandom random(1);
-    RunFlow flow({}, 30, 30);
-    flow.drawAll(random);
-    expectValidDraw(flow, 30);
 }
 
 TEST(RunFlow, AFileWithFewerSentencesThanTheRunIsAClearErrorNotAHang) {
@@ -143,31 +110,6 @@ TEST(RunFlow, PagesOfNineEndWhenFewerThanNineRemain) {
     EXPECT_EQ(flow.pageOffset(), 9);
     flow.check(std::vector<bool>(9, true));
     EXPECT_EQ(flow.next(), NextPage::End);
-}
-
-TEST(RunFlow, ADrawRuleIsFollowedAndSetAsideWhenNothingFreeSatisfiesIt) {
-    framework::SeededRandom random(9);
-    // Even sentences only on the first five places; there are only three even sentences.
-    auto evenFirst = [](std::span<const int>, int position, int sentence) {
-        return position > 5 || sentence % 2 == 0;
-    };
-    RunFlow flow({}, 10, 10, evenFirst);
-    flow.drawAll(random);
-    expectValidDraw(flow, 10);
-    RunFlow plenty({}, 10, 40, evenFirst);
-    plenty.drawAll(random);
-    for (int k = 1; k <= 5; ++k)
-        EXPECT_EQ(plenty.draw(k) % 2, 0);
-}
-
-// Two generators seeded by the clock draw different runs (a repeat of 10 of 500 is all but impossible).
-TEST(RunFlow, ClockSeededDrawsDiffer) {
-    framework::ClockSeededRandom random;
-    RunFlow a({}, 10, 500), b({}, 10, 500);
-    a.drawAll(random);
-    b.drawAll(random);
-    expectValidDraw(a, 500);
-    EXPECT_NE(a.draws(), b.draws());
 }
 
 } // namespace
