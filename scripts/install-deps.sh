@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config clang-format
+  clang libclang-rt-14-dev
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libfontconfig-dev fonts-liberation2 fonts-dejavu-core
   libcairo2-dev libpango1.0-dev
