@@ -130,9 +130,9 @@ ExerciseScreen::ExerciseScreen(ui::Application& app, shell::Pozadi& env, Exercis
     }
 }
 
-ExerciseScreen::~ExerciseScreen() {
-    if (answerWindow_) answerWindow_->close();
-}
+// The correct-answer window closes before the screen can: it is open only while the mouse button
+// is held on an evaluation image, which has the mouse captured.
+ExerciseScreen::~ExerciseScreen() = default;
 
 controls::TObrazek& ExerciseScreen::addButton(const char* name, const ui::Rect& bounds) {
     controls::TObrazek& button = add<controls::TObrazek>();
