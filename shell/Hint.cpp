@@ -26,22 +26,8 @@ void HintBubble::pictureToBack() {
     IHint->sendToBack();
 }
 
-const HintOutline THintForm::kOutline = {{{0, 20},
-                                          {1, 16},
-                                          {7, 10},
-                                          {10, 9},
-                                          {584, 9},
-                                          {604, 1},
-                                          {597, 19},
-                                          {597, 46},
-                                          {593, 53},
-                                          {586, 57},
-                                          {10, 57},
-                                          {4, 53},
-                                          {0, 46}}};
-
 THintForm::THintForm(ui::Application& app, Pozadi& env)
-    : HintBubble(app, env, 605, 57, true, "\\Bitmap\\Games\\hint.bmp", kOutline) {
+    : HintBubble(app, env, 605, 57, true, "\\Bitmap\\Games\\hint.bmp", kHintOutline) {
     setName("HintForm");
     PokusnyLabel = &add<ui::Label>();
     PokusnyLabel->setName("PokusnyLabel");

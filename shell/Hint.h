@@ -2,10 +2,9 @@
 // The speech-bubble hint windows that exercise screens open next to a word. Each is cut to its
 // 13-corner outline: outside it the screen below shows and takes the mouse. A hint window frees
 // itself when it is closed.
+#include "shell/HintOutlines.h"
 #include "ui/Form.h"
-#include "ui/Geometry.h"
 
-#include <array>
 #include <string_view>
 
 namespace ui {
@@ -16,8 +15,6 @@ class Label;
 namespace shell {
 
 class Pozadi;
-
-using HintOutline = std::array<ui::Point, 13>;
 
 // What the three hint windows share: the bubble picture `IHint` filling the window, the outline.
 class HintBubble : public ui::Form {
@@ -33,7 +30,6 @@ protected:
 
 class THintForm : public HintBubble {
 public:
-    static const HintOutline kOutline;
     THintForm(ui::Application& app, Pozadi& env);
     ui::Label* PokusnyLabel = nullptr; // at 32, 24, hidden
 };

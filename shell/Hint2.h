@@ -6,7 +6,6 @@ namespace shell {
 
 class THintForm2 : public HintBubble {
 public:
-    static const HintOutline kOutline;
     THintForm2(ui::Application& app, Pozadi& env);
     ui::Label* HL = nullptr; // at 10, 13, 185 by 20: centred, transparent, fixed size
 };

@@ -6,7 +6,6 @@ namespace shell {
 
 class THintForm3 : public HintBubble {
 public:
-    static const HintOutline kOutline;
     THintForm3(ui::Application& app, Pozadi& env);
     ui::Label* PokusnyLabel = nullptr; // at 32, 9, hidden
 };

@@ -5,6 +5,8 @@
 #include "parts.h"
 #include "style.h"
 
+#include "shell/HintOutlines.h"
+
 #include <cmath>
 #include <vector>
 
@@ -67,12 +69,12 @@ void rowEraser(cairo_t* cr, int w, int h) {
 }
 
 // The speech bubble of a hint window: its 13 corners, filled light, with a warm outline.
-void bubble(cairo_t* cr, const std::vector<std::pair<double, double>>& corners) {
+void bubble(cairo_t* cr, const shell::HintOutline& corners) {
     fillAll(cr, exerciseBlue);
     auto path = [&] {
         cairo_new_path(cr);
         for (std::size_t i = 0; i < corners.size(); ++i)
-            (i == 0 ? cairo_move_to : cairo_line_to)(cr, corners[i].first, corners[i].second);
+            (i == 0 ? cairo_move_to : cairo_line_to)(cr, corners[i].x, corners[i].y);
         cairo_close_path(cr);
     };
     path();
@@ -223,51 +225,9 @@ void addButtons(Catalogue& c) {
     c.add("Bitmap/Games/check_ok.bmp", 32, 32, [](cairo_t* cr) { verdict(cr, true); });
     c.add("Bitmap/Games/check_ko.bmp", 32, 32, [](cairo_t* cr) { verdict(cr, false); });
 
-    c.add("Bitmap/Games/hint.bmp", 605, 57, [](cairo_t* cr) {
-        bubble(cr, {{0, 20},
-                    {1, 16},
-                    {7, 10},
-                    {10, 9},
-                    {584, 9},
-                    {604, 1},
-                    {597, 19},
-                    {597, 46},
-                    {593, 53},
-                    {586, 57},
-                    {10, 57},
-                    {4, 53},
-                    {0, 46}});
-    });
-    c.add("Bitmap/Games/hint_2.bmp", 212, 37, [](cairo_t* cr) {
-        bubble(cr, {{0, 20},
-                    {1, 16},
-                    {7, 10},
-                    {10, 9},
-                    {190, 9},
-                    {211, 1},
-                    {204, 19},
-                    {204, 26},
-                    {200, 33},
-                    {192, 37},
-                    {11, 37},
-                    {3, 32},
-                    {0, 26}});
-    });
-    c.add("Bitmap/Games/hint_3.bmp", 605, 37, [](cairo_t* cr) {
-        bubble(cr, {{0, 20},
-                    {1, 16},
-                    {7, 10},
-                    {10, 9},
-                    {584, 9},
-                    {604, 1},
-                    {597, 19},
-                    {597, 26},
-                    {593, 32},
-                    {586, 37},
-                    {11, 37},
-                    {3, 32},
-                    {0, 26}});
-    });
+    c.add("Bitmap/Games/hint.bmp", 605, 57, [](cairo_t* cr) { bubble(cr, shell::kHintOutline); });
+    c.add("Bitmap/Games/hint_2.bmp", 212, 37, [](cairo_t* cr) { bubble(cr, shell::kHint2Outline); });
+    c.add("Bitmap/Games/hint_3.bmp", 605, 37, [](cairo_t* cr) { bubble(cr, shell::kHint3Outline); });
 
     // The cover over the empty lower half of a last page of five.
     c.add("Bitmap/Games/blue.bmp", 627, 182, [](cairo_t* cr) {
