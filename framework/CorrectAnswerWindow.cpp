@@ -4,11 +4,25 @@
 #include "framework/WordRows.h"
 
 #include <shell/Hint.h>
+#include <shell/Hint3.h>
 #include <ui/Application.h>
 #include <ui/Image.h>
 #include <ui/Label.h>
 
 namespace framework {
+
+namespace {
+
+ui::Label& addAnswerLabel(ui::Form& window, const char* name, int top, const std::string& text) {
+    ui::Label& label = window.add<ui::Label>();
+    label.setName(name);
+    label.setBounds(10, top, label.width(), 20);
+    label.setTransparent(true);
+    label.setText(text);
+    return label;
+}
+
+} // namespace
 
 ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int left, int top, const Sentence& s,
                                int slots, const LineColour& lineColour, const std::string& remark) {
@@ -25,10 +39,7 @@ ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int lef
         label.hide();
         labels.push_back(&label);
     }
-    ui::Label& remarkLabel = window.add<ui::Label>();
-    remarkLabel.setName("Poznamka");
-    remarkLabel.setBounds(10, 33, remarkLabel.width(), 20);
-    remarkLabel.setTransparent(true);
+    ui::Label& remarkLabel = addAnswerLabel(window, "Poznamka", 33, {});
 
     const int size = fitFontSize(texts, kAnswerWindowLimit, measureFormText);
     std::vector<int> widths;
@@ -55,6 +66,23 @@ ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int lef
         canvas.lineTo(label.left() + label.width(), lineY);
     }
     remarkLabel.setText(remark);
+    return window;
+}
+
+ui::Form& createLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+                           const std::string& text) {
+    shell::THintForm3& window = app.create<shell::THintForm3>(env);
+    window.setBounds(left, top, window.width(), window.height());
+    addAnswerLabel(window, "Odpoved", 13, text);
+    return window;
+}
+
+ui::Form& createTwoLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+                              const std::string& first, const std::string& second) {
+    shell::THintForm& window = app.create<shell::THintForm>(env);
+    window.setBounds(left, top, window.width(), window.height());
+    addAnswerLabel(window, "Odpoved1", 12, first);
+    addAnswerLabel(window, "Odpoved2", 33, second);
     return window;
 }
 

@@ -32,4 +32,14 @@ using LineColour = std::function<std::optional<ui::Color>(const PPravidla& slot)
 ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int left, int top, const Sentence& s,
                                int slots, const LineColour& lineColour, const std::string& remark);
 
+// Creates the one-line THintForm3 at (left, top) with `text` at 10, 13. Hidden; frees itself when
+// closed.
+ui::Form& createLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+                           const std::string& text);
+
+// Creates the two-line THintForm at (left, top) with `first` at 10, 12 and `second` at 10, 33.
+// Hidden; frees itself when closed.
+ui::Form& createTwoLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+                              const std::string& first, const std::string& second);
+
 } // namespace framework

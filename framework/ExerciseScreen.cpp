@@ -26,7 +26,7 @@ void EvaluationImage::mouseEnter() {
     if (!clickable) return;
     screen_.env().playEnter();
     screen_.env().setCursor(shell::crRuka);
-    setHint(ExerciseScreen::kEvaluationHint);
+    setHint(kEvaluationHint);
     setShowHint(true);
 }
 
@@ -70,7 +70,8 @@ ExerciseScreen::ExerciseScreen(ui::Application& app, shell::Pozadi& env, Exercis
     IPozadi = &add<controls::TObrazek>();
     IPozadi->setName("IPozadi");
     IPozadi->setBounds(0, 0, 640, 480);
-    IPozadi->OnClick = [this](ui::Control&) { focusEdit1(); };
+    IPozadi->OnClick = [this](ui::Control&) { backgroundClick(); };
+    OnClick = [this](ui::Control&) { backgroundClick(); };
 
     T = &addButton("T", {6, 6, 225, 67});
     T->OnClick = [this](ui::Control&) { TClick(); };
@@ -114,13 +115,15 @@ ExerciseScreen::ExerciseScreen(ui::Application& app, shell::Pozadi& env, Exercis
     PokusnyLabel->setBounds(16, 88, 4, 20);
     PokusnyLabel->hide();
 
-    IPanel = &add<controls::TbmpPanel>();
-    IPanel->setName("IPanel");
-    IPanel->setBevel(ui::Bevel::None);
-    IPanel->setColor(kScreenColour);
-    IPanel->setBounds(6, info_.panelTop, 627, info_.panelHeight);
-    IPanel->hide();
-    IPanel->OnClick = [this](ui::Control&) { focusEdit1(); };
+    if (info_.shape.halfPage) {
+        IPanel = &add<controls::TbmpPanel>();
+        IPanel->setName("IPanel");
+        IPanel->setBevel(ui::Bevel::None);
+        IPanel->setColor(kScreenColour);
+        IPanel->setBounds(6, info_.panelTop, 627, info_.panelHeight);
+        IPanel->hide();
+        IPanel->OnClick = [this](ui::Control&) { backgroundClick(); };
+    }
 
     if (info_.hasEdit1) {
         Edit1 = &add<ui::Edit>();
@@ -151,6 +154,11 @@ std::string ExerciseScreen::hd(const std::string& relative) const {
 
 void ExerciseScreen::focusEdit1() {
     if (Edit1) Edit1->setFocus();
+}
+
+void ExerciseScreen::backgroundClick() {
+    closePopups();
+    focusEdit1();
 }
 
 void ExerciseScreen::hover(controls::TObrazek& button, const char* lit, bool active) {
@@ -207,7 +215,7 @@ void ExerciseScreen::FormCreate() {
     INove->loadPicture(cd("\\Bitmap\\Games\\mnove.bmp"));
     IKontr->loadPicture(cd("\\Bitmap\\Games\\mkont.bmp"));
     loadOwnPictures();
-    IPanel->setBitmap(ui::Bitmap::load(cd("\\Bitmap\\Games\\blue.bmp")));
+    if (IPanel) IPanel->setBitmap(ui::Bitmap::load(cd("\\Bitmap\\Games\\blue.bmp")));
     pupilName_ = env_.Jmeno();
 
     results::TTabulka1Form& tabulka = env_.Tabulka();
@@ -240,7 +248,7 @@ void ExerciseScreen::printWorksheet() {
 int ExerciseScreen::printWith(void* entry) {
     std::vector<std::string> lines;
     for (int i = 1; i <= flow_->runLength(); ++i)
-        lines.push_back(wordsPrintLine(table_.sentence(flow_->draw(i)), 14));
+        lines.push_back(wordsPrintLine(table_.sentence(flow_->draw(i)), info_.printedSlots));
     return callLinesEntry(entry, lines, tisk::linesBlockSize(info_.entry), flow_->runLength(), pupilName_);
 }
 
@@ -267,7 +275,9 @@ void ExerciseScreen::INoveClick() {
     resetTools();
     for (int r = 1; r <= flow_->rowsOnPage(); ++r)
         resetRow(r);
+    repaint();
     focusEdit1();
+    pupilName_ = env_.Jmeno();
     Nulovani();
     flow_->drawNew(*random_);
     VygenerujSestavu();
@@ -319,7 +329,7 @@ void ExerciseScreen::IPokracujClick() {
         endOfRun();
         return;
     }
-    for (int r = 1; r <= kMaxRows; ++r) {
+    for (int r = 1; r <= info_.shape.pageSize; ++r) {
         if (r <= flow_->rowsOnPage()) {
             resetRow(r);
         } else {
@@ -327,7 +337,7 @@ void ExerciseScreen::IPokracujClick() {
             evaluationImage(r).hide();
         }
     }
-    IPanel->setVisible(next == NextPage::Half);
+    if (IPanel) IPanel->setVisible(next == NextPage::Half);
     Nulovani();
     VygenerujSestavu();
     focusEdit1();

@@ -11,6 +11,7 @@
 #include "framework/Random.h"
 #include "framework/RunFlow.h"
 #include "framework/SentenceFile.h"
+#include "framework/Tooltips.h"
 
 #include <controls/Obrazek.h>
 #include <controls/bmpPanel.h>
@@ -41,9 +42,10 @@ struct ExerciseInfo {
     std::string title2;    // passed after the title (empty in most exercises)
     std::string library;   // the print library, relative to the CD root
     std::string entry;     // the print library's entry
-    PageShape shape{};     // pages of the run
+    PageShape shape{};     // pages of the run; the screen has shape.pageSize rows
+    int printedSlots = 14; // the standard entry's line of an example holds the words of these slots
     bool hasEdit1 = false; // a zero-height field that takes the keyboard focus after every click
-    int panelTop = 254;    // IPanel: 6, panelTop, 627, panelHeight
+    int panelTop = 254;    // IPanel (only with a half page): 6, panelTop, 627, panelHeight
     int panelHeight = 166;
     std::string continuePictures = "\\Bitmap\\Setup\\"; // the folder of pokrac1.bmp and pokrac2.bmp
 };
@@ -72,8 +74,7 @@ private:
 class ExerciseScreen : public ui::Form {
 public:
     static constexpr int kMaxRows = 10;
-    static constexpr const char* kEvaluationHint =
-        "       Kliknutím\r\n   na hodnotenie\r\n      sa zobrazí\r\nsprávná odpoveď.";
+    static constexpr const char* kEvaluationHint = framework::kEvaluationHint;
 
     // `random` is borrowed (tests inject a known one); without it the clock seeds every draw.
     ExerciseScreen(ui::Application& app, shell::Pozadi& env, ExerciseInfo info,
@@ -88,8 +89,8 @@ public:
     controls::TObrazek* IZpet = nullptr;
     controls::TObrazek* IPokracuj = nullptr;
     ui::Label* PokusnyLabel = nullptr;
-    controls::TbmpPanel* IPanel = nullptr;
-    ui::Edit* Edit1 = nullptr; // only with ExerciseInfo::hasEdit1
+    controls::TbmpPanel* IPanel = nullptr; // only with a half page
+    ui::Edit* Edit1 = nullptr;             // only with ExerciseInfo::hasEdit1
     ui::ImageList ILPokracuj{94, 23};
 
     // Creation: FormCreate, or the worksheet in print mode (Application::create calls it).
@@ -121,6 +122,8 @@ protected:
     std::string hd(const std::string& relative) const;
     // Gives the keyboard focus to Edit1 on the screens that have it.
     void focusEdit1();
+    // A click on the background, on IPanel or on the bare form.
+    void backgroundClick();
     // Row r's verdict picture, for Inicializace.
     EvaluationImage& addEvaluationImage(int r, const ui::Rect& bounds);
 
@@ -143,7 +146,8 @@ protected:
     // Freezes row r's answers and judges it as a whole example.
     virtual bool judgeRow(int r, const Sentence& s) = 0;
     // Closes what the exercise has open over the page (a pop-up list) before a toolbar click, a
-    // press on an evaluation image, new examples and the check.
+    // press on an evaluation image, new examples and the check, and on a click on the background,
+    // on IPanel or on the bare form.
     virtual void closePopups() {}
     // Tools back to normal (Tag 0, normal picture) and the current tool none; locked after a check.
     virtual void resetTools() {}
@@ -151,7 +155,7 @@ protected:
     // Opens row r's correct-answer window (hidden; the screen shows and closes it).
     virtual ui::Form& createCorrectAnswer(int r, const Sentence& s) = 0;
     // The print data: calls the entry with them and returns its status. By default the standard
-    // entry with one line per example (words of slots 1 to 14).
+    // entry with one line per example (words of slots 1 to ExerciseInfo::printedSlots).
     virtual int printWith(void* entry);
 
 private:

@@ -57,6 +57,27 @@ int callLinesEntry(void* entry, const std::vector<std::string>& lines, int block
                     reinterpret_cast<const tisk::ShortString*>(name.data()));
 }
 
+int callMarkedWordsEntry(void* entry, const std::vector<std::vector<std::string>>& words,
+                         const std::vector<std::vector<std::uint8_t>>& flags, int count,
+                         const std::string& pupilName) {
+    constexpr std::size_t perExample = tisk::kWordsPerExample;
+    constexpr std::size_t cells = std::size_t(tisk::kMaxExamples) * perExample;
+    std::vector<std::string> wordCells(cells);
+    std::vector<std::uint8_t> flagCells(cells, 0);
+    for (std::size_t i = 0; i < words.size() && i < std::size_t(tisk::kMaxExamples); ++i)
+        for (std::size_t w = 0; w < words[i].size() && w < perExample; ++w)
+            wordCells[i * perExample + w] = words[i][w];
+    for (std::size_t i = 0; i < flags.size() && i < std::size_t(tisk::kMaxExamples); ++i)
+        for (std::size_t w = 0; w < flags[i].size() && w < perExample; ++w)
+            flagCells[i * perExample + w] = flags[i][w];
+    const std::vector<unsigned char> block = shortStringBlock(wordCells, int(cells));
+    const std::vector<unsigned char> name = shortStringBlock({pupilName}, 1);
+    auto* function = reinterpret_cast<tisk::MarkedWordsEntry*>(entry);
+    return function(reinterpret_cast<const tisk::ShortString*>(block.data()), flagCells.data(),
+                    static_cast<std::uint8_t>(count),
+                    reinterpret_cast<const tisk::ShortString*>(name.data()));
+}
+
 namespace {
 
 void reportFailure(platform::MessageBoxes& boxes, const std::string& cause) {

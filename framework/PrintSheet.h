@@ -2,6 +2,7 @@
 // Worksheets: the print data of a drawn run and the call of the print library's entry.
 #include "framework/SentenceFile.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,6 +34,13 @@ std::vector<unsigned char> shortStringBlock(const std::vector<std::string>& line
 // Calls a standard entry (lines, number of examples, pupil's name) and returns its status.
 int callLinesEntry(void* entry, const std::vector<std::string>& lines, int blockSize, int count,
                    const std::string& pupilName);
+
+// Calls an entry of the marked-words form ("TR5"): `words` and `flags` hold one row per example of
+// up to tisk::kWordsPerExample words and flags; they are passed as the full tables of
+// tisk::kMaxExamples examples, words as short strings, a non-zero flag marking its word.
+int callMarkedWordsEntry(void* entry, const std::vector<std::vector<std::string>>& words,
+                         const std::vector<std::vector<std::uint8_t>>& flags, int count,
+                         const std::string& pupilName);
 
 // One worksheet: loads the library, looks up the entry, lets `print` build the data and call the
 // entry (returning the entry's status), releases the library. Every failure (the library or the

@@ -37,16 +37,20 @@ WordRows::WordRows(ui::Control& parent, WordRowGeometry geometry, int rows) : ge
     }
 }
 
-void WordRows::layout(int r, const Sentence& s) {
+void WordRows::layout(int r, const Sentence& s, const std::function<bool(const PPravidla&)>& bold) {
     const std::vector<std::string> texts = slotTexts(s, geometry_.slots);
     const int size = fitFontSize(texts, geometry_.fitLimit, measureFormText);
     const int top = topForSize(geometry_.pitch * r + geometry_.topOffset, size);
+    std::vector<bool> bolds;
     std::vector<int> widths;
-    for (const std::string& t : texts)
-        widths.push_back(measureFormText(t, size, false));
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        bolds.push_back(bold && bold(s[k]));
+        widths.push_back(measureFormText(texts[k], size, bolds.back()));
+    }
     for (const Placed& p : placeWords(texts, widths, geometry_.firstLeft)) {
         WordLabel& l = label(r, p.slot + 1);
         l.setFontSize(size);
+        l.setBold(bolds[std::size_t(p.slot)]);
         l.setText(texts[std::size_t(p.slot)]);
         l.setBounds(p.left, top, l.width(), l.height());
         l.show();

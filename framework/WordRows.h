@@ -8,6 +8,7 @@
 #include <ui/Label.h>
 #include <ui/Panel.h>
 
+#include <functional>
 #include <vector>
 
 namespace framework {
@@ -45,8 +46,9 @@ public:
     // Only with WordRowGeometry::bars.
     UnderlineBar& bar(int r, int k) const { return *bars_.at(index(r, k)); }
 
-    // Lays sentence `s` out in row r: fitted size, tops by size, lefts by the words' widths.
-    void layout(int r, const Sentence& s);
+    // Lays sentence `s` out in row r: fitted size, tops by size, lefts by the words' widths (in
+    // bold where `bold` says so).
+    void layout(int r, const Sentence& s, const std::function<bool(const PPravidla&)>& bold = {});
     // Empties row r: labels cleared, hidden, Tag 0; bars hidden.
     void clear(int r);
     // Hides row r's labels and bars.

@@ -8,13 +8,9 @@
 #include "results/ResultsLog.h"
 #include "results/Table1.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <set>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 TEST_F(Exercise01Test, ARunOfFifteenThroughTheHalfPageToTheResultsTable) {
     ex01::TMainForm01& s = startRun("Žofia", "I15");
@@ -74,20 +70,7 @@ TEST_F(Exercise01Test, ARunOfFifteenThroughTheHalfPageToTheResultsTable) {
 }
 
 // The worksheet goes to a stand-in print library that writes down what it received.
-struct Exercise01PrintTest : Exercise01Test {
-    TempDir fakeCd;
-    fs::path log = fakeCd.path / "print.log";
-
-    // A CD tree with the real pictures and sounds, and `library` (if any) as "\Data\Tisk.dll".
-    void useCdTree(const char* library) {
-        for (const char* folder : {"Bitmap", "Sound"})
-            fs::create_directory_symlink(fs::path(BREVION_CD_DIR) / folder, fakeCd.path / folder);
-        fs::create_directory(fakeCd.path / "Data");
-        if (library) fs::copy_file(library, fakeCd.path / "Data" / "Tisk.dll");
-        cd = fakeCd.path.string();
-        setenv("BREVION_FAKE_PRINT_LOG", log.c_str(), 1);
-    }
-};
+using Exercise01PrintTest = Exercise01Test;
 
 TEST_F(Exercise01PrintTest, TheWorksheetCallsTR1WithTheLinesTheCountAndTheName) {
     useCdTree(FAKE_PRINT_LIBRARY);
@@ -97,10 +80,7 @@ TEST_F(Exercise01PrintTest, TheWorksheetCallsTR1WithTheLinesTheCountAndTheName) 
     EXPECT_FALSE(screenOpen());
     EXPECT_TRUE(windowBoxes.shown.empty());
 
-    std::ifstream in(log, std::ios::binary);
-    std::vector<std::string> received;
-    for (std::string line; std::getline(in, line);)
-        received.push_back(line);
+    const std::vector<std::string> received = printLog();
     ASSERT_EQ(received.size(), 1u + 1u + 30u);
     EXPECT_EQ(received[0], "TR1 25");
     EXPECT_EQ(received[1], platform::utf8ToCp1250("Ľubo"));

@@ -1,19 +1,8 @@
 #include "Exercise01Fixture.h"
 
 #include "exercises/01/Sentences01.h"
-#include "platform/encoding.h"
-#include "platform/paths.h"
 
 #include <controls/GRAlignEdit.h>
-
-#include <algorithm>
-
-std::string storedLine(const std::string& utf8) {
-    std::string stored;
-    for (char c : platform::utf8ToCp1250(utf8))
-        stored += std::string("x~z") + c;
-    return stored;
-}
 
 std::string testSentence(int i) {
     const std::string n = std::to_string(i);
@@ -23,19 +12,10 @@ std::string testSentence(int i) {
 
 void Exercise01Test::openSetup01(const std::string& name, const std::string& number,
                                  const std::vector<std::string>& fileLines) {
-    writeGoodIni();
-    std::string file;
-    if (fileLines.empty())
-        for (int i = 1; i <= kSentences; ++i)
-            file += storedLine(testSentence(i)) + "\r\n";
-    for (const std::string& line : fileLines)
-        file += storedLine(line) + "\r\n";
-    writeFile(hd.path / "01.dat", file);
-    registerScreen01(screens);
-    ASSERT_TRUE(start());
-    openSetup(1, 1);
-    bot->type(name);
-    bot->click(number);
+    std::vector<std::string> lines = fileLines;
+    for (int i = 1; fileLines.empty() && i <= kSentences; ++i)
+        lines.push_back(testSentence(i));
+    openExerciseSetup("01", registerScreen01, 1, 1, lines, name, number);
 }
 
 ex01::TMainForm01& Exercise01Test::startRun(const std::string& name, const std::string& number) {
@@ -66,18 +46,4 @@ void Exercise01Test::answerRow(int r, bool right, const char* typed) {
         bot->click(s.answerField(r));
         bot->type(text);
     }
-}
-
-void Exercise01Test::press(ui::Control& c) {
-    bot->moveTo(ui::Automation::center(c));
-    bot->press(ui::Automation::center(c));
-}
-
-void Exercise01Test::release(ui::Control& c) {
-    bot->release(ui::Automation::center(c));
-}
-
-int Exercise01Test::countSounds(const std::string& relative) const {
-    const std::string path = platform::joinPath(cd, relative);
-    return int(std::count(bot->sounds().begin(), bot->sounds().end(), path));
 }

@@ -1,20 +1,17 @@
 #pragma once
 // Exercise 01 opened from the menu of the program started in-process on fake services, with a
 // sentence file whose every sentence the test knows.
-#include "../shell/ShellFixture.h"
+#include "ExerciseFixture.h"
 
 #include "exercises/01/Main01.h"
 
 #include <string>
 #include <vector>
 
-// A sentence file line in the stored form: three filler characters before each text character.
-std::string storedLine(const std::string& utf8);
-
 // Sentence i (1-based) of the test file. Odd sentences have the unexpressed subject "on".
 std::string testSentence(int i);
 
-struct Exercise01Test : ShellTest {
+struct Exercise01Test : ExerciseTest {
     static constexpr int kSentences = 30;
 
     // Starts the program with the test file (or `fileLines` instead), opens the setup screen of
@@ -29,7 +26,4 @@ struct Exercise01Test : ShellTest {
     // Marks and types the correct answer of row r; `right` false leaves the predicate unmarked;
     // `typed` replaces the unexpressed subject.
     void answerRow(int r, bool right, const char* typed = nullptr);
-    void press(ui::Control& c);
-    void release(ui::Control& c);
-    int countSounds(const std::string& relative) const;
 };

@@ -1,21 +1,61 @@
-// A stand-in for the print library: its "TR1" writes what it received to the file named by
-// BREVION_FAKE_PRINT_LOG ("TR1 <count>", the name, then the 30 lines, one per line) and returns
-// the status in BREVION_FAKE_PRINT_STATUS (printed when it is not set).
+// A stand-in for the print library: its entries write what they received to the file named by
+// BREVION_FAKE_PRINT_LOG and return the status in BREVION_FAKE_PRINT_STATUS (printed when it is not
+// set). The log holds "<entry> <count>", the name, then one line per example of the 30: the print
+// line, or for "TR5" the 15 words separated by "|" with a flagged word between asterisks.
 #include "print/TiskAbi.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-extern "C" __attribute__((visibility("default"))) int TR1(const tisk::ShortString* lines, std::uint8_t count,
-                                                          const tisk::ShortString* name) {
+namespace {
+
+std::FILE* openLog(const char* entry, std::uint8_t count, const tisk::ShortString* name) {
     const char* path = std::getenv("BREVION_FAKE_PRINT_LOG");
-    if (!path) return tisk::kFailed;
-    std::FILE* f = std::fopen(path, "wb");
+    std::FILE* f = path ? std::fopen(path, "wb") : nullptr;
+    if (f) std::fprintf(f, "%s %d\n%.*s\n", entry, int(count), int(name->length), name->text);
+    return f;
+}
+
+int status() {
+    const char* status = std::getenv("BREVION_FAKE_PRINT_STATUS");
+    return status ? std::atoi(status) : tisk::kPrinted;
+}
+
+int logLines(const char* entry, const tisk::ShortString* lines, std::uint8_t count,
+             const tisk::ShortString* name) {
+    std::FILE* f = openLog(entry, count, name);
     if (!f) return tisk::kFailed;
-    std::fprintf(f, "TR1 %d\n%.*s\n", int(count), int(name->length), name->text);
     for (int i = 0; i < tisk::kMaxExamples; ++i)
         std::fprintf(f, "%.*s\n", int(lines[i].length), lines[i].text);
     std::fclose(f);
-    const char* status = std::getenv("BREVION_FAKE_PRINT_STATUS");
-    return status ? std::atoi(status) : tisk::kPrinted;
+    return status();
+}
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) int TR1(const tisk::ShortString* lines, std::uint8_t count,
+                                                          const tisk::ShortString* name) {
+    return logLines("TR1", lines, count, name);
+}
+
+extern "C" __attribute__((visibility("default"))) int TR6b(const tisk::ShortString* lines, std::uint8_t count,
+                                                           const tisk::ShortString* name) {
+    return logLines("TR6b", lines, count, name);
+}
+
+extern "C" __attribute__((visibility("default"))) int TR5(const tisk::ShortString* words,
+                                                          const std::uint8_t* flags, std::uint8_t count,
+                                                          const tisk::ShortString* name) {
+    std::FILE* f = openLog("TR5", count, name);
+    if (!f) return tisk::kFailed;
+    for (int i = 0; i < tisk::kMaxExamples; ++i) {
+        for (int w = 0; w < tisk::kWordsPerExample; ++w) {
+            const int k = i * tisk::kWordsPerExample + w;
+            const char* mark = flags[k] ? "*" : "";
+            std::fprintf(f, "%s%s%.*s%s", w ? "|" : "", mark, int(words[k].length), words[k].text, mark);
+        }
+        std::fprintf(f, "\n");
+    }
+    std::fclose(f);
+    return status();
 }

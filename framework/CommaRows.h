@@ -1,0 +1,118 @@
+#pragma once
+// Comma rows: a sentence shown without its commas as words on white labels placed edge to edge,
+// each with room for a comma at its right; a press on a word puts a comma after it, and an eraser
+// (TGumaImage) beside the row takes all the row's commas away again. A row is right when the
+// commas stand exactly after the words whose code is 1.
+#include "framework/RowLayout.h"
+#include "framework/SentenceFile.h"
+#include "framework/WordRows.h"
+
+#include <ui/Image.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace shell {
+class Pozadi;
+}
+
+namespace framework {
+
+inline constexpr std::int32_t kCommaAfter = 1;
+
+// A word of a comma row (TMujLabel with its comma-placed flag).
+class CommaLabel : public WordLabel {
+public:
+    using WordLabel::WordLabel;
+    bool commaPlaced = false;
+};
+
+class CommaRows;
+
+// The eraser of one row: active until the page is checked.
+class TGumaImage : public ui::Image {
+public:
+    TGumaImage(CommaRows& rows, int row) : rows_(rows) { setTag(row); }
+    int row() const { return tag(); }
+    bool active = true;
+
+protected:
+    void mouseEnter() override;
+    void mouseLeave() override;
+    void mouseDown(const ui::MouseEvent& e) override;
+
+private:
+    CommaRows& rows_;
+};
+
+struct CommaRowGeometry {
+    int slots = 15;
+    int pitch = 36;   // pixels from one row to the next
+    int wordTop = 59; // a word's top at the form's size: pitch * r + wordTop
+    int firstLeft = 18;
+    int commaRoom = 6;         // pixels added to each word's width
+    ui::Rect eraser{};         // left, pitch * r + top, width, height
+    std::string eraserPicture; // relative to the CD root
+    const char* eraserHint = nullptr;
+};
+
+class CommaRows {
+public:
+    // Creates the word labels (hidden, opaque white) and the eraser of rows 1 to `rows` on
+    // `parent`, row by row. Words and erasers react only while `frozen` says the page is not yet
+    // checked; `beforePress` (if any) runs first on every press on a word.
+    CommaRows(ui::Control& parent, shell::Pozadi& env, CommaRowGeometry geometry, int rows,
+              std::function<bool()> frozen, std::function<void()> beforePress = {});
+
+    const CommaRowGeometry& geometry() const { return geometry_; }
+    CommaLabel& label(int r, int k) const { return *labels_.at(index(r, k)); }
+    TGumaImage& eraser(int r) const { return *erasers_.at(std::size_t(r - 1)); }
+    // Commas the pupil has put into row r since it was laid out or erased.
+    int commas(int r) const { return commas_.at(std::size_t(r - 1)); }
+
+    // Shows the non-empty words of slots `first` to `last` (1-based) of `s` in row r at `top`, in
+    // `size` points: the first at the row's first left, each further one where the one before ends;
+    // each label is its text's width plus the comma room.
+    void showWords(int r, const Sentence& s, int first, int last, int top, int size = kFormFontSize);
+    // The press on a word: a comma after it, unless it has one (the first comma of the row shows
+    // the eraser).
+    void placeComma(CommaLabel& word);
+    // The eraser's press: every comma of the row removed.
+    void erase(int r);
+    // A new example: words emptied, hidden, sized to their text again, without comma, back at the
+    // row's first place; eraser shown, active, without picture; no commas counted.
+    void reset(int r);
+    // Row r under the cover of a last page of five.
+    void hide(int r);
+    // After the check: the eraser no longer reacts.
+    void freeze(int r) { eraser(r).active = false; }
+    // Whether every word's comma-placed flag is its code (a comma where the sentence has one).
+    bool commasMatch(int r, const Sentence& s) const;
+
+private:
+    friend class TGumaImage;
+    std::size_t index(int r, int k) const { return std::size_t((r - 1) * geometry_.slots + (k - 1)); }
+    void eraserEnter(TGumaImage& eraser);
+    void eraserLeave(TGumaImage& eraser);
+
+    shell::Pozadi& env_;
+    CommaRowGeometry geometry_;
+    std::function<bool()> frozen_;
+    std::function<void()> beforePress_;
+    std::vector<CommaLabel*> labels_;
+    std::vector<TGumaImage*> erasers_;
+    std::vector<int> commas_;
+};
+
+// The correct sentence as pieces: each non-empty word followed by ", " when a comma belongs after
+// it and by " " otherwise.
+std::vector<std::string> commaPieces(const Sentence& s);
+
+// Splits pieces into two lines: the first takes them while the joined text stays at most `limit`
+// pixels wide; from the piece that makes it wider, the rest go to the second line.
+std::pair<std::string, std::string> splitAtWidth(const std::vector<std::string>& pieces, int limit,
+                                                 const std::function<int(std::string_view)>& measure);
+
+} // namespace framework

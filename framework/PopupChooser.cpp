@@ -1,0 +1,174 @@
+#include "framework/PopupChooser.h"
+
+#include "framework/RowLayout.h"
+
+#include <shell/Pozadi.h>
+#include <ui/Shape.h>
+
+namespace framework {
+
+namespace {
+
+constexpr int kScreenWidth = 640;
+constexpr int kScreenHeight = 480;
+constexpr int kItemHeight = 16;
+// Lists and choosers write one point smaller than the form.
+constexpr int kChoiceFontSize = kFormFontSize - 1;
+
+} // namespace
+
+// ---------------------------------------------------------------- the list
+
+void TMujListBoxLabel::restore() {
+    setColor(kListColour);
+    setFontColor(ui::colors::Black);
+}
+
+void TMujListBoxLabel::mouseEnter() {
+    list_.env_.playEnter();
+    list_.env_.setCursor(shell::crRuka);
+    setColor(ui::colors::Black);
+    setFontColor(kListColour);
+}
+
+void TMujListBoxLabel::mouseLeave() {
+    list_.env_.setCursor(shell::crSipka);
+    restore();
+}
+
+void TMujListBoxLabel::mouseDown(const ui::MouseEvent& e) {
+    if (e.button == ui::MouseButton::Left) list_.choose(index_);
+}
+
+TMujListbox::TMujListbox(shell::Pozadi& env, const std::vector<std::string>& items, int width, int height,
+                         int itemWidth)
+    : env_(env) {
+    setName("Seznam");
+    setBevel(ui::Bevel::None);
+    setBounds(0, 0, width, height);
+    hide();
+    ui::Shape& background = add<ui::Shape>();
+    background.setBounds(clientRect());
+    background.setBrushColor(kListColour);
+    background.setPenColor(kListColour);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        TMujListBoxLabel& item = add<TMujListBoxLabel>(*this, int(i));
+        item.setName("Polozka" + std::to_string(i + 1));
+        item.setAutoSize(false);
+        item.setBounds(2, 2 + kItemHeight * int(i), itemWidth, kItemHeight);
+        item.setFontSize(kChoiceFontSize);
+        item.setTransparent(false);
+        item.setText(items[i]);
+        item.restore();
+        items_.push_back(&item);
+    }
+}
+
+void TMujListbox::openAt(const ui::Rect& anchor, int row) {
+    setTag(row);
+    const int left =
+        anchor.left + width() <= kScreenWidth ? anchor.left : anchor.left + anchor.width - width();
+    const int below = anchor.top + anchor.height;
+    const int top = below + height() <= kScreenHeight ? below : anchor.top - height();
+    setBounds(left, top, width(), height());
+    for (TMujListBoxLabel* item : items_)
+        item->restore();
+    show();
+    bringToFront();
+}
+
+bool TMujListbox::close() {
+    if (!visible()) return false;
+    hide();
+    return true;
+}
+
+void TMujListbox::choose(int index) {
+    env_.playClick();
+    if (OnChoose) OnChoose(row(), index);
+    hide();
+}
+
+// ---------------------------------------------------------------- the choosers
+
+void TMujComboBox::mouseEnter() {
+    if (!selectable) return;
+    env_.playEnter();
+    env_.setCursor(shell::crRuka);
+}
+
+void TMujComboBox::mouseLeave() {
+    env_.setCursor(shell::crSipka);
+}
+
+ChooserRows::ChooserRows(ui::Control& parent, shell::Pozadi& env, ChooserGeometry geometry,
+                         std::vector<ChoiceItem> items, int rows)
+    : env_(env), geometry_(std::move(geometry)), items_(std::move(items)), chosen_(std::size_t(rows)) {
+    const ui::Bitmap facePicture = ui::Bitmap::load(env_.cd(geometry_.facePicture));
+    for (int r = 1; r <= rows; ++r) {
+        ui::Image& face = parent.add<ui::Image>();
+        face.setName("Cudl" + std::to_string(r));
+        face.setBounds(geometry_.faceLeft, geometry_.pitch * r + 54, geometry_.faceWidth, 32);
+        face.setPicture(facePicture);
+        face.hide();
+        faces_.push_back(&face);
+
+        TMujComboBox& chooser = parent.add<TMujComboBox>(env_, r);
+        chooser.setName("Volba" + std::to_string(r));
+        chooser.setAutoSize(false);
+        chooser.setBounds(geometry_.chooserLeft, geometry_.pitch * r + 61, geometry_.chooserWidth, 16);
+        chooser.setAlignment(ui::Alignment::Center);
+        chooser.setFontSize(kChoiceFontSize);
+        chooser.setTag(r);
+        chooser.OnClick = [this, r](ui::Control&) { open(r); };
+        choosers_.push_back(&chooser);
+        reset(r);
+    }
+    std::vector<std::string> texts;
+    for (const ChoiceItem& item : items_)
+        texts.push_back(item.item);
+    list_ = &parent.add<TMujListbox>(env_, texts, geometry_.listWidth, geometry_.listHeight,
+                                     geometry_.listWidth - 4);
+    list_->OnChoose = [this](int r, int index) { choose(r, index); };
+}
+
+void ChooserRows::open(int r) {
+    TMujComboBox& c = chooser(r);
+    if (!c.selectable) return;
+    env_.playClick();
+    list_->openAt(c.bounds(), r);
+}
+
+void ChooserRows::choose(int r, int index) {
+    TMujComboBox& c = chooser(r);
+    c.setText(items_.at(std::size_t(index)).shortName);
+    face(r).show();
+    c.setTransparent(false);
+    c.setColor(kListColour);
+    c.setFontColor(ui::colors::Black);
+    chosen_.at(std::size_t(r - 1)) = index;
+}
+
+std::optional<std::string> ChooserRows::chosenCode(int r) const {
+    const std::optional<int> index = chosen(r);
+    if (!index) return std::nullopt;
+    return items_.at(std::size_t(*index)).code;
+}
+
+void ChooserRows::reset(int r) {
+    TMujComboBox& c = chooser(r);
+    c.show();
+    c.selectable = true;
+    c.setText(geometry_.prompt);
+    c.setTransparent(true);
+    c.setFontColor(ui::colors::White);
+    face(r).hide();
+    chosen_.at(std::size_t(r - 1)).reset();
+}
+
+void ChooserRows::hide(int r) {
+    chooser(r).hide();
+    face(r).hide();
+}
+
+} // namespace framework

@@ -1,0 +1,62 @@
+#include "ExerciseFixture.h"
+
+#include "platform/encoding.h"
+#include "platform/paths.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+
+std::string storedLine(const std::string& utf8) {
+    std::string stored;
+    for (char c : platform::utf8ToCp1250(utf8))
+        stored += std::string("x~z") + c;
+    return stored;
+}
+
+void ExerciseTest::openExerciseSetup(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
+                                     int category, int slot, const std::vector<std::string>& lines,
+                                     const std::string& name, const std::string& number) {
+    writeGoodIni();
+    std::string file;
+    for (const std::string& line : lines)
+        file += storedLine(line) + "\r\n";
+    writeFile(hd.path / (key + ".dat"), file);
+    registerScreen(screens);
+    ASSERT_TRUE(start());
+    openSetup(category, slot);
+    bot->type(name);
+    bot->click(number);
+}
+
+void ExerciseTest::useCdTree(const char* library) {
+    namespace fs = std::filesystem;
+    for (const char* folder : {"Bitmap", "Sound"})
+        fs::create_directory_symlink(fs::path(BREVION_CD_DIR) / folder, fakeCd.path / folder);
+    fs::create_directory(fakeCd.path / "Data");
+    if (library) fs::copy_file(library, fakeCd.path / "Data" / "Tisk.dll");
+    cd = fakeCd.path.string();
+    setenv("BREVION_FAKE_PRINT_LOG", (fakeCd.path / "print.log").c_str(), 1);
+}
+
+std::vector<std::string> ExerciseTest::printLog() const {
+    std::ifstream in(fakeCd.path / "print.log", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+void ExerciseTest::press(ui::Control& c) {
+    bot->moveTo(ui::Automation::center(c));
+    bot->press(ui::Automation::center(c));
+}
+
+void ExerciseTest::release(ui::Control& c) {
+    bot->release(ui::Automation::center(c));
+}
+
+int ExerciseTest::countSounds(const std::string& relative) const {
+    const std::string path = platform::joinPath(cd, relative);
+    return int(std::count(bot->sounds().begin(), bot->sounds().end(), path));
+}

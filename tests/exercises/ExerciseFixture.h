@@ -1,0 +1,29 @@
+#pragma once
+// An exercise opened from the menu of the program started in-process on fake services, with a
+// sentence file that the test writes.
+#include "../shell/ShellFixture.h"
+
+#include <string>
+#include <vector>
+
+// A sentence file line in the stored form: three filler characters before each text character.
+std::string storedLine(const std::string& utf8);
+
+struct ExerciseTest : ShellTest {
+    // Writes `lines` as the exercise's sentence file "<key>.dat", registers its screen, starts the
+    // program, opens the setup screen from menu category `category`, slot `slot`, types `name` and
+    // chooses the number button `number` ("I10" ... "I30").
+    void openExerciseSetup(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
+                           int category, int slot, const std::vector<std::string>& lines,
+                           const std::string& name, const std::string& number);
+    // Points the CD root at a copy of the tree that has the real pictures and sounds and `library`
+    // (if any) as "\Data\Tisk.dll", a stand-in that logs what it receives (read by printLog()).
+    void useCdTree(const char* library);
+    std::vector<std::string> printLog() const;
+
+    void press(ui::Control& c);
+    void release(ui::Control& c);
+    int countSounds(const std::string& relative) const;
+
+    TempDir fakeCd;
+};
