@@ -1,0 +1,54 @@
+#pragma once
+// Exercise 05, sentence members (unit Main05): one word of each sentence is bold, and the pupil
+// names the sentence member it is by choosing it from the row's pop-up list.
+#include "framework/ExerciseScreen.h"
+#include "framework/PopupChooser.h"
+#include "framework/WordRows.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace shell {
+class ExerciseScreens;
+}
+
+namespace ex05 {
+
+inline constexpr const char* kPrompt = "Vetný člen?";
+inline constexpr const char* kAnswerLead = "Vetný člen: ";
+
+// The members the list offers, in list order, with the chooser's short name and the answer code.
+const std::vector<framework::ChoiceItem>& memberTable();
+
+// The correct-answer window's text for a sentence's answer code (compared exactly); empty for a
+// code no item gives.
+std::string answerText(const std::string& answerCode);
+
+class TMainForm05 : public framework::ExerciseScreen {
+public:
+    TMainForm05(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    ~TMainForm05() override;
+
+    framework::WordRows& rows() const { return *rows_; }
+    framework::ChooserRows& choosers() const { return *choosers_; }
+
+protected:
+    void Inicializace() override;
+    framework::SentenceTable NactiSoubor(const std::string& path) override;
+    void layoutRow(int r, const framework::Sentence& s) override;
+    void clearRow(int r) override;
+    void hideRow(int r) override;
+    bool judgeRow(int r, const framework::Sentence& s) override;
+    void closePopups() override;
+    ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
+    int printWith(void* entry) override;
+
+private:
+    std::unique_ptr<framework::WordRows> rows_;
+    std::unique_ptr<framework::ChooserRows> choosers_;
+};
+
+} // namespace ex05
+
+void registerScreen05(shell::ExerciseScreens& screens);

@@ -1,0 +1,104 @@
+#include "exercises/06b/Main06b.h"
+
+#include "exercises/06b/Sentences06b.h"
+#include "framework/CorrectAnswerWindow.h"
+#include "framework/Tooltips.h"
+#include "framework/WordRows.h"
+
+#include <shell/ExerciseScreens.h>
+#include <shell/Pozadi.h>
+#include <ui/Application.h>
+
+namespace ex06b {
+
+namespace {
+
+framework::ExerciseInfo info06b() {
+    return {.key = "06b",
+            .title = "Prístavok",
+            .title2 = "",
+            .library = "\\Data\\Tisk.dll",
+            .entry = "TR6b",
+            .shape = {.pageSize = kRows, .halfPage = false},
+            .printedSlots = kSlots - 1};
+}
+
+int measureWords(std::string_view text) {
+    return framework::measureFormText(text, kPoints, false);
+}
+
+} // namespace
+
+int firstLineLength(const std::vector<std::string>& texts, int limit,
+                    const std::function<int(std::string_view)>& measure) {
+    std::string joined;
+    int length = 0;
+    for (std::size_t w = 0; w < texts.size(); ++w) {
+        const std::string candidate = joined + texts[w];
+        if (measure(candidate) >= limit) break;
+        joined = candidate;
+        length = int(w) + 1;
+    }
+    return length;
+}
+
+TMainForm06b::TMainForm06b(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
+    : ExerciseScreen(app, env, info06b(), random) {}
+
+TMainForm06b::~TMainForm06b() = default;
+
+void TMainForm06b::Inicializace() {
+    rows_ = std::make_unique<framework::CommaRows>(*this, env(),
+                                                   framework::CommaRowGeometry{
+                                                       .slots = kSlots,
+                                                       .pitch = kPitch,
+                                                       .wordTop = 22,
+                                                       .eraser = {568, 42, 38, 30},
+                                                       .eraserPicture = "\\Bitmap\\Games\\06b_guma.bmp",
+                                                       .eraserHint = framework::kEraserHint,
+                                                   },
+                                                   kRows, [this] { return evaluated(); });
+    // The eraser lies over the evaluation image's edge.
+    for (int r = 1; r <= kRows; ++r) {
+        addEvaluationImage(r, {605, kPitch * r + 26, 32, 32});
+        rows_->eraser(r).bringToFront();
+    }
+}
+
+framework::SentenceTable TMainForm06b::NactiSoubor(const std::string& path) {
+    return ex06b::NactiSoubor(path);
+}
+
+void TMainForm06b::layoutRow(int r, const framework::Sentence& s) {
+    const int split = firstLineLength(framework::slotTexts(s, kSlots), kLineLimit, measureWords);
+    const int top = kPitch * r + 22;
+    rows_->showWords(r, s, 1, split, top);
+    rows_->showWords(r, s, split + 1, kSlots, top + kSecondLineDrop);
+}
+
+void TMainForm06b::clearRow(int r) {
+    rows_->reset(r);
+}
+
+void TMainForm06b::hideRow(int r) {
+    rows_->hide(r);
+}
+
+bool TMainForm06b::judgeRow(int r, const framework::Sentence& s) {
+    rows_->freeze(r);
+    return rows_->commasMatch(r, s);
+}
+
+// The sentence with its commas, on a second line from the word that would pass 570 pixels.
+ui::Form& TMainForm06b::createCorrectAnswer(int r, const framework::Sentence& s) {
+    const auto [first, second] =
+        framework::splitAtWidth(framework::commaPieces(s), framework::kAnswerWindowLimit, measureWords);
+    return framework::createTwoLineAnswer(app(), env(), left() + 8, top() + 42 + kPitch * r, first, second);
+}
+
+} // namespace ex06b
+
+void registerScreen06b(shell::ExerciseScreens& screens) {
+    screens.add(62,
+                [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex06b::TMainForm06b>(env); });
+}
