@@ -24,7 +24,27 @@ std::string sentence06b(int i) {
     return "Jano" + std::to_string(i) + ", náš sused, opravuje auto .";
 }
 
+std::vector<std::string> sentences(std::string (*make)(int), int count) {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= count; ++i)
+        lines.push_back(make(i));
+    return lines;
+}
+
 struct RunTest : ExerciseTest {
+    // Prints a worksheet of a category 2 exercise through the stand-in library; returns its log.
+    std::vector<std::string> printWorksheet(const std::string& key,
+                                            void (*registerScreen)(shell::ExerciseScreens&), int slot,
+                                            const std::vector<std::string>& lines,
+                                            const std::string& number) {
+        useCdTree(FAKE_PRINT_LIBRARY);
+        openExerciseSetup(key, registerScreen, 2, slot, lines, "Ema", number);
+        bot->click("ITiskni");
+        app().processMessages();
+        EXPECT_TRUE(windowBoxes.shown.empty());
+        return printLog();
+    }
+
     // Leaves the results table and checks what the run wrote.
     void expectRecorded(const std::string& key, const std::string& title, int right, int wrong) {
         const std::string grade = env().ZnamkaZa(right, right + wrong);
@@ -43,10 +63,7 @@ struct RunTest : ExerciseTest {
 };
 
 TEST_F(RunTest, Exercise05ARunOfFifteenThroughTheHalfPage) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= 30; ++i)
-        lines.push_back(sentence05(i));
-    openExerciseSetup("05", registerScreen05, 2, 1, lines, "Ema", "I15");
+    openExerciseSetup("05", registerScreen05, 2, 1, sentences(sentence05, 30), "Ema", "I15");
     bot->click("IPokracuj");
     auto& s = bot->find<ex05::TMainForm05>("MainForm05");
     const auto chooseSubject = [&](int r) {
@@ -81,10 +98,7 @@ TEST_F(RunTest, Exercise05ARunOfFifteenThroughTheHalfPage) {
 }
 
 TEST_F(RunTest, Exercise06bARunOfTenIsTwoPagesOfFive) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= 12; ++i)
-        lines.push_back(sentence06b(i));
-    openExerciseSetup("06b", registerScreen06b, 2, 3, lines, "Ema", "I10");
+    openExerciseSetup("06b", registerScreen06b, 2, 3, sentences(sentence06b, 12), "Ema", "I10");
     bot->click("IPokracuj");
     auto& s = bot->find<ex06b::TMainForm06b>("MainForm06b");
     const auto rightCommas = [&](int r) {
@@ -120,15 +134,8 @@ TEST_F(RunTest, Exercise06bARunOfTenIsTwoPagesOfFive) {
 }
 
 TEST_F(RunTest, Exercise05WorksheetGivesTR5EveryWordWithTheMarkedOne) {
-    useCdTree(FAKE_PRINT_LIBRARY);
-    std::vector<std::string> lines;
-    for (int i = 1; i <= 12; ++i)
-        lines.push_back(sentence05(i));
-    openExerciseSetup("05", registerScreen05, 2, 1, lines, "Ema", "I10");
-    bot->click("ITiskni");
-    app().processMessages();
-    EXPECT_TRUE(windowBoxes.shown.empty());
-    const std::vector<std::string> log = printLog();
+    const std::vector<std::string> log =
+        printWorksheet("05", registerScreen05, 1, sentences(sentence05, 12), "I10");
     ASSERT_EQ(log.size(), 2u + 30u);
     EXPECT_EQ(log[0], "TR5 10");
     EXPECT_EQ(log[1], "Ema");
@@ -146,15 +153,8 @@ TEST_F(RunTest, Exercise05WorksheetGivesTR5EveryWordWithTheMarkedOne) {
 }
 
 TEST_F(RunTest, Exercise06bWorksheetGivesTR6bTheSentencesWithoutCommas) {
-    useCdTree(FAKE_PRINT_LIBRARY);
-    std::vector<std::string> lines;
-    for (int i = 1; i <= 20; ++i)
-        lines.push_back(sentence06b(i));
-    openExerciseSetup("06b", registerScreen06b, 2, 3, lines, "Ema", "I15");
-    bot->click("ITiskni");
-    app().processMessages();
-    EXPECT_TRUE(windowBoxes.shown.empty());
-    const std::vector<std::string> log = printLog();
+    const std::vector<std::string> log =
+        printWorksheet("06b", registerScreen06b, 3, sentences(sentence06b, 20), "I15");
     ASSERT_EQ(log.size(), 2u + 30u);
     EXPECT_EQ(log[0], "TR6b 15");
     for (int i = 0; i < 15; ++i) {
