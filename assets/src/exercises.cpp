@@ -87,7 +87,7 @@ std::vector<Exercise> buildTable() {
     e.eraser = Span{568, 38};
     t.push_back(e);
 
-    e = make("07", 3, 1, "Druhy viet podľa postoja hovoriaceho", "Oznamovacia, opytovacia, či iná?",
+    e = make("07", 3, 1, "Druhy viet podľa postoja hovoriaceho", "Oznamovacia, opytovacia alebo iná?",
              "Klikni na „Druh vety?“ a vyber, aký druh vety to je.", RowKind::Pitch36);
     e.paperRight = 484;
     e.chooser = Span{490, 116};
@@ -100,7 +100,7 @@ std::vector<Exercise> buildTable() {
     e.choice = Span{490, 116};
     t.push_back(e);
 
-    e = make("08b", 3, 3, "Čiarka v jednoduchej vete", "Doplň čiarky a povedz prečo.",
+    e = make("08b", 3, 3, "Čiarka v jednoduchej vete", "Doplň čiarky a urči, čo oddeľujú.",
              "Klikni na slovo, za ktorým chýba čiarka, a vyber, čo čiarka oddeľuje.", RowKind::Pitch36);
     e.paperRight = 430;
     e.chooser = Span{464, 141};
@@ -166,7 +166,7 @@ const std::vector<Category>& categories() {
         {"Vetné členy", "Predmet, prívlastok, prístavok"},
         {"Jednoduchá veta", "Druhy viet a čiarka vo vete"},
         {"Hlavná a vedľajšia veta", "Pomery a druhy viet"},
-        {"Súvetie", "Druhy súvetí, spojky, čiarky"},
+        {"Súvetie", "Druhy súvetí, spájacie výrazy, čiarky"},
     };
     return table;
 }
