@@ -5,28 +5,82 @@
 #include "platform/sound.h"
 
 #include <SDL_mixer.h>
+#include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace platform;
 
-TEST(MixerSound, MissingFilePlaysTheDefaultBeepOnTheOneChannel) {
+namespace {
+
+// A mono 16-bit WAV file of `ms` milliseconds of silence.
+std::string writeSilentWav(int ms) {
+    const std::string path = testing::TempDir() + "/silence.wav";
+    SDL_AudioSpec spec{};
+    spec.freq = 22050;
+    spec.format = AUDIO_S16LSB;
+    spec.channels = 1;
+    const std::uint32_t bytes = std::uint32_t(spec.freq) * 2 * std::uint32_t(ms) / 1000;
+    std::ofstream out(path, std::ios::binary);
+    auto put = [&out](std::uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            out.put(char(v >> (8 * i)));
+    };
+    out << "RIFF";
+    put(36 + bytes, 4);
+    out << "WAVEfmt ";
+    for (std::uint32_t v : {16u, 1u | (1u << 16), 22050u, 44100u, 2u | (16u << 16)})
+        put(v, 4);
+    out << "data";
+    put(bytes, 4);
+    out << std::string(bytes, '\0');
+    return path;
+}
+
+// Waits up to two seconds for the device to close.
+bool closesWithin2s(const MixerSound& sound) {
+    for (int i = 0; i < 200 && sound.deviceOpen(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return !sound.deviceOpen();
+}
+
+} // namespace
+
+TEST(MixerSound, DeviceOpensAtTheFirstSoundAndClosesWhenIdle) {
     setenv("SDL_AUDIODRIVER", "dummy", 1); // a device without a sound card
-    MixerSound sound;
-    ASSERT_TRUE(sound.hasDevice());
-    sound.play("/nonexistent/Sound/Enter.wav");
-    EXPECT_EQ(Mix_Playing(0), 1);
-    Mix_HaltChannel(0);
+    MixerSound sound(std::chrono::milliseconds(50));
+    EXPECT_FALSE(sound.deviceOpen()); // nothing of audio at start-up
+
+    sound.play("/nonexistent/Sound/Enter.wav"); // missing file: the default beep
+    EXPECT_TRUE(sound.deviceOpen());
+    EXPECT_TRUE(sound.playing());
+    EXPECT_EQ(Mix_AllocateChannels(-1), 1); // one channel: a new sound cuts off the one before
+    ASSERT_TRUE(closesWithin2s(sound));
+    EXPECT_EQ(SDL_GetCurrentAudioDriver(), nullptr); // the driver's own threads are gone too
+
+    // A sound is never cut off by the idle close, however short the idle time.
+    const std::string wav = writeSilentWav(400);
+    sound.play(wav);
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    EXPECT_TRUE(sound.playing());
+    ASSERT_TRUE(closesWithin2s(sound));
+
+    // Opens again, as often as needed.
     sound.beep();
-    EXPECT_EQ(Mix_Playing(0), 1);
+    EXPECT_TRUE(sound.playing());
+    sound.play(wav);
+    EXPECT_TRUE(sound.playing());
 }
 
 TEST(MixerSound, NoAudioDeviceIsSilenceNotAnError) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     MixerSound sound;
-    EXPECT_FALSE(sound.hasDevice());
     sound.play("/nonexistent/Sound/Click.wav");
     sound.beep();
+    EXPECT_FALSE(sound.deviceOpen());
+    EXPECT_FALSE(sound.playing());
 }
 
 TEST(SystemMessageBoxes, WithoutADisplayTheMessageIsLoggedAndAQuestionAnswersNo) {

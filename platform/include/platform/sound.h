@@ -1,5 +1,7 @@
 #pragma once
 // Asynchronous sound on one channel: a new sound cuts off the one before.
+#include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,21 +17,26 @@ public:
     virtual void beep() = 0;
 };
 
-// SDL_mixer on one channel.
+// SDL_mixer on one channel. The audio device is open only while sounds play: it opens at the
+// first sound and closes once nothing has sounded for `idleClose`, because SDL's audio thread
+// wakes every buffer period for as long as a device is open, even a silent one. A helper thread
+// that sleeps until that deadline does the closing. When no device can be opened at all, every
+// later sound is silent without trying again.
 class MixerSound final : public Sound {
 public:
-    MixerSound();
+    explicit MixerSound(std::chrono::milliseconds idleClose = std::chrono::seconds(3));
     ~MixerSound() override;
     MixerSound(const MixerSound&) = delete;
     MixerSound& operator=(const MixerSound&) = delete;
     void play(const std::string& path) override;
     void beep() override;
-    bool hasDevice() const { return open_; }
+    // Whether the audio device is open at this moment, and whether the channel is sounding.
+    bool deviceOpen() const;
+    bool playing() const;
 
 private:
     struct Impl;
-    Impl* impl_ = nullptr;
-    bool open_ = false;
+    std::unique_ptr<Impl> impl_;
 };
 
 // Records what was asked for.
