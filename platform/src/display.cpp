@@ -1,9 +1,35 @@
 #include "platform/display.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <stdexcept>
 
 namespace platform {
+namespace {
+
+// Full screen at the desktop's own mode. The window is first moved and sized to cover its display:
+// where no window manager does that, SDL would otherwise draw a display-sized picture into a window
+// that stayed 640x480 in the middle of the screen, shifted and cut off.
+bool enterFullscreen(SDL_Window* window) {
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds) == 0) {
+        SDL_SetWindowPosition(window, bounds.x, bounds.y);
+        SDL_SetWindowSize(window, bounds.w, bounds.h);
+    }
+    return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0 &&
+           (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+// Back to a 640x480 window in the middle of its display, also where no window manager restores it.
+void leaveFullscreen(SDL_Window* window) {
+    SDL_SetWindowFullscreen(window, 0);
+    SDL_SetWindowSize(window, kCanvasWidth, kCanvasHeight);
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window));
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                          SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+}
+
+} // namespace
 
 struct SdlDisplay::Impl {
     SDL_Window* window = nullptr;
@@ -25,8 +51,9 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
     // GL library is ever loaded into the process, whatever the environment asks of SDL.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_OVERRIDE);
     SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_OVERRIDE);
+    // Hidden until it has its final size and place, so it appears once, as it will stay.
     impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                     kCanvasWidth, kCanvasHeight, 0);
+                                     kCanvasWidth, kCanvasHeight, SDL_WINDOW_HIDDEN);
     if (impl_->window) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
     if (!impl_->renderer) {
         std::string error = SDL_GetError();
@@ -35,8 +62,10 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
     }
     SDL_RenderSetLogicalSize(impl_->renderer, kCanvasWidth, kCanvasHeight);
     SDL_RenderSetIntegerScale(impl_->renderer, SDL_TRUE);
-    if (!fullscreen) return true;
-    return SDL_SetWindowFullscreen(impl_->window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0 && isFullscreen();
+    const bool refused = fullscreen && !enterFullscreen(impl_->window);
+    if (refused) leaveFullscreen(impl_->window);
+    SDL_ShowWindow(impl_->window);
+    return !refused;
 }
 
 bool SdlDisplay::isFullscreen() const {
@@ -45,11 +74,12 @@ bool SdlDisplay::isFullscreen() const {
 
 void SdlDisplay::toggleFullscreen() {
     if (!impl_) return;
-    bool leaving = isFullscreen();
-    if (SDL_SetWindowFullscreen(impl_->window, leaving ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+    if (isFullscreen()) {
+        leaveFullscreen(impl_->window);
+    } else if (!enterFullscreen(impl_->window)) {
         SDL_Log("Cannot switch full screen: %s", SDL_GetError());
-    else if (leaving) // back to the canvas size, also where no window manager restores it
-        SDL_SetWindowSize(impl_->window, kCanvasWidth, kCanvasHeight);
+        leaveFullscreen(impl_->window);
+    }
 }
 
 void SdlDisplay::present(SDL_Surface* canvas) {
