@@ -13,6 +13,7 @@
 #include "platform/ini.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/signals.h"
 #include "platform/single_instance.h"
 #include "ui/Application.h"
 
@@ -64,6 +65,7 @@ Instalace ZkontrolujInstalaci(const Koreny& k) {
 Program::Program(Sluzby& sluzby) : sluzby_(sluzby) {}
 
 Program::~Program() {
+    if (sluzby_.signals) sluzby_.signals->setHandler(nullptr);
     // The screens go before the environment they refer to.
     app_.reset();
 }
@@ -89,6 +91,8 @@ bool Program::start() {
     }
 
     app_ = std::make_unique<ui::Application>(sluzby_.display, sluzby_.clock, sluzby_.sound);
+    if (sluzby_.signals)
+        sluzby_.signals->setHandler([app = app_.get()] { app->post([app] { app->terminate(); }); });
     if (sluzby_.windowBoxes) app_->setMessageBoxes(*sluzby_.windowBoxes);
     env_ = std::make_unique<Pozadi>(*app_, sluzby_.libraries, koreny.cd, koreny.hd);
     env_->Screens = &sluzby_.screens;

@@ -13,6 +13,7 @@ class Display;
 class LibraryLoader;
 class MessageBoxes;
 class Sound;
+class TerminationSignals;
 } // namespace platform
 
 namespace ui {
@@ -38,6 +39,9 @@ struct Sluzby {
     std::string iniPath;
     // Replaces the message boxes drawn in the window (tests); nullptr keeps them.
     platform::MessageBoxes* windowBoxes = nullptr;
+    // The system's termination requests: once the application exists they end the message loop
+    // without the end question, so finish() saves and restores as at a normal end.
+    platform::TerminationSignals* signals = nullptr;
 };
 
 struct Koreny {

@@ -7,6 +7,7 @@
 #include "platform/dynlib.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/signals.h"
 #include "platform/single_instance.h"
 #include "platform/sound.h"
 
@@ -15,6 +16,8 @@
 void registerAllScreens(shell::ExerciseScreens& screens);
 
 int main() {
+    // Before anything starts a thread: every thread inherits the blocked termination signals.
+    platform::TerminationSignals signals;
     shell::ExerciseScreens screens;
     registerAllScreens(screens);
 
@@ -28,6 +31,7 @@ int main() {
                          sound,     systemBoxes,
                          libraries, platform::makeSingleInstance(),
                          screens,   platform::joinPath(platform::windowsDirectory(), "\\Brevion.ini")};
+    sluzby.signals = &signals;
     try {
         return shell::SpustProgram(sluzby);
     } catch (const std::exception& e) {
