@@ -70,10 +70,12 @@ ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int lef
 }
 
 ui::Form& createLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
-                           const std::string& text) {
+                           const std::string& text, int points) {
     shell::THintForm3& window = app.create<shell::THintForm3>(env);
     window.setBounds(left, top, window.width(), window.height());
-    addAnswerLabel(window, "Odpoved", 13, text);
+    ui::Label& label = addAnswerLabel(window, "Odpoved", 13, {});
+    label.setFontSize(points);
+    label.setText(text);
     return window;
 }
 

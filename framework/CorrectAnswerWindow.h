@@ -2,6 +2,7 @@
 // The correct-answer window of the exercises that show a sentence word by word: the hint bubble
 // under the row, the words fitted to 570 pixels, a line under the words the key marks, and a
 // remark under the sentence.
+#include "framework/RowLayout.h"
 #include "framework/SentenceFile.h"
 
 #include <ui/Geometry.h>
@@ -32,10 +33,10 @@ using LineColour = std::function<std::optional<ui::Color>(const PPravidla& slot)
 ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int left, int top, const Sentence& s,
                                int slots, const LineColour& lineColour, const std::string& remark);
 
-// Creates the one-line THintForm3 at (left, top) with `text` at 10, 13. Hidden; frees itself when
-// closed.
+// Creates the one-line THintForm3 at (left, top) with `text` at 10, 13 in `points`. Hidden; frees
+// itself when closed.
 ui::Form& createLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
-                           const std::string& text);
+                           const std::string& text, int points = kFormFontSize);
 
 // Creates the two-line THintForm at (left, top) with `first` at 10, 12 and `second` at 10, 33.
 // Hidden; frees itself when closed.
