@@ -9,12 +9,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A click at a point of the 640x480 canvas, and time for the program to answer it.
-void click(int x, int y) {
+// A click at a point of the 640x480 canvas, and time for the program to answer it (generous: a click
+// that comes while the screen it is meant for is not there yet is lost).
+void click(int x, int y, int waitMs = 1000) {
     const std::string command =
         "xdotool mousemove " + std::to_string(2 * x) + " " + std::to_string(32 + 2 * y) + " click 1";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
 }
 
 } // namespace
@@ -38,9 +39,9 @@ TEST(TerminationOnX11, SigtermSavesTheResultsTableOnScreenAndEndsWithoutAsking) 
     click(483, 180); // exercise 01: its setup screen
     click(504, 343); // the name field
     ASSERT_EQ(std::system("xdotool type Eva"), 0);
-    click(150, 267); // ten examples
-    click(547, 468); // continue: the exercise screen, which reads P01.res
-    click(500, 42);  // its results table
+    click(150, 267, 2000); // ten examples: continue is enabled after its animation
+    click(547, 468, 2000); // continue: the exercise screen, which reads P01.res
+    click(500, 42);        // its results table
     fs::remove(hd.path / "P01.res");
 
     ::kill(p.pid, SIGTERM);
