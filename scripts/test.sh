@@ -1,9 +1,48 @@
 #!/usr/bin/env bash
-# Installs what the project needs, builds everything and runs every test.
+# Installs what the project needs, builds everything and runs every test, three ways:
+#  1. the normal build (./build) and all its tests;
+#  2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer (./build-asan),
+#     except those named in sanitizer_skip and sanitizer_skip_tests below;
+#  3. the fuzz targets of every file parser (./build-fuzz, clang and libFuzzer), a few seconds each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
+fuzz_seconds=10
+# Each stage says when it starts (seconds since the script started).
+stage() { echo "== [${SECONDS} s] $*"; }
+
+# Tests that only make sense once, against real outside services: the private CUPS server and the
+# real X11 windows under Xvfb.
+sanitizer_skip='^(print_cups|x11)$'
+# The process tests start the program with an environment of their own, so its sanitizer runtime
+# gets no suppressions and reports fontconfig's caches as leaks.
+sanitizer_skip_tests='^ProcessTest\.'
+
+stage "build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs" --timeout 600
+
+stage "sanitizer build and tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
+# Unoptimised (Debug): with the sanitizers on, -O2 compiles several times slower, and the tests run
+# fast enough at -O0. The tools that the build runs (asset generator, data tool) are sanitized too.
+sanitizer_env=(
+  ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+)
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBREVION_SANITIZE=ON >/dev/null
+env "${sanitizer_env[@]}" cmake --build build-asan -j"$jobs"
+env "${sanitizer_env[@]}" ctest --test-dir build-asan --output-on-failure -j"$jobs" --timeout 600 \
+  -LE "$sanitizer_skip" -E "$sanitizer_skip_tests"
+
+if ! command -v clang++ >/dev/null; then
+  stage "fuzz targets skipped: clang is not installed"
+  exit 0
+fi
+stage "fuzz targets (${fuzz_seconds} s each)"
+CC=clang CXX=clang++ cmake -S tests/fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz --target fuzzers -j"$jobs"
+tests/fuzz/run.sh build-fuzz "$fuzz_seconds"
+stage "all tests passed"

@@ -29,7 +29,7 @@ for binary in "$build"/fuzz_*; do
   corpus=$build/corpus/$name
   mkdir -p "$corpus" "$build/artifacts" "$build/logs"
   log=$build/logs/$name.log
-  if "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  if "$binary" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="$build/artifacts/$name-" "$@" "$corpus" "$build/seeds/$name" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     echo "fuzz_$name: ok, ${runs:-?} inputs in ${seconds} s, corpus $(ls "$corpus" | wc -l) files"
