@@ -1,0 +1,127 @@
+// Exercise 14 on its screen: commas placed word by word and erased by row, the word-by-word check,
+// the fitted rows and the one-line correct answer.
+#include "ExerciseFixture.h"
+
+#include "exercises/14/Main14.h"
+#include "exercises/14/Sentences14.h"
+#include "framework/RowLayout.h"
+#include "framework/Tooltips.h"
+#include "framework/WordRows.h"
+#include "shell/Hint3.h"
+
+namespace {
+
+using ex14::TMainForm14;
+
+// Ten sentences for a run of ten, so that all are on the page; each begins with its own word.
+const std::vector<std::string> kSentences = {
+    "Strýko sľúbil, že nás naučí plávať.",
+    "Keď sa oteplí, pôjdeme sa kúpať.",
+    "Chlapec, ktorý býva oproti nám, chodí do hudobnej školy.",
+    "Prší a fúka vietor.", // no comma at all
+    "Mama varila, otec čítal.",
+    "Vieme, kto to urobil.",
+    "Ak budeš chcieť, pomôžem ti.",
+    "Pes šteká, lebo sa bojí.",
+    "Neviem, či príde.",
+    "Najneuveriteľnejšie dobrodružstvá nezabudnuteľných cestovateľov, ktoré nám rozprávali, "
+    "nás ohromili.", // too wide at 12 points
+};
+
+struct Exercise14Test : ExerciseTest {
+    TMainForm14& s() { return bot->find<TMainForm14>("MainForm14"); }
+    void SetUp() override {
+        openExerciseSetup("14", registerScreen14, 5, 2, kSentences, "Eva", "I10");
+        bot->click("IPokracuj");
+    }
+    int row(const std::string& word) {
+        for (int r = 1; r <= 10; ++r)
+            if (s().sentenceOfRow(r)[0].text == word) return r;
+        ADD_FAILURE() << word;
+        return 1;
+    }
+    // Presses the words of row r in slots `slots`.
+    void commas(int r, std::initializer_list<int> slots) {
+        for (int k : slots)
+            bot->click(s().rows().label(r, k));
+    }
+};
+
+TEST_F(Exercise14Test, AWordTakesOneCommaAndTheEraserTakesTheRowsCommas) {
+    framework::CommaRows& rows = s().rows();
+    const int r = row("Strýko");
+    framework::TGumaImage& eraser = rows.eraser(r);
+    const framework::CommaLabel& word = rows.label(r, 2);
+    EXPECT_EQ(word.text(), "sľúbil") << "the comma of the file is not shown";
+    EXPECT_EQ(word.width(), word.textWidth() + 6);
+    EXPECT_EQ(rows.label(r, 3).left(), word.left() + word.width()) << "words touch";
+
+    bot->hover(eraser);
+    EXPECT_TRUE(eraser.hasPicture() && eraser.showHint());
+    EXPECT_EQ(eraser.hint(), framework::kEraserHint14);
+    bot->moveTo({300, 20});
+    EXPECT_FALSE(eraser.hasPicture()) << "a row without commas hides the eraser when the mouse leaves";
+
+    const int width = word.width();
+    commas(r, {2, 2, 4});
+    EXPECT_EQ(word.text(), "sľúbil,") << "a second press adds no second comma";
+    EXPECT_EQ(word.width(), width) << "the comma goes into the room the word already has";
+    EXPECT_EQ(rows.commas(r), 2);
+    bot->click(eraser);
+    EXPECT_EQ(word.text() + rows.label(r, 4).text(), "sľúbilnás");
+    EXPECT_EQ(rows.commas(r), 0);
+    bot->moveTo({300, 20});
+    EXPECT_FALSE(eraser.hasPicture());
+    commas(r, {3});
+    EXPECT_TRUE(eraser.hasPicture()) << "the first comma after erasing shows the eraser again";
+}
+
+TEST_F(Exercise14Test, TheCheckWantsEveryCommaAndNoOtherAndThenFreezesTheRows) {
+    framework::CommaRows& rows = s().rows();
+    commas(row("Strýko"), {2});             // right
+    commas(row("Chlapec"), {1});            // one comma missing
+    commas(row("Mama"), {2, 4});            // a comma after the closing word
+    commas(row("Vieme"), {1, 3});           // one too many
+    commas(row("Ak"), {3});                 // right
+    commas(row("Neviem"), {1});             // right
+    bot->click(rows.label(row("Prší"), 1)); // a sentence without commas takes none
+    bot->click("IKontr");
+    for (const char* right : {"Strýko", "Ak", "Neviem"})
+        EXPECT_FALSE(s().evaluationImage(row(right)).clickable) << right;
+    for (const char* wrong : {"Keď", "Chlapec", "Mama", "Vieme", "Pes", "Prší", "Najneuveriteľnejšie"})
+        EXPECT_TRUE(s().evaluationImage(row(wrong)).clickable) << wrong;
+    EXPECT_EQ(s().flow().right(), 3);
+
+    // Frozen: presses and the eraser do nothing.
+    const int r = row("Keď");
+    bot->click(rows.label(r, 3));
+    EXPECT_FALSE(rows.label(r, 3).commaPlaced);
+    bot->click(rows.eraser(row("Mama")));
+    EXPECT_EQ(rows.commas(row("Mama")), 2);
+}
+
+TEST_F(Exercise14Test, LongSentencesShrinkOnTheRowAndInTheCorrectAnswer) {
+    framework::CommaRows& rows = s().rows();
+    const int r = row("Najneuveriteľnejšie");
+    const int size = rows.label(r, 1).fontSize();
+    const std::vector<std::string> texts = framework::slotTexts(s().sentenceOfRow(r), ex14::kSlots);
+    EXPECT_EQ(size, framework::fitFontSize(texts, ex14::kRowLimit, framework::measureFormText));
+    EXPECT_LT(size, 12);
+    EXPECT_EQ(rows.label(r, 1).top(), framework::topForSize(36 * r + 59, size));
+    EXPECT_EQ(rows.label(row("Mama"), 1).top(), 36 * row("Mama") + 59);
+
+    bot->click("IKontr");
+    press(s().evaluationImage(r));
+    auto& window = bot->find<shell::THintForm3>("HintForm3");
+    EXPECT_EQ(window.bounds().left, 8);
+    EXPECT_EQ(window.top(), 70 + 36 * r);
+    const auto& answer = bot->find<ui::Label>("Odpoved");
+    EXPECT_EQ(answer.text(), "Najneuveriteľnejšie dobrodružstvá nezabudnuteľných cestovateľov, ktoré nám "
+                             "rozprávali, nás ohromili. ");
+    EXPECT_EQ(answer.fontSize(),
+              framework::fitFontSize(texts, ex14::kAnswerLimit, framework::measureFormText));
+    release(s().evaluationImage(r));
+    EXPECT_FALSE(bot->exists("HintForm3"));
+}
+
+} // namespace
