@@ -22,13 +22,9 @@ ui::Label& addAnswerLabel(ui::Form& window, const char* name, int top, const std
     return label;
 }
 
-} // namespace
-
-ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int left, int top, const Sentence& s,
-                               int slots, const LineColour& lineColour, const std::string& remark) {
-    shell::THintForm& window = app.create<shell::THintForm>(env);
-    window.setBounds(left, top, window.width(), window.height());
-
+// The words of `s` on the bubble at 10, 12, fitted to its width, with their lines.
+void addSentence(shell::HintBubble& window, const Sentence& s, int slots, const LineColour& lineColour,
+                 const Sticks& sticks) {
     const std::vector<std::string> texts = slotTexts(s, slots);
     std::vector<ui::Label*> labels;
     for (int k = 1; k <= slots; ++k) {
@@ -39,13 +35,12 @@ ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int lef
         label.hide();
         labels.push_back(&label);
     }
-    ui::Label& remarkLabel = addAnswerLabel(window, "Poznamka", 33, {});
 
     const int size = fitFontSize(texts, kAnswerWindowLimit, measureFormText);
     std::vector<int> widths;
     for (const std::string& t : texts)
         widths.push_back(measureFormText(t, size, false));
-    const std::vector<Placed> placed = placeWords(texts, widths, 10);
+    const std::vector<Placed> placed = placeWords(texts, widths, 10, sticks);
     for (const Placed& p : placed) {
         ui::Label& label = *labels[std::size_t(p.slot)];
         label.setFontSize(size);
@@ -65,7 +60,26 @@ ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int lef
         canvas.moveTo(label.left(), lineY);
         canvas.lineTo(label.left() + label.width(), lineY);
     }
-    remarkLabel.setText(remark);
+}
+
+} // namespace
+
+ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int left, int top, const Sentence& s,
+                               int slots, const LineColour& lineColour, const std::string& remark,
+                               const Sticks& sticks) {
+    shell::THintForm& window = app.create<shell::THintForm>(env);
+    window.setBounds(left, top, window.width(), window.height());
+    addSentence(window, s, slots, lineColour, sticks);
+    addAnswerLabel(window, "Poznamka", 33, remark);
+    return window;
+}
+
+ui::Form& createSentenceLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+                                   const Sentence& s, int slots, const LineColour& lineColour,
+                                   const Sticks& sticks) {
+    shell::THintForm3& window = app.create<shell::THintForm3>(env);
+    window.setBounds(left, top, window.width(), window.height());
+    addSentence(window, s, slots, lineColour, sticks);
     return window;
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace ui {
 class Application;
@@ -30,8 +31,18 @@ using LineColour = std::function<std::optional<ui::Color>(const PPravidla& slot)
 // Creates a THintForm at (left, top) on the canvas holding the first `slots` words of `s` with
 // their lines, and `remark` (empty: no remark) in the second line. The window is hidden; it frees
 // itself when closed.
+// Texts that follow the word before them without a gap.
+using Sticks = std::function<bool(std::string_view)>;
+
 ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int left, int top, const Sentence& s,
-                               int slots, const LineColour& lineColour, const std::string& remark);
+                               int slots, const LineColour& lineColour, const std::string& remark,
+                               const Sticks& sticks = sticksToPrevious);
+
+// Creates the low THintForm3 at (left, top) holding the first `slots` words of `s` with their
+// lines, without a remark. Hidden; frees itself when closed.
+ui::Form& createSentenceLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+                                   const Sentence& s, int slots, const LineColour& lineColour,
+                                   const Sticks& sticks = sticksToPrevious);
 
 // Creates the one-line THintForm3 at (left, top) with `text` at 10, 13 in `points`. Hidden; frees
 // itself when closed.

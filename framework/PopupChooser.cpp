@@ -108,7 +108,7 @@ ChooserRows::ChooserRows(ui::Control& parent, shell::Pozadi& env, ChooserGeometr
     for (int r = 1; r <= rows; ++r) {
         ui::Image& face = parent.add<ui::Image>();
         face.setName("Cudl" + std::to_string(r));
-        face.setBounds(geometry_.faceLeft, geometry_.pitch * r + 54, geometry_.faceWidth, 32);
+        face.setBounds(geometry_.faceLeft, geometry_.pitch * r + geometry_.faceTop, geometry_.faceWidth, 32);
         face.setPicture(facePicture);
         face.hide();
         faces_.push_back(&face);
@@ -116,7 +116,8 @@ ChooserRows::ChooserRows(ui::Control& parent, shell::Pozadi& env, ChooserGeometr
         TMujComboBox& chooser = parent.add<TMujComboBox>(env_, r);
         chooser.setName("Volba" + std::to_string(r));
         chooser.setAutoSize(false);
-        chooser.setBounds(geometry_.chooserLeft, geometry_.pitch * r + 61, geometry_.chooserWidth, 16);
+        chooser.setBounds(geometry_.chooserLeft, geometry_.pitch * r + geometry_.chooserTop,
+                          geometry_.chooserWidth, 16);
         chooser.setAlignment(ui::Alignment::Center);
         chooser.setFontSize(kChoiceFontSize);
         chooser.setTag(r);

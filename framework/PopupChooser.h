@@ -95,10 +95,12 @@ struct ChoiceItem {
 };
 
 struct ChooserGeometry {
-    int pitch = 36;     // pixels from one row to the next
-    int faceLeft = 490; // the face: faceLeft, pitch * r + 54, faceWidth x 32
+    int pitch = 36;      // pixels from one row to the next
+    int faceTop = 54;    // the face: faceLeft, pitch * r + faceTop, faceWidth x 32
+    int chooserTop = 61; // the chooser: chooserLeft, pitch * r + chooserTop, chooserWidth x 16
+    int faceLeft = 490;
     int faceWidth = 116;
-    int chooserLeft = 499; // the chooser: chooserLeft, pitch * r + 61, chooserWidth x 16
+    int chooserLeft = 499;
     int chooserWidth = 94;
     int listWidth = 178;
     int listHeight = 132;

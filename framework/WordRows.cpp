@@ -47,7 +47,7 @@ void WordRows::layout(int r, const Sentence& s, const std::function<bool(const P
         bolds.push_back(bold && bold(s[k]));
         widths.push_back(measureFormText(texts[k], size, bolds.back()));
     }
-    for (const Placed& p : placeWords(texts, widths, geometry_.firstLeft)) {
+    for (const Placed& p : placeWords(texts, widths, geometry_.firstLeft, geometry_.sticks)) {
         WordLabel& l = label(r, p.slot + 1);
         l.setFontSize(size);
         l.setBold(bolds[std::size_t(p.slot)]);

@@ -34,6 +34,8 @@ struct WordRowGeometry {
     int firstLeft = 18;
     int fitLimit = 470; // the joined words must fit this at the fitted size
     bool bars = true;   // an underline bar under each word (at the label's top + 17)
+    // Texts that follow the word before them without a gap.
+    std::function<bool(std::string_view)> sticks = sticksToPrevious;
 };
 
 class WordRows {
