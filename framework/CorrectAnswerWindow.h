@@ -28,12 +28,12 @@ inline constexpr int kAnswerWindowLimit = 570;
 // The colour of the line under a word, none for a word without one.
 using LineColour = std::function<std::optional<ui::Color>(const PPravidla& slot)>;
 
-// Creates a THintForm at (left, top) on the canvas holding the first `slots` words of `s` with
-// their lines, and `remark` (empty: no remark) in the second line. The window is hidden; it frees
-// itself when closed.
 // Texts that follow the word before them without a gap.
 using Sticks = std::function<bool(std::string_view)>;
 
+// Creates a THintForm at (left, top) on the canvas holding the first `slots` words of `s` with
+// their lines, and `remark` (empty: no remark) in the second line; `sticks` says which texts follow
+// the word before them without a gap. The window is hidden; it frees itself when closed.
 ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int left, int top, const Sentence& s,
                                int slots, const LineColour& lineColour, const std::string& remark,
                                const Sticks& sticks = sticksToPrevious);
