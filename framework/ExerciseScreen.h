@@ -118,6 +118,8 @@ public:
 
 protected:
     shell::Pozadi& env() const { return env_; }
+    // The generator of the draws, for the exercise's own random choices.
+    RandomSource& random() const { return *random_; }
     std::string cd(const std::string& relative) const;
     std::string hd(const std::string& relative) const;
     // Gives the keyboard focus to Edit1 on the screens that have it.

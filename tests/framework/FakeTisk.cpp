@@ -1,7 +1,8 @@
 // A stand-in for the print library: its entries write what they received to the file named by
 // BREVION_FAKE_PRINT_LOG and return the status in BREVION_FAKE_PRINT_STATUS (printed when it is not
 // set). The log holds "<entry> <count>", the name, then one line per example of the 30: the print
-// line, or for "TR5" the 15 words separated by "|" with a flagged word between asterisks.
+// line, or for "TR5" and "TR12" the 15 words separated by "|" ("TR5": a flagged word between
+// asterisks).
 #include "print/TiskAbi.h"
 
 #include <cstdio>
@@ -31,6 +32,22 @@ int logLines(const char* entry, const tisk::ShortString* lines, std::uint8_t cou
     return status();
 }
 
+int logWords(const char* entry, const tisk::ShortString* words, const std::uint8_t* flags, std::uint8_t count,
+             const tisk::ShortString* name) {
+    std::FILE* f = openLog(entry, count, name);
+    if (!f) return tisk::kFailed;
+    for (int i = 0; i < tisk::kMaxExamples; ++i) {
+        for (int w = 0; w < tisk::kWordsPerExample; ++w) {
+            const int k = i * tisk::kWordsPerExample + w;
+            const char* mark = flags[k] ? "*" : "";
+            std::fprintf(f, "%s%s%.*s%s", w ? "|" : "", mark, int(words[k].length), words[k].text, mark);
+        }
+        std::fprintf(f, "\n");
+    }
+    std::fclose(f);
+    return status();
+}
+
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) int TR1(const tisk::ShortString* lines, std::uint8_t count,
@@ -43,19 +60,24 @@ extern "C" __attribute__((visibility("default"))) int TR6b(const tisk::ShortStri
     return logLines("TR6b", lines, count, name);
 }
 
+extern "C" __attribute__((visibility("default"))) int TR7(const tisk::ShortString* lines, std::uint8_t count,
+                                                          const tisk::ShortString* name) {
+    return logLines("TR7", lines, count, name);
+}
+
+extern "C" __attribute__((visibility("default"))) int TR9(const tisk::ShortString* lines, std::uint8_t count,
+                                                          const tisk::ShortString* name) {
+    return logLines("TR9", lines, count, name);
+}
+
+extern "C" __attribute__((visibility("default"))) int TR12(const tisk::ShortString* words, std::uint8_t count,
+                                                           const tisk::ShortString* name) {
+    static const std::uint8_t noFlags[tisk::kMaxExamples * tisk::kWordsPerExample] = {};
+    return logWords("TR12", words, noFlags, count, name);
+}
+
 extern "C" __attribute__((visibility("default"))) int TR5(const tisk::ShortString* words,
                                                           const std::uint8_t* flags, std::uint8_t count,
                                                           const tisk::ShortString* name) {
-    std::FILE* f = openLog("TR5", count, name);
-    if (!f) return tisk::kFailed;
-    for (int i = 0; i < tisk::kMaxExamples; ++i) {
-        for (int w = 0; w < tisk::kWordsPerExample; ++w) {
-            const int k = i * tisk::kWordsPerExample + w;
-            const char* mark = flags[k] ? "*" : "";
-            std::fprintf(f, "%s%s%.*s%s", w ? "|" : "", mark, int(words[k].length), words[k].text, mark);
-        }
-        std::fprintf(f, "\n");
-    }
-    std::fclose(f);
-    return status();
+    return logWords("TR5", words, flags, count, name);
 }

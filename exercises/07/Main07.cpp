@@ -1,0 +1,46 @@
+#include "exercises/07/Main07.h"
+
+#include "exercises/07/Sentences07.h"
+
+#include <shell/ExerciseScreens.h>
+#include <shell/Pozadi.h>
+#include <ui/Application.h>
+
+namespace ex07 {
+
+const std::vector<framework::SentenceChoice>& kindTable() {
+    static const std::vector<framework::SentenceChoice> table{
+        {"Oznamovacia", "Oznamovaci", "Druh vety: oznamovacia"},
+        {"Opytovacia", "Tazaci", "Druh vety: opytovacia"},
+        {"Rozkazovacia", "Rozkazovaci", "Druh vety: rozkazovacia"},
+        {"Želacia", "Praci", "Druh vety: želacia"},
+        {"Zvolacia", "Zvolaci", "Druh vety: zvolacia"},
+    };
+    return table;
+}
+
+TMainForm07::TMainForm07(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
+    : SentenceChoiceScreen(app, env,
+                           {.info = {.key = "07",
+                                     .title = "Druhy viet podľa postoja hovoriaceho",
+                                     .title2 = "",
+                                     .library = "\\Data\\Tisk.dll",
+                                     .entry = "TR7",
+                                     .panelTop = 268,
+                                     .panelHeight = 182},
+                            .choices = kindTable(),
+                            .prompt = kPrompt,
+                            .facePicture = "\\Bitmap\\Games\\07_cudl.bmp",
+                            .listWidth = 94,
+                            .fitLimit = kRowLimit},
+                           random) {}
+
+framework::SentenceTable TMainForm07::NactiSoubor(const std::string& path) {
+    return ex07::NactiSoubor(path);
+}
+
+} // namespace ex07
+
+void registerScreen07(shell::ExerciseScreens& screens) {
+    screens.add(7, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex07::TMainForm07>(env); });
+}

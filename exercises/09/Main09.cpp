@@ -1,0 +1,46 @@
+#include "exercises/09/Main09.h"
+
+#include "exercises/09/Sentences09.h"
+
+#include <shell/ExerciseScreens.h>
+#include <shell/Pozadi.h>
+#include <ui/Application.h>
+
+namespace ex09 {
+
+const std::vector<framework::SentenceChoice>& relationTable() {
+    static const std::vector<framework::SentenceChoice> table{
+        {"Zlučovací", "Slucovaci", "Vzťah medzi hlavnými vetami: zlučovací"},
+        {"Odporovací", "Odporovaci", "Vzťah medzi hlavnými vetami: odporovací"},
+        {"Stupňovací", "Stupnovaci", "Vzťah medzi hlavnými vetami: stupňovací"},
+        {"Príčinný", "Pricinny", "Vzťah medzi hlavnými vetami: príčinný"},
+        {"Vylučovací", "Vylucovaci", "Vzťah medzi hlavnými vetami: vylučovací"},
+    };
+    return table;
+}
+
+TMainForm09::TMainForm09(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
+    : SentenceChoiceScreen(app, env,
+                           {.info = {.key = "09",
+                                     .title = "Vzťahy medzi hlavnými vetami",
+                                     .title2 = "",
+                                     .library = "\\Data\\Tisk2.dll",
+                                     .entry = "TR9",
+                                     .panelTop = 268,
+                                     .panelHeight = 182},
+                            .choices = relationTable(),
+                            .prompt = kPrompt,
+                            .facePicture = "\\Bitmap\\Games\\09_cudl.bmp",
+                            .listWidth = 79,
+                            .fitLimit = kRowLimit},
+                           random) {}
+
+framework::SentenceTable TMainForm09::NactiSoubor(const std::string& path) {
+    return ex09::NactiSoubor(path);
+}
+
+} // namespace ex09
+
+void registerScreen09(shell::ExerciseScreens& screens) {
+    screens.add(9, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex09::TMainForm09>(env); });
+}

@@ -1,0 +1,189 @@
+#include "exercises/12/Main12.h"
+
+#include "exercises/12/Sentences12.h"
+#include "framework/CorrectAnswerWindow.h"
+#include "framework/PrintSheet.h"
+
+#include <print/TiskAbi.h>
+#include <shell/ExerciseScreens.h>
+#include <shell/Pozadi.h>
+#include <ui/Application.h>
+
+namespace ex12 {
+
+namespace {
+
+constexpr int kTopOffset = 59;
+constexpr int kChooserHeight = 20;
+constexpr int kListHeight = 52;
+
+framework::ExerciseInfo info12() {
+    return {.key = "12",
+            .title = "Doplňovanie spájacích výrazov",
+            .title2 = "",
+            .library = "\\Data\\Tisk2.dll",
+            .entry = "TR12",
+            .panelTop = 268,
+            .panelHeight = 182};
+}
+
+const std::string& candidate(const framework::Sentence& s, int c) {
+    return s[std::size_t(c)].remark;
+}
+
+} // namespace
+
+std::vector<std::string> printWords(const framework::Sentence& s, const CandidateOrder& order) {
+    std::vector<std::string> words(static_cast<std::size_t>(kSlots));
+    for (std::size_t k = 0; k < words.size() && k < s.size(); ++k) {
+        const framework::PPravidla& slot = s[k];
+        if (slot.text.empty()) continue;
+        if (slot.code == kGap) {
+            words[k] = "#" + candidate(s, order[0]) + " | " + candidate(s, order[1]) + " | " +
+                       candidate(s, order[2]) + " ";
+        } else if (k + 1 < words.size()) {
+            const bool sticks = k + 1 < s.size() && (s[k + 1].text == "." || s[k + 1].text == ",");
+            words[k] = sticks ? slot.text : slot.text + " ";
+        }
+    }
+    return words;
+}
+
+std::string answerText(const framework::Sentence& s) {
+    std::string text;
+    for (const framework::PPravidla& slot : s)
+        if (!slot.text.empty()) text += slot.text + " ";
+    return text;
+}
+
+TMainForm12::TMainForm12(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
+    : ExerciseScreen(app, env, info12(), random) {}
+
+TMainForm12::~TMainForm12() = default;
+
+void TMainForm12::Inicializace() {
+    rows_ = std::make_unique<framework::WordRows>(
+        *this,
+        framework::WordRowGeometry{.slots = kSlots, .pitch = kPitch, .topOffset = kTopOffset, .bars = false});
+    for (int r = 1; r <= kMaxRows; ++r) {
+        for (int k = 1; k <= kSlots; ++k)
+            rows_->label(r, k).OnClick = [this](ui::Control&) { closePopups(); };
+        addEvaluationImage(r, {605, kPitch * r + 54, 32, 32});
+        framework::TMujComboBox& c = add<framework::TMujComboBox>(env(), r);
+        c.setName("Volba" + std::to_string(r));
+        c.setAutoSize(false);
+        c.setBounds(kRowLeft, kPitch * r + kTopOffset, kGapWidth, kChooserHeight);
+        c.setAlignment(ui::Alignment::Center);
+        c.setTransparent(false);
+        c.setColor(framework::kListColour);
+        c.setFontColor(ui::colors::Black);
+        c.setTag(r);
+        c.hide();
+        c.OnClick = [this, r](ui::Control&) { Click(r); };
+        choosers_.push_back(&c);
+    }
+    list_ = &add<framework::TMujListbox>(env(), std::vector<std::string>(std::size_t(kCandidates)), kGapWidth,
+                                         kListHeight, kItemWidth);
+    list_->OnChoose = [this](int r, int index) { chooser(r).setText(list_->item(index).text()); };
+}
+
+framework::SentenceTable TMainForm12::NactiSoubor(const std::string& path) {
+    return ex12::NactiSoubor(path);
+}
+
+// The words keep the form's size; the gap is a chooser as wide as a list item, at the place of
+// its hidden word.
+void TMainForm12::layoutRow(int r, const framework::Sentence& s) {
+    const std::vector<std::string> texts = framework::slotTexts(s, kSlots);
+    std::vector<int> widths;
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        widths.push_back(s[k].code == kGap ? kGapWidth
+                                           : framework::measureFormText(texts[k], kPoints, false));
+    const int top = kPitch * r + kTopOffset;
+    for (const framework::Placed& p : framework::placeWords(texts, widths, kRowLeft)) {
+        framework::WordLabel& l = rows_->label(r, p.slot + 1);
+        l.setFontSize(kPoints);
+        l.setText(texts[std::size_t(p.slot)]);
+        l.setBounds(p.left, top, l.width(), l.height());
+        if (s[std::size_t(p.slot)].code != kGap) {
+            l.show();
+            continue;
+        }
+        framework::TMujComboBox& c = chooser(r);
+        c.setBounds(p.left, top, kGapWidth, kChooserHeight);
+        c.bringToFront();
+        c.show();
+    }
+}
+
+void TMainForm12::clearRow(int r) {
+    rows_->clear(r);
+    framework::TMujComboBox& c = chooser(r);
+    c.setText({});
+    c.selectable = true;
+    c.hide(); // shown again where the layout puts the gap
+}
+
+void TMainForm12::hideRow(int r) {
+    rows_->hide(r);
+    chooser(r).hide();
+}
+
+// Reopening a row's list draws a new order; a click on the chooser of the open list only places
+// it again.
+void TMainForm12::Click(int r) {
+    random().reseed();
+    framework::TMujComboBox& c = chooser(r);
+    if (!c.selectable) return;
+    env().playClick();
+    if (!(list_->visible() && filledFor_ == r)) {
+        filledFor_ = r;
+        const framework::Sentence& s = sentenceOfRow(r);
+        const CandidateOrder& order = kOrders.at(std::size_t(random().below(int(kOrders.size()))));
+        for (int i = 0; i < kCandidates; ++i)
+            list_->item(i).setText(candidate(s, order[std::size_t(i)]));
+    }
+    list_->openAt(c.bounds(), r);
+}
+
+// An empty chooser is wrong; a filled one is right when it holds the first candidate exactly.
+bool TMainForm12::judgeRow(int r, const framework::Sentence& s) {
+    framework::TMujComboBox& c = chooser(r);
+    c.selectable = false;
+    return !c.text().empty() && c.text() == candidate(s, 0);
+}
+
+void TMainForm12::closePopups() {
+    if (list_) list_->close();
+}
+
+ui::Form& TMainForm12::createCorrectAnswer(int r, const framework::Sentence& s) {
+    ui::Form& window =
+        framework::createLineAnswer(app(), env(), left() + 8, top() + 70 + kPitch * r, answerText(s));
+    // This window's sentence sits one pixel higher than the other exercises' answers.
+    if (ui::Control* text = window.findByName("Odpoved"))
+        text->setBounds(10, 12, text->width(), text->height());
+    return window;
+}
+
+// "TR12" takes the words of every example one by one, the candidates in one order for the sheet.
+int TMainForm12::printWith(void* entry) {
+    const CandidateOrder& order = kOrders.at(std::size_t(random().below(int(kOrders.size()))));
+    constexpr int cells = tisk::kMaxExamples * tisk::kWordsPerExample;
+    std::vector<std::string> words;
+    for (int i = 1; i <= flow().runLength(); ++i)
+        for (std::string& word : printWords(table().sentence(flow().draw(i)), order))
+            words.push_back(std::move(word));
+    const std::vector<unsigned char> block = framework::shortStringBlock(words, cells);
+    const std::vector<unsigned char> name = framework::shortStringBlock({pupilName()}, 1);
+    auto* function = reinterpret_cast<tisk::WordsEntry*>(entry);
+    return function(reinterpret_cast<const tisk::ShortString*>(block.data()),
+                    static_cast<std::uint8_t>(flow().runLength()),
+                    reinterpret_cast<const tisk::ShortString*>(name.data()));
+}
+
+} // namespace ex12
+
+void registerScreen12(shell::ExerciseScreens& screens) {
+    screens.add(12, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex12::TMainForm12>(env); });
+}

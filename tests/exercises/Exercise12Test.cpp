@@ -1,0 +1,88 @@
+// Exercise 12 on its screen: the chooser in the gap, the candidates in random order, the check
+// against the first candidate, and the worksheet's word strings.
+#include "ExerciseFixture.h"
+
+#include "exercises/12/Main12.h"
+#include "exercises/12/Sentences12.h"
+
+#include <set>
+
+namespace {
+
+const std::vector<std::string> kSentences = {
+    "Komiks, #ktorý mi požičal spolužiak, je vtipný.$ktorý$ktorá$ktorú",
+    "Tréner oznámil, #že zápas bude v sobotu.$že$aby$kým",
+    "Bývame v dedine, #kde stojí zvonica.$kde$kam$odkiaľ",
+    "Neviem, #či príde.$či$že$aby",
+    "Zostal doma, #lebo bol chorý.$lebo$ale$aj",
+    "Učil sa, #aby uspel.$aby$že$kde",
+    "Viem, #kto to bol.$kto$čo$kde",
+    "Pršalo, #preto sme zostali doma.$preto$lebo$či",
+    "Čakal, #kým neprišla.$kým$kde$kto",
+    "Smial sa, #hoci ho to bolelo.$hoci$lebo$že",
+};
+
+struct Exercise12Test : ExerciseTest {
+    ex12::TMainForm12& s() { return bot->find<ex12::TMainForm12>("MainForm12"); }
+    void SetUp() override {
+        openExerciseSetup("12", registerScreen12, 5, 3, kSentences, "Eva", "I10");
+        bot->click("IPokracuj");
+    }
+    std::vector<std::string> listed() {
+        return {s().list().item(0).text(), s().list().item(1).text(), s().list().item(2).text()};
+    }
+};
+
+TEST_F(Exercise12Test, TheListKeepsItsOrderWhileOpenAndDrawsANewOneWhenReopened) {
+    const int r = 1;
+    const ui::Label& gap = s().rows().label(r, s().sentenceOfRow(r)[1].code == ex12::kGap ? 2 : 3);
+    EXPECT_FALSE(gap.visible());
+    EXPECT_EQ(s().chooser(r).bounds(), (ui::Rect{gap.left(), 36 * r + 59, 80, 20}))
+        << "in the gap word's place";
+
+    bot->click(s().chooser(r));
+    const std::vector<std::string> first = listed();
+    bot->click(s().chooser(r));
+    EXPECT_EQ(listed(), first) << "a click on the chooser of the open list does not reorder it";
+    std::set<std::vector<std::string>> orders{first};
+    for (int i = 0; i < 30; ++i) {
+        bot->click(s().rows().label(r, 1));
+        bot->click(s().chooser(r));
+        orders.insert(listed());
+    }
+    EXPECT_GT(orders.size(), 1u) << "reopening draws the order anew";
+}
+
+TEST_F(Exercise12Test, ARowIsRightOnlyWithTheFirstCandidateWhereverItIsListed) {
+    // Rows 1 to 8 take the candidate listed first (right only where it is the file's first one),
+    // row 9 takes the file's first candidate, row 10 stays empty.
+    int expectedRight = 0;
+    for (int r = 1; r <= 9; ++r) {
+        bot->click(s().chooser(r));
+        int item = 0;
+        if (r == 9)
+            while (s().list().item(item).text() != s().sentenceOfRow(r)[0].remark)
+                ++item;
+        expectedRight += s().list().item(item).text() == s().sentenceOfRow(r)[0].remark;
+        bot->click(s().list().item(item));
+    }
+    bot->click("IKontr");
+    EXPECT_EQ(s().flow().right(), expectedRight);
+    EXPECT_TRUE(s().evaluationImage(9).hasPicture() && !s().evaluationImage(9).clickable);
+    EXPECT_TRUE(s().evaluationImage(10).clickable);
+}
+
+TEST(Exercise12Print, TheGapShowsItsCandidatesInTheSheetsOrder) {
+    framework::Sentence s(15);
+    const std::vector<std::string> texts = {"Viem", ",", "kto", "to", "bol", "."};
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        s[k].text = texts[k];
+    s[2].code = ex12::kGap;
+    s[0].remark = "kto", s[1].remark = "čo", s[2].remark = "kde";
+    s[14].text = "navyše"; // slot 15 is printed only when it is the gap
+    EXPECT_EQ(ex12::printWords(s, ex12::kOrders[4]),
+              (std::vector<std::string>{"Viem", ", ", "#kde | kto | čo ", "to ", "bol", ". ", "", "", "", "",
+                                        "", "", "", "", ""}));
+}
+
+} // namespace
