@@ -1,0 +1,45 @@
+#include "exercises/08/Main08.h"
+
+#include "exercises/08/Sentences08.h"
+
+#include <shell/ExerciseScreens.h>
+#include <shell/Pozadi.h>
+#include <ui/Application.h>
+
+namespace ex08 {
+
+namespace {
+
+framework::ExerciseInfo info08() {
+    return {.key = "08",
+            .title = "Jednočlenné x dvojčlenné vety",
+            .title2 = "",
+            .library = "\\Data\\Tisk.dll",
+            .entry = "TR8",
+            .panelTop = 268,
+            .panelHeight = 182};
+}
+
+// One label per sentence, fitted to 430 pixels; a wide answer button before the verdict.
+framework::ChoiceScreenLayout layout08() {
+    return {.words = {.slots = kSlots, .pitch = 36, .topOffset = 59, .fitLimit = kRowLimit, .bars = false},
+            .choice = {.left = 490,
+                       .width = 116,
+                       .name = "Tlacitko",
+                       .pictures = {"\\Bitmap\\Games\\08_jedno.bmp", "\\Bitmap\\Games\\08_dvoj.bmp"},
+                       .answers = {std::string(kKinds[0]), std::string(kKinds[1])}},
+            .answerTexts = {"Druh vety: jednočlenná", "Druh vety: dvojčlenná"},
+            .bold = {},
+            .read = ex08::NactiSoubor};
+}
+
+} // namespace
+
+TMainForm08::TMainForm08(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
+    : ChoiceScreen(app, env, info08(), layout08(), random) {}
+
+} // namespace ex08
+
+void registerScreen08(shell::ExerciseScreens& screens) {
+    screens.add(8, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex08::TMainForm08>(env); });
+}
