@@ -81,3 +81,13 @@ extern "C" __attribute__((visibility("default"))) int TR5(const tisk::ShortStrin
                                                           const tisk::ShortString* name) {
     return logWords("TR5", words, flags, count, name);
 }
+
+extern "C" __attribute__((visibility("default"))) int TR8b(const tisk::ShortString* lines, std::uint8_t count,
+                                                           const tisk::ShortString* name) {
+    return logLines("TR8b", lines, count, name);
+}
+
+extern "C" __attribute__((visibility("default"))) int TR14(const tisk::ShortString* lines, std::uint8_t count,
+                                                           const tisk::ShortString* name) {
+    return logLines("TR14", lines, count, name);
+}
