@@ -70,6 +70,16 @@ extern "C" __attribute__((visibility("default"))) int TR9(const tisk::ShortStrin
     return logLines("TR9", lines, count, name);
 }
 
+extern "C" __attribute__((visibility("default"))) int TR10(const tisk::ShortString* lines, std::uint8_t count,
+                                                           const tisk::ShortString* name) {
+    return logLines("TR10", lines, count, name);
+}
+
+extern "C" __attribute__((visibility("default"))) int TR11(const tisk::ShortString* lines, std::uint8_t count,
+                                                           const tisk::ShortString* name) {
+    return logLines("TR11", lines, count, name);
+}
+
 extern "C" __attribute__((visibility("default"))) int TR12(const tisk::ShortString* words, std::uint8_t count,
                                                            const tisk::ShortString* name) {
     static const std::uint8_t noFlags[tisk::kMaxExamples * tisk::kWordsPerExample] = {};

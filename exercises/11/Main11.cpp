@@ -1,0 +1,159 @@
+#include "exercises/11/Main11.h"
+
+#include "exercises/11/Sentences11.h"
+#include "framework/CorrectAnswerWindow.h"
+#include "framework/PrintSheet.h"
+
+#include <print/TiskAbi.h>
+#include <shell/ExerciseScreens.h>
+#include <shell/Pozadi.h>
+#include <ui/Application.h>
+#include <ui/Label.h>
+
+#include <utility>
+
+namespace ex11 {
+
+namespace {
+
+constexpr int kPitch = 33;
+
+framework::ExerciseInfo info11() {
+    return {.key = "11",
+            .title = "Druhy vedľajších viet",
+            .title2 = "",
+            .library = "\\Data\\Tisk2.dll",
+            .entry = "TR11"};
+}
+
+// A comma slot keeps the space after its comma and still sticks to the clause before it.
+bool sticks(std::string_view text) {
+    return framework::sticksToPrevious(text) || text == ", ";
+}
+
+} // namespace
+
+const std::vector<framework::ChoiceItem>& kindTable() {
+    static const std::vector<framework::ChoiceItem> table{
+        {"Príslovková časová", "Prísl. časová", "Prislcasove"},
+        {"Príslovková miestna", "Prísl. miestna", "Prislmistni"},
+        {"Príslovková spôsobová", "Prísl. spôsob.", "Prislzpusobove"},
+        {"Príslovková príčinná", "Prísl. príčinná", "Prislpricinne"},
+        {"Podmetová", "Podmetová", "Podmetne"},
+        {"Predmetová", "Predmetová", "Predmetne"},
+        {"Prívlastková", "Prívlastková", "Privlastkove"},
+        {"Prísudková", "Prísudková", "Prisudkove"},
+    };
+    return table;
+}
+
+std::string answerText(const std::string& kindKey) {
+    // The first text has "vety", the others "věty", as the pupils have always seen them.
+    static const std::vector<std::pair<std::string, std::string>> texts{
+        {"Prislcasove", "Druh vedľajšej vety: príslovková časová"},
+        {"Prislmistni", "Druh vedľajšej věty: príslovková miestna"},
+        {"Prislzpusobove", "Druh vedľajšej věty: príslovková spôsobová"},
+        {"Prislpricinne", "Druh vedľajšej věty: príslovková príčinná"},
+        {"Podmetne", "Druh vedľajšej věty: podmetová"},
+        {"Predmetne", "Druh vedľajšej věty: predmetová"},
+        {"Privlastkove", "Druh vedľajšej věty: prívlastková"},
+        {"Prisudkove", "Druh vedľajšej věty: prísudková"},
+        {"Doplnkove", "Druh vedľajšej věty: doplnková"},
+    };
+    for (const auto& [key, text] : texts)
+        if (key == kindKey) return text;
+    return {};
+}
+
+TMainForm11::TMainForm11(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
+    : ExerciseScreen(app, env, info11(), random) {
+    PokusnyLabel->setBounds(16, 96, 4, 20);
+}
+
+TMainForm11::~TMainForm11() = default;
+
+void TMainForm11::Inicializace() {
+    clauses_ = std::make_unique<framework::ClauseMarking>(
+        *this, env(),
+        framework::ClauseMarkingSetup{
+            .geometry = {.slots = kSlots, .pitch = kPitch, .fitLimit = kRowLimit, .sticks = sticks},
+            .tools = {framework::subordinateClauseTool(207, 421), framework::clauseEraserTool(337, 421)},
+            .unmarkable = {".", "?", "!", ", "},
+            .frozen = [this] { return evaluated(); },
+            .beforeClick = [this] { closePopups(); }});
+    for (int r = 1; r <= kMaxRows; ++r)
+        addEvaluationImage(r, {605, kPitch * r + 57, 32, 32});
+    choosers_ = std::make_unique<framework::ChooserRows>(
+        *this, env(),
+        framework::ChooserGeometry{.pitch = kPitch,
+                                   .faceTop = 57,
+                                   .chooserTop = 64,
+                                   .listWidth = 154,
+                                   .listHeight = 132,
+                                   .facePicture = "\\Bitmap\\Games\\11_cudl.bmp",
+                                   .prompt = kPrompt},
+        kindTable());
+}
+
+void TMainForm11::loadOwnPictures() {
+    clauses_->tools.loadPictures();
+}
+
+framework::SentenceTable TMainForm11::NactiSoubor(const std::string& path) {
+    return ex11::NactiSoubor(path);
+}
+
+void TMainForm11::Nulovani() {
+    clauses_->clearMarks();
+}
+
+void TMainForm11::layoutRow(int r, const framework::Sentence& s) {
+    clauses_->layout(r, s);
+}
+
+void TMainForm11::clearRow(int r) {
+    clauses_->clear(r);
+    choosers_->reset(r);
+}
+
+void TMainForm11::hideRow(int r) {
+    clauses_->hide(r);
+    choosers_->hide(r);
+}
+
+// Right when the underlines are the key's and the chosen kind is the sentence's, case and all.
+bool TMainForm11::judgeRow(int r, const framework::Sentence& s) {
+    choosers_->freeze(r);
+    const std::optional<std::string> kind = choosers_->chosenCode(r);
+    return clauses_->judge(r) && kind && *kind == s[0].remark;
+}
+
+void TMainForm11::closePopups() {
+    if (choosers_) choosers_->closeList();
+}
+
+void TMainForm11::resetTools() {
+    clauses_->tools.reset();
+}
+
+void TMainForm11::lockTools() {
+    clauses_->tools.lock();
+}
+
+ui::Form& TMainForm11::createCorrectAnswer(int r, const framework::Sentence& s) {
+    return framework::createSentenceAnswer(
+        app(), env(), left() + 8, top() + 73 + kPitch * r, s, kSlots,
+        [](const framework::PPravidla& clause) { return framework::clauseColour(clause.code); },
+        answerText(s[0].remark), sticks);
+}
+
+int TMainForm11::printWith(void* entry) {
+    return framework::callLinesEntry(entry, framework::clausePrintLines(table(), flow()),
+                                     tisk::linesBlockSize(info().entry), flow().runLength(), pupilName());
+}
+
+} // namespace ex11
+
+void registerScreen11(shell::ExerciseScreens& screens) {
+    screens.add(11, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex11::TMainForm11>(env); });
+}

@@ -1,0 +1,58 @@
+#pragma once
+// Exercise 11, kinds of subordinate clause (unit Main11): the pupil underlines the subordinate
+// clause in blue with a tool (or erases underlines) and names its kind with the row's chooser.
+#include "framework/ClauseMarking.h"
+#include "framework/ExerciseScreen.h"
+#include "framework/PopupChooser.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace shell {
+class ExerciseScreens;
+}
+
+namespace ex11 {
+
+inline constexpr const char* kPrompt = "Druh vety?";
+
+// The kinds the list offers, in list order, with the chooser's short name and the kind key.
+const std::vector<framework::ChoiceItem>& kindTable();
+
+// The correct-answer window's text for a sentence's kind key (compared exactly); empty for a key
+// of no kind.
+std::string answerText(const std::string& kindKey);
+
+class TMainForm11 : public framework::ExerciseScreen {
+public:
+    TMainForm11(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    ~TMainForm11() override;
+
+    // The tools 0 subordinate clause (IVedlejsi), 1 eraser (ISmazat), and the rows of clauses.
+    framework::ClauseMarking& clauses() const { return *clauses_; }
+    framework::ChooserRows& choosers() const { return *choosers_; }
+
+protected:
+    void Inicializace() override;
+    void loadOwnPictures() override;
+    framework::SentenceTable NactiSoubor(const std::string& path) override;
+    void Nulovani() override;
+    void layoutRow(int r, const framework::Sentence& s) override;
+    void clearRow(int r) override;
+    void hideRow(int r) override;
+    bool judgeRow(int r, const framework::Sentence& s) override;
+    void closePopups() override;
+    void resetTools() override;
+    void lockTools() override;
+    ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
+    int printWith(void* entry) override;
+
+private:
+    std::unique_ptr<framework::ClauseMarking> clauses_;
+    std::unique_ptr<framework::ChooserRows> choosers_;
+};
+
+} // namespace ex11
+
+void registerScreen11(shell::ExerciseScreens& screens);
