@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
   clang libclang-rt-14-dev
-  libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libx11-dev
+  libsdl2-dev libsdl2-ttf-dev libx11-dev
   libfontconfig-dev fonts-liberation2 fonts-dejavu-core
   libcairo2-dev libpango1.0-dev
   libcups2-dev

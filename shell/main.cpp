@@ -23,7 +23,7 @@ int main() {
 
     platform::SdlDisplay display;
     platform::RealClock clock;
-    platform::MixerSound sound;
+    platform::SdlSound sound;
     platform::SystemMessageBoxes systemBoxes;
     platform::DlLibraryLoader libraries;
 

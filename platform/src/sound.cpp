@@ -1,7 +1,7 @@
 #include "platform/sound.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -15,60 +15,81 @@
 namespace platform {
 namespace {
 
-// A short 880 Hz tone as a mono 16-bit WAV file in memory, so SDL_mixer converts it to whatever
-// format the device was opened with.
-std::vector<std::uint8_t> synthesiseBeepWav() {
-    constexpr int rate = 22050;
-    constexpr int samples = rate * 120 / 1000;
-    constexpr double pi = 3.14159265358979323846;
-    std::vector<std::uint8_t> wav;
-    auto put = [&wav](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            wav.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    };
-    auto tag = [&wav](const char* s) { wav.insert(wav.end(), s, s + 4); };
-    tag("RIFF");
-    put(36 + samples * 2, 4);
-    tag("WAVE");
-    tag("fmt ");
-    put(16, 4);
-    put(1, 2); // PCM
-    put(1, 2); // mono
-    put(rate, 4);
-    put(rate * 2, 4);
-    put(2, 2);
-    put(16, 2);
-    tag("data");
-    put(samples * 2, 4);
-    for (int i = 0; i < samples; ++i) {
-        double fade = std::min(1.0, std::min(i, samples - i) / (rate * 0.005)); // no clicks
-        auto v = static_cast<std::int16_t>(9000 * fade * std::sin(2 * pi * 880 * i / rate));
-        put(static_cast<std::uint16_t>(v), 2);
+// The format the device is opened with. SDL converts it to whatever the sound card needs, so the
+// converted sounds stay valid from one opening of the device to the next.
+constexpr int deviceRate = 44100;
+constexpr SDL_AudioFormat deviceFormat = AUDIO_S16SYS;
+constexpr Uint8 deviceChannels = 2;
+
+using Samples = std::vector<std::uint8_t>;
+
+// PCM data in the format `from` converted to the device format; empty when it cannot be.
+Samples toDeviceFormat(const SDL_AudioSpec& from, const Uint8* data, Uint32 length) {
+    std::unique_ptr<SDL_AudioStream, decltype(&SDL_FreeAudioStream)> stream(
+        SDL_NewAudioStream(from.format, from.channels, from.freq, deviceFormat, deviceChannels, deviceRate),
+        SDL_FreeAudioStream);
+    if (!stream || SDL_AudioStreamPut(stream.get(), data, static_cast<int>(length)) != 0 ||
+        SDL_AudioStreamFlush(stream.get()) != 0)
+        return {};
+    Samples out(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream.get())));
+    const int got = SDL_AudioStreamGet(stream.get(), out.data(), static_cast<int>(out.size()));
+    out.resize(static_cast<std::size_t>(std::max(got, 0)));
+    return out;
+}
+
+// A WAV file in the device format; empty when it is missing, unreadable or holds no sound.
+Samples loadWav(const std::string& path) {
+    SDL_AudioSpec spec{};
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) {
+        SDL_Log("Cannot play %s: %s", path.c_str(), SDL_GetError());
+        return {};
     }
-    return wav;
+    Samples samples = toDeviceFormat(spec, data, length);
+    SDL_FreeWAV(data);
+    if (samples.empty()) SDL_Log("Cannot play %s: no sound in the device's format", path.c_str());
+    return samples;
+}
+
+// The default beep: a short 880 Hz tone, faded in and out so that it does not click.
+Samples synthesiseBeep() {
+    constexpr int samples = deviceRate * 120 / 1000;
+    constexpr double pi = 3.14159265358979323846;
+    std::vector<std::int16_t> tone(samples);
+    for (int i = 0; i < samples; ++i) {
+        const double fade = std::min(1.0, std::min(i, samples - i) / (deviceRate * 0.005));
+        tone[i] = static_cast<std::int16_t>(9000 * fade * std::sin(2 * pi * 880 * i / deviceRate));
+    }
+    SDL_AudioSpec mono{};
+    mono.freq = deviceRate;
+    mono.format = AUDIO_S16SYS;
+    mono.channels = 1;
+    return toDeviceFormat(mono, reinterpret_cast<const Uint8*>(tone.data()),
+                          static_cast<Uint32>(tone.size() * sizeof(std::int16_t)));
 }
 
 using SteadyClock = std::chrono::steady_clock;
 
 } // namespace
 
-struct MixerSound::Impl {
+struct SdlSound::Impl {
     explicit Impl(std::chrono::milliseconds idle) : idleClose(idle) {}
 
     const std::chrono::milliseconds idleClose;
-    // Guards the fields below and every call into SDL_mixer and SDL's audio functions. The mixer
-    // callback on SDL's audio thread never takes it, so holding it while SDL_mixer waits for that
-    // thread cannot deadlock.
+    // Guards the fields below and every call into SDL's audio functions. SDL's audio thread only
+    // drains the queue under its own lock and never takes this one.
     mutable std::mutex mutex;
     std::condition_variable wake;
     std::thread closer;
     bool stopping = false;
-    bool subsystem = false;   // this object holds a reference on SDL's audio subsystem
-    bool unavailable = false; // opening failed once: silence from then on
-    bool open = false;
+    bool subsystem = false;       // this object holds a reference on SDL's audio subsystem
+    bool unavailable = false;     // opening failed once: silence from then on
+    SDL_AudioDeviceID device = 0; // 0: closed
     SteadyClock::time_point closeAt;
-    std::map<std::string, Mix_Chunk*> chunks; // nullptr: the file could not be loaded
-    Mix_Chunk* beep = nullptr;
+    // Loaded once per path, for the life of the program; empty: could not be loaded, beep instead.
+    std::map<std::string, Samples> sounds;
+    Samples beep;
 
     // The reference on SDL's audio subsystem is taken once, on the thread that plays, and given
     // back by the destructor on that thread too: SDL counts its subsystems without locking, and the
@@ -76,7 +97,7 @@ struct MixerSound::Impl {
     // stops the audio driver (SDL_AudioQuit), which also ends the driver's own device watcher
     // thread, and opening starts it again.
     bool openDevice() {
-        if (open) return true;
+        if (device != 0) return true;
         if (unavailable) return false;
         if (!closer.joinable()) {
             closer = std::thread([this] { closeWhenIdle(); });
@@ -89,45 +110,42 @@ struct MixerSound::Impl {
             return false;
         }
         subsystem = true;
-        if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-            SDL_Log("No sound: %s", Mix_GetError());
+        SDL_AudioSpec wanted{};
+        wanted.freq = deviceRate;
+        wanted.format = deviceFormat;
+        wanted.channels = deviceChannels;
+        wanted.samples = 1024;
+        wanted.callback = nullptr; // sounds are queued
+        device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+        if (device == 0) {
+            SDL_Log("No sound: %s", SDL_GetError());
             SDL_AudioQuit();
             unavailable = true;
             return false;
         }
-        Mix_AllocateChannels(1);
-        std::vector<std::uint8_t> wav = synthesiseBeepWav();
-        beep = Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1);
-        open = true;
+        if (beep.empty()) beep = synthesiseBeep();
         return true;
     }
 
-    // Chunks are converted to the device's format when loaded, so they go with the device.
     void closeDevice() {
-        Mix_HaltChannel(-1);
-        for (auto& [path, chunk] : chunks)
-            if (chunk) Mix_FreeChunk(chunk);
-        chunks.clear();
-        if (beep) Mix_FreeChunk(beep);
-        beep = nullptr;
-        Mix_CloseAudio();
+        SDL_CloseAudioDevice(device);
+        device = 0;
         SDL_AudioQuit();
-        open = false;
     }
 
-    Mix_Chunk* chunkFor(const std::string& path) {
-        auto it = chunks.find(path);
-        if (it == chunks.end()) {
-            Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-            if (!chunk) SDL_Log("Cannot play %s: %s", path.c_str(), Mix_GetError());
-            it = chunks.emplace(path, chunk).first;
-        }
-        return it->second ? it->second : beep;
+    const Samples& samplesFor(const std::string& path) {
+        auto it = sounds.find(path);
+        if (it == sounds.end()) it = sounds.emplace(path, loadWav(path)).first;
+        return it->second.empty() ? beep : it->second;
     }
 
-    void start(Mix_Chunk* chunk) {
-        if (!chunk) return;
-        Mix_PlayChannel(0, chunk, 0); // channel 0 only: cuts off the sound before
+    bool sounding() const { return device != 0 && SDL_GetQueuedAudioSize(device) > 0; }
+
+    void start(const Samples& samples) {
+        SDL_ClearQueuedAudio(device); // cuts off the sound before
+        if (SDL_QueueAudio(device, samples.data(), static_cast<Uint32>(samples.size())) != 0)
+            SDL_Log("Cannot play a sound: %s", SDL_GetError());
+        SDL_PauseAudioDevice(device, 0);
         closeAt = SteadyClock::now() + idleClose;
         wake.notify_one();
     }
@@ -138,11 +156,11 @@ struct MixerSound::Impl {
     void closeWhenIdle() {
         std::unique_lock lock(mutex);
         while (!stopping) {
-            if (!open)
+            if (device == 0)
                 wake.wait(lock);
             else if (SteadyClock::now() < closeAt)
                 wake.wait_until(lock, closeAt);
-            else if (Mix_Playing(0))
+            else if (sounding())
                 closeAt = SteadyClock::now() + idleClose;
             else
                 closeDevice();
@@ -150,37 +168,37 @@ struct MixerSound::Impl {
     }
 };
 
-MixerSound::MixerSound(std::chrono::milliseconds idleClose) : impl_(std::make_unique<Impl>(idleClose)) {}
+SdlSound::SdlSound(std::chrono::milliseconds idleClose) : impl_(std::make_unique<Impl>(idleClose)) {}
 
-MixerSound::~MixerSound() {
+SdlSound::~SdlSound() {
     {
         std::lock_guard lock(impl_->mutex);
         impl_->stopping = true;
     }
     impl_->wake.notify_all();
     if (impl_->closer.joinable()) impl_->closer.join();
-    if (impl_->open) impl_->closeDevice();
+    if (impl_->device != 0) impl_->closeDevice();
     if (impl_->subsystem) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void MixerSound::play(const std::string& path) {
+void SdlSound::play(const std::string& path) {
     std::lock_guard lock(impl_->mutex);
-    if (impl_->openDevice()) impl_->start(impl_->chunkFor(path));
+    if (impl_->openDevice()) impl_->start(impl_->samplesFor(path));
 }
 
-void MixerSound::beep() {
+void SdlSound::beep() {
     std::lock_guard lock(impl_->mutex);
     if (impl_->openDevice()) impl_->start(impl_->beep);
 }
 
-bool MixerSound::deviceOpen() const {
+bool SdlSound::deviceOpen() const {
     std::lock_guard lock(impl_->mutex);
-    return impl_->open;
+    return impl_->device != 0;
 }
 
-bool MixerSound::playing() const {
+bool SdlSound::playing() const {
     std::lock_guard lock(impl_->mutex);
-    return impl_->open && Mix_Playing(0) != 0;
+    return impl_->sounding();
 }
 
 } // namespace platform

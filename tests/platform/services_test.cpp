@@ -4,7 +4,7 @@
 #include "platform/message_box.h"
 #include "platform/sound.h"
 
-#include <SDL_mixer.h>
+#include <SDL.h>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -15,9 +15,9 @@ using namespace platform;
 
 namespace {
 
-// A mono 16-bit WAV file of `ms` milliseconds of silence.
+// A mono 16-bit 22050 Hz WAV file of `ms` milliseconds of silence (the device plays another format).
 std::string writeSilentWav(int ms) {
-    const std::string path = testing::TempDir() + "/silence.wav";
+    const std::string path = testing::TempDir() + "/silence" + std::to_string(ms) + ".wav";
     SDL_AudioSpec spec{};
     spec.freq = 22050;
     spec.format = AUDIO_S16LSB;
@@ -39,44 +39,63 @@ std::string writeSilentWav(int ms) {
     return path;
 }
 
-// Waits up to two seconds for the device to close.
-bool closesWithin2s(const MixerSound& sound) {
-    for (int i = 0; i < 200 && sound.deviceOpen(); ++i)
+// Waits up to `ms` milliseconds for the device to close, or for the sound to end.
+bool closesWithin(const SdlSound& sound, int ms) {
+    for (int i = 0; i < ms / 10 && sound.deviceOpen(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return !sound.deviceOpen();
+}
+bool endsWithin(const SdlSound& sound, int ms) {
+    for (int i = 0; i < ms / 10 && sound.playing(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return !sound.playing();
 }
 
 } // namespace
 
-TEST(MixerSound, DeviceOpensAtTheFirstSoundAndClosesWhenIdle) {
+TEST(SdlSound, DeviceOpensAtTheFirstSoundAndClosesWhenIdle) {
     setenv("SDL_AUDIODRIVER", "dummy", 1); // a device without a sound card
-    MixerSound sound(std::chrono::milliseconds(50));
+    SdlSound sound(std::chrono::milliseconds(50));
     EXPECT_FALSE(sound.deviceOpen()); // nothing of audio at start-up
 
     sound.play("/nonexistent/Sound/Enter.wav"); // missing file: the default beep
     EXPECT_TRUE(sound.deviceOpen());
     EXPECT_TRUE(sound.playing());
-    EXPECT_EQ(Mix_AllocateChannels(-1), 1); // one channel: a new sound cuts off the one before
-    ASSERT_TRUE(closesWithin2s(sound));
+    ASSERT_TRUE(closesWithin(sound, 2000));
     EXPECT_EQ(SDL_GetCurrentAudioDriver(), nullptr); // the driver's own threads are gone too
 
-    // A sound is never cut off by the idle close, however short the idle time.
+    // A sound is never cut off by the idle close, however short the idle time; the file is
+    // longer than the beep, so it was loaded and converted, not replaced by the beep.
     const std::string wav = writeSilentWav(400);
     sound.play(wav);
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
     EXPECT_TRUE(sound.playing());
-    ASSERT_TRUE(closesWithin2s(sound));
+    ASSERT_TRUE(closesWithin(sound, 2000));
 
-    // Opens again, as often as needed.
+    // Opens again, as often as needed, and plays the file loaded before.
     sound.beep();
     EXPECT_TRUE(sound.playing());
     sound.play(wav);
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
     EXPECT_TRUE(sound.playing());
 }
 
-TEST(MixerSound, NoAudioDeviceIsSilenceNotAnError) {
+TEST(SdlSound, ANewSoundCutsOffTheOneBefore) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlSound sound;
+    const std::string longWav = writeSilentWav(3000);
+    sound.play(longWav);
+    sound.beep(); // 120 ms: the three seconds before it are dropped
+    EXPECT_TRUE(endsWithin(sound, 1000));
+    sound.play(longWav);
+    sound.play("/nonexistent/Sound/Click.wav");
+    EXPECT_TRUE(endsWithin(sound, 1000));
+    EXPECT_TRUE(sound.deviceOpen()); // the idle time of three seconds has not passed
+}
+
+TEST(SdlSound, NoAudioDeviceIsSilenceNotAnError) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    MixerSound sound;
+    SdlSound sound;
     sound.play("/nonexistent/Sound/Click.wav");
     sound.beep();
     EXPECT_FALSE(sound.deviceOpen());

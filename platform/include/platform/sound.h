@@ -17,20 +17,22 @@ public:
     virtual void beep() = 0;
 };
 
-// SDL_mixer on one channel. The audio device is open only while sounds play: it opens at the
-// first sound and closes once nothing has sounded for `idleClose`, because SDL's audio thread
-// wakes every buffer period for as long as a device is open, even a silent one. A helper thread
-// that sleeps until that deadline does the closing. When no device can be opened at all, every
-// later sound is silent without trying again.
-class MixerSound final : public Sound {
+// SDL's own audio on one queue: playing clears what is still queued, so a new sound cuts off the
+// one before. Each WAV file is loaded and converted to the device's format once, at its first play.
+// The audio device is open only while sounds play: it opens at the first sound and closes once
+// nothing has sounded for `idleClose`, because SDL's audio thread wakes every buffer period for as
+// long as a device is open, even a silent one. A helper thread that sleeps until that deadline
+// does the closing. When no device can be opened at all, every later sound is silent without
+// trying again.
+class SdlSound final : public Sound {
 public:
-    explicit MixerSound(std::chrono::milliseconds idleClose = std::chrono::seconds(3));
-    ~MixerSound() override;
-    MixerSound(const MixerSound&) = delete;
-    MixerSound& operator=(const MixerSound&) = delete;
+    explicit SdlSound(std::chrono::milliseconds idleClose = std::chrono::seconds(3));
+    ~SdlSound() override;
+    SdlSound(const SdlSound&) = delete;
+    SdlSound& operator=(const SdlSound&) = delete;
     void play(const std::string& path) override;
     void beep() override;
-    // Whether the audio device is open at this moment, and whether the channel is sounding.
+    // Whether the audio device is open at this moment, and whether a sound is still queued.
     bool deviceOpen() const;
     bool playing() const;
 
