@@ -1,4 +1,5 @@
-// Exercises 08, 11b and 13 from the menu to the results files.
+// Exercises 08, 11b and 13 from the menu to the results files, and their worksheets through the
+// stand-in print library.
 #include "../exercises/ExerciseFixture.h"
 
 #include "exercises/08/Main08.h"
@@ -9,6 +10,7 @@
 #include "results/ResultsLog.h"
 #include "results/Table1.h"
 
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -56,6 +58,20 @@ struct ChoiceRunTest : ExerciseTest {
                                                                   platform::shortDate(clock.now()),
                                                                   platform::longTime(clock.now()))));
     }
+
+    // Prints a worksheet through the stand-in library (as both print libraries); returns its log.
+    std::vector<std::string> printWorksheet(const std::string& key,
+                                            void (*registerScreen)(shell::ExerciseScreens&), int category,
+                                            int slot, const std::vector<std::string>& lines,
+                                            const std::string& number) {
+        useCdTree(FAKE_PRINT_LIBRARY);
+        std::filesystem::copy_file(FAKE_PRINT_LIBRARY, fakeCd.path / "Data" / "Tisk2.dll");
+        openExerciseSetup(key, registerScreen, category, slot, lines, "Ema", number);
+        bot->click("ITiskni");
+        app().processMessages();
+        EXPECT_TRUE(windowBoxes.shown.empty());
+        return printLog();
+    }
 };
 
 // Sentence i of exercise 13: even ones coordinate, odd ones with a subordinate clause.
@@ -100,6 +116,27 @@ TEST_F(ChoiceRunTest, Exercise11bARunOfTen) {
     answerPage(open("11b", registerScreen11b, 4, 4, sentences(sentence11b, 12), "I10"),
                [](int r) { return r == 1 ? 1 : 2; });
     expectRecorded("11b", "Vsuvka a vložená veta", 9, 1);
+}
+
+// 13 passes whole sentences as lines, 11b every word with its bold flag.
+TEST_F(ChoiceRunTest, Exercise13WorksheetGivesTR13TheSentences) {
+    const std::vector<std::string> log =
+        printWorksheet("13", registerScreen13, 5, 1, sentences(sentence13, 20), "I15");
+    ASSERT_EQ(log.size(), 2u + 30u);
+    EXPECT_EQ(log[0], "TR13 15");
+    EXPECT_TRUE(log[2].starts_with("Jano") || log[2].starts_with(platform::utf8ToCp1250("Keď"))) << log[2];
+    EXPECT_EQ(log[2].back(), '.') << "the whole sentence, nothing after it";
+    EXPECT_EQ(log[17], "");
+}
+
+TEST_F(ChoiceRunTest, Exercise11bWorksheetGivesTR11bTheWordsWithTheBoldOnes) {
+    const std::vector<std::string> log =
+        printWorksheet("11b", registerScreen11b, 4, 4, sentences(sentence11b, 12), "I10");
+    ASSERT_EQ(log.size(), 2u + 30u);
+    EXPECT_EQ(log[0], "TR11b 10");
+    EXPECT_TRUE(log[2].starts_with("Jano") &&
+                log[2].ends_with(platform::utf8ToCp1250(",|*myslím,*|príde.") + std::string(12, '|')))
+        << log[2];
 }
 
 } // namespace

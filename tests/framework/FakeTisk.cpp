@@ -1,8 +1,8 @@
 // A stand-in for the print library: its entries write what they received to the file named by
 // BREVION_FAKE_PRINT_LOG and return the status in BREVION_FAKE_PRINT_STATUS (printed when it is not
 // set). The log holds "<entry> <count>", the name, then one line per example of the 30: the print
-// line, or for "TR5" and "TR12" the 15 words separated by "|" ("TR5": a flagged word between
-// asterisks).
+// line, or for "TR5", "TR11b" and "TR12" the 15 words separated by "|" ("TR5" and "TR11b": a flagged
+// word between asterisks).
 #include "print/TiskAbi.h"
 
 #include <cstdio>
@@ -100,4 +100,20 @@ extern "C" __attribute__((visibility("default"))) int TR8b(const tisk::ShortStri
 extern "C" __attribute__((visibility("default"))) int TR14(const tisk::ShortString* lines, std::uint8_t count,
                                                            const tisk::ShortString* name) {
     return logLines("TR14", lines, count, name);
+}
+
+extern "C" __attribute__((visibility("default"))) int TR8(const tisk::ShortString* lines, std::uint8_t count,
+                                                          const tisk::ShortString* name) {
+    return logLines("TR8", lines, count, name);
+}
+
+extern "C" __attribute__((visibility("default"))) int TR13(const tisk::ShortString* lines, std::uint8_t count,
+                                                           const tisk::ShortString* name) {
+    return logLines("TR13", lines, count, name);
+}
+
+extern "C" __attribute__((visibility("default"))) int TR11b(const tisk::ShortString* words,
+                                                            const std::uint8_t* flags, std::uint8_t count,
+                                                            const tisk::ShortString* name) {
+    return logWords("TR11b", words, flags, count, name);
 }
