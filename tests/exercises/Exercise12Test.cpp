@@ -37,7 +37,8 @@ TEST_F(Exercise12Test, TheListKeepsItsOrderWhileOpenAndDrawsANewOneWhenReopened)
     const int r = 1;
     // The drawn sentence decides in which slot the gap lies.
     int gapSlot = 1;
-    while (s().sentenceOfRow(r)[gapSlot - 1].code != ex12::kGap) ++gapSlot;
+    while (s().sentenceOfRow(r)[gapSlot - 1].code != ex12::kGap)
+        ++gapSlot;
     const ui::Label& gap = s().rows().label(r, gapSlot);
     EXPECT_FALSE(gap.visible());
     EXPECT_EQ(s().chooser(r).bounds(), (ui::Rect{gap.left(), 36 * r + 59, 80, 20}))
