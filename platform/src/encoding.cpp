@@ -70,14 +70,23 @@ bool isValidUtf8(std::string_view bytes) {
 
 } // namespace detail
 
+// Windows-1250 leaves 0x81, 0x83, 0x88, 0x90 and 0x98 unassigned. Such a byte stands for the C1
+// control character of the same value (U+0081 ...), so that a file holding one reads and writes back
+// unchanged instead of making every later save of it fail.
+namespace {
+bool isUnassignedCp1250(unsigned char b) {
+    return b == 0x81 || b == 0x83 || b == 0x88 || b == 0x90 || b == 0x98;
+}
+} // namespace
+
 std::string cp1250ToUtf8(std::string_view bytes) {
     Iconv cd("CP1250", "UTF-8");
     std::string out;
     const char* in = bytes.data();
     std::size_t left = bytes.size();
-    // The few unassigned bytes (0x81, 0x83, 0x88, 0x90, 0x98) become the replacement character.
     while (cd.convert(in, left, out) != 0) {
-        out += "\xEF\xBF\xBD";
+        out += '\xC2';
+        out += *in;
         ++in;
         --left;
     }
@@ -85,7 +94,23 @@ std::string cp1250ToUtf8(std::string_view bytes) {
 }
 
 std::string utf8ToCp1250(std::string_view text) {
-    return detail::iconvConvert("UTF-8", "CP1250", text);
+    Iconv cd("UTF-8", "CP1250");
+    std::string out;
+    const char* in = text.data();
+    std::size_t left = text.size();
+    while (int err = cd.convert(in, left, out)) {
+        if (err == EILSEQ && left >= 2 && static_cast<unsigned char>(in[0]) == 0xC2 &&
+            isUnassignedCp1250(static_cast<unsigned char>(in[1]))) {
+            out += in[1];
+            in += 2;
+            left -= 2;
+            continue;
+        }
+        const std::size_t offset = text.size() - left;
+        if (err == EINVAL) throw ConversionError("Incomplete UTF-8 sequence at the end of the text");
+        throw ConversionError("Cannot convert the UTF-8 text to CP1250 at byte " + std::to_string(offset));
+    }
+    return out;
 }
 
 bool representableInCp1250(std::string_view text) {

@@ -115,6 +115,17 @@ TEST(ResultsTable, FailedSaveKeepsTheOldFile) {
     EXPECT_THROW(ResultsTable{}.UlozSoubor(blocked), platform::FileError);
 }
 
+TEST(ResultsTable, ALineWithAByteTheCodePageLeavesUnassignedStillSaves) {
+    TempDir dir;
+    fs::path file = dir.path / "P05.res";
+    std::ofstream(file, std::ios::binary) << "Jano|10|0|1\r\n\x81va|9|1|1\r\n";
+    ResultsTable t;
+    t.NactiSoubor(file);
+    t.VlozNovyZaznam("Eva", "8", "2", "2");
+    t.UlozSoubor(file);
+    EXPECT_EQ(bytesOf(file), "Jano|10|0|1\r\n\x81va|9|1|1\r\nEva|8|2|2\r\n");
+}
+
 // A child process saves two versions of a large table in turn and is killed at random moments:
 // the file must always be one version or the other, never anything in between.
 TEST(ResultsTable, SaveSurvivesBeingKilled) {

@@ -5,7 +5,8 @@
 
 namespace platform {
 
-// Every byte of Windows-1250 has a meaning except a few unassigned ones, which become U+FFFD.
+// The five bytes Windows-1250 leaves unassigned become the C1 control characters of the same
+// value, and back, so that any file reads and writes back unchanged.
 std::string cp1250ToUtf8(std::string_view bytes);
 // Throws ConversionError for invalid UTF-8 or a character that Windows-1250 cannot store.
 std::string utf8ToCp1250(std::string_view text);
