@@ -23,20 +23,6 @@ std::vector<std::string> sentences(std::string pattern, int count) {
 }
 
 struct RunTest : ExerciseTest {
-    // Leaves the results table and checks what the run wrote.
-    void expectRecorded(const std::string& key, const std::string& title, int right, int wrong) {
-        const std::string grade = env().ZnamkaZa(right, right + wrong);
-        ASSERT_TRUE(env().Tabulka().visible());
-        bot->click(*env().Tabulka().IZpet);
-        app().processMessages();
-        const std::string r = std::to_string(right), w = std::to_string(wrong);
-        EXPECT_EQ(readFile(hd.path / ("P" + key + ".res")),
-                  platform::utf8ToCp1250("Ema|" + r + "|" + w + "|" + grade + "\r\n"));
-        EXPECT_EQ(readFile(hd.path / "Vysledky.dat"),
-                  platform::utf8ToCp1250(results::formatLogRecord("Ema", title, r, w, grade,
-                                                                  platform::shortDate(clock.now()),
-                                                                  platform::longTime(clock.now()))));
-    }
 
     // A run of 15 on a sentence chooser screen, every row given the first item but row 10 of the
     // first page; the half page hides rows 6 to 10.

@@ -2,6 +2,8 @@
 
 #include "platform/encoding.h"
 #include "platform/paths.h"
+#include "results/ResultsLog.h"
+#include "results/Table1.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -59,4 +61,19 @@ void ExerciseTest::release(ui::Control& c) {
 int ExerciseTest::countSounds(const std::string& relative) const {
     const std::string path = platform::joinPath(cd, relative);
     return int(std::count(bot->sounds().begin(), bot->sounds().end(), path));
+}
+
+void ExerciseTest::expectRecorded(const std::string& key, const std::string& title, int right, int wrong) {
+    const std::string grade = env().ZnamkaZa(right, right + wrong);
+    results::TTabulka1Form& table = env().Tabulka();
+    ASSERT_TRUE(table.visible());
+    bot->click(*table.IZpet);
+    app().processMessages();
+    const std::string r = std::to_string(right), w = std::to_string(wrong);
+    EXPECT_EQ(readFile(hd.path / ("P" + key + ".res")),
+              platform::utf8ToCp1250("Ema|" + r + "|" + w + "|" + grade + "\r\n"));
+    EXPECT_EQ(readFile(hd.path / "Vysledky.dat"),
+              platform::utf8ToCp1250(results::formatLogRecord("Ema", title, r, w, grade,
+                                                              platform::shortDate(clock.now()),
+                                                              platform::longTime(clock.now()))));
 }

@@ -21,6 +21,10 @@ struct ExerciseTest : ShellTest {
     void useCdTree(const char* library);
     std::vector<std::string> printLog() const;
 
+    // Leaves the results table shown at the end of a run and checks that the run wrote exactly one
+    // line for the pupil "Ema" to "P<key>.res" and one record to the results log.
+    void expectRecorded(const std::string& key, const std::string& title, int right, int wrong);
+
     void press(ui::Control& c);
     void release(ui::Control& c);
     int countSounds(const std::string& relative) const;
