@@ -11,7 +11,7 @@ packages=(
   libcairo2-dev libpango1.0-dev
   libcups2-dev
   libinih-dev
-  libgtest-dev googletest
+  libgtest-dev googletest ccache
   xvfb xauth xdotool imagemagick poppler-utils
   cups-daemon cups-client printer-driver-cups-pdf
 )
