@@ -123,6 +123,19 @@ TSetupForm::TSetupForm(ui::Application& app, shell::Pozadi& env) : ui::Form(app)
         TlacitkoTiskni();
     };
 
+    // An exercise without a screen says so plainly; its buttons never light.
+    LNedostupne = &add<ui::Label>();
+    LNedostupne->setName("LNedostupne");
+    LNedostupne->setAutoSize(false);
+    LNedostupne->setBounds(300, 400, 314, 30);
+    LNedostupne->setFontSize(11);
+    LNedostupne->setBold(true);
+    LNedostupne->setFontColor(11988223); // the light yellow of the lists
+    LNedostupne->setTransparent(true);
+    LNedostupne->setAlignment(ui::Alignment::Center);
+    LNedostupne->setLayout(ui::TextLayout::Center);
+    LNedostupne->setText("Toto cvičenie sa ešte pripravuje.");
+
     OnShow = [this](ui::Form&) {
         TlacitkoPokracuj();
         TlacitkoTiskni();
@@ -146,6 +159,7 @@ TSetupForm::TSetupForm(ui::Application& app, shell::Pozadi& env) : ui::Form(app)
     for (int i = 0; i < 5; ++i)
         ICisla[std::size_t(i)]->loadPicture(cisloObrazek(i, 0));
     if (env_.SelectForm) env_.SelectForm->PocetPrikladu = 0;
+    LNedostupne->setVisible(!maObrazovku());
     TlacitkoPokracuj();
     TlacitkoTiskni();
     EJmeno->setFocus();
@@ -163,8 +177,12 @@ void TSetupForm::animuj(const ui::ImageList& frames, controls::TObrazek& button)
     }
 }
 
+bool TSetupForm::maObrazovku() const {
+    return env_.Screens && env_.Screens->has(env_.KodHry());
+}
+
 void TSetupForm::TlacitkoPokracuj() {
-    if (env_.PocetPrikladu() != 0 && !EJmeno->text().empty()) {
+    if (env_.PocetPrikladu() != 0 && !EJmeno->text().empty() && maObrazovku()) {
         if (pokracujRozsviceno_) return;
         pokracujRozsviceno_ = true;
         animuj(ILPokracuj, *IPokracuj);
@@ -178,7 +196,7 @@ void TSetupForm::TlacitkoPokracuj() {
 }
 
 void TSetupForm::TlacitkoTiskni() {
-    if (env_.PocetPrikladu() == 0) {
+    if (env_.PocetPrikladu() == 0 || !maObrazovku()) {
         ITiskni->loadPicture(env_.cd("\\Bitmap\\Setup\\tiskni1.bmp"));
         ITiskni->repaint();
         tiskniRozsviceno_ = false;
@@ -211,13 +229,13 @@ void TSetupForm::ICisloClick(int index) {
 void TSetupForm::IPokracujClick() {
     env_.playClick();
     RezimTisku = false;
-    if (!env_.Screens) return;
+    if (!maObrazovku()) return;
     if (ui::Form* screen = env_.Screens->open(env_.KodHry(), env_)) screen->show();
 }
 
 void TSetupForm::ITiskniClick() {
     env_.playClick();
-    if (!env_.Screens || !env_.Screens->has(env_.KodHry())) return;
+    if (!maObrazovku()) return;
     // The flag must not outlive the print, even when printing fails.
     struct Reset {
         bool& flag;

@@ -6,6 +6,7 @@
 #include "controls/Obrazek.h"
 #include "ui/Form.h"
 #include "ui/ImageList.h"
+#include "ui/Label.h"
 
 #include <array>
 #include <string>
@@ -39,6 +40,8 @@ public:
     controls::TObrazek* IBrevion = nullptr;
     std::array<controls::TObrazek*, 5> ICisla{}; // I10, I15, I20, I25, I30
     controls::TGRAlignEdit* EJmeno = nullptr;
+    // Shown instead of lit buttons when the exercise chosen in the menu has no screen in this build.
+    ui::Label* LNedostupne = nullptr;
     ui::ImageList ILPokracuj{94, 23};
     ui::ImageList ILTiskni{96, 23};
     ui::ImageList ILSipka{88, 100};
@@ -52,6 +55,8 @@ private:
     // Plays the 23 frames of `frames` on `button`, 20 milliseconds apart.
     void animuj(const ui::ImageList& frames, controls::TObrazek& button);
     std::string cisloObrazek(int index, int chosen) const;
+    // Whether this build has a screen for the chosen exercise.
+    bool maObrazovku() const;
 
     shell::Pozadi& env_;
     bool pokracujRozsviceno_ = false;

@@ -50,6 +50,7 @@ struct SetupTest : ShellTest {
 TEST_F(SetupTest, NameBeforeNumberKeepsBothDisabledThenEachAnimatesOnce) {
     open(1, 1);
     EXPECT_EQ(env().KodHry(), 1);
+    EXPECT_FALSE(setup->LNedostupne->visible());
     bot->type("Ján");
     EXPECT_EQ(setup->jmeno(), "Ján");
     EXPECT_FALSE(setup->IPokracuj->enabled());
@@ -135,10 +136,16 @@ TEST_F(SetupTest, ContinueAndPrintCreateTheExerciseScreenOfTheCode) {
     EXPECT_EQ(app().activeForm()->name(), "Exercise"); // shown above the setup screen
 }
 
-TEST_F(SetupTest, CodesWithoutAScreenOpenNothingAndBackFreesTheSetup) {
+TEST_F(SetupTest, CodesWithoutAScreenSaySoOpenNothingAndBackFreesTheSetup) {
     open(1, 2);
+    EXPECT_TRUE(setup->LNedostupne->visible());
     bot->type("Eva");
     bot->click(number(0));
+    // The buttons stay unlit: a click on them would lead nowhere.
+    EXPECT_FALSE(setup->IPokracuj->enabled());
+    EXPECT_FALSE(setup->ITiskni->enabled());
+    EXPECT_TRUE(showing(*setup->IPokracuj, "\\Bitmap\\Setup\\pokrac3.bmp"));
+    EXPECT_TRUE(showing(*setup->ITiskni, "\\Bitmap\\Setup\\tiskni1.bmp"));
     const auto formsBefore = app().stack().size();
     bot->click(*setup->IPokracuj);
     bot->click(*setup->ITiskni);
