@@ -45,8 +45,9 @@ struct Reading {
     Answer answer;
     Focus focus;
     std::string_view noun;    // what the focus is called in cue names
+    bool marksShown = false;  // the marked words are shown as marked, not found by the pupil
     bool commasShown = true;  // false where the pupil puts the commas in himself
-    bool focusHidden = false; // the focus words are not shown (the gap)
+    bool focusHidden = false; // the focus words are not shown at all (the gap)
 };
 
 const std::array<Reading, 17> kReadings{{
@@ -54,19 +55,19 @@ const std::array<Reading, 17> kReadings{{
     {"02", Answer::Remark, Focus::MarkedWords, "subject"},
     {"03", Answer::Remark, Focus::MarkedWords, "subject"},
     {"04", Answer::KindAndExtent, Focus::MarkedWords, "predicate"},
-    {"05", Answer::Remark, Focus::MarkedWords, "marked word"},
+    {"05", Answer::Remark, Focus::MarkedWords, "marked word", true},
     {"06", Answer::Remark, Focus::None, ""},
-    {"06b", Answer::Commas, Focus::None, "", false},
+    {"06b", Answer::Commas, Focus::None, "", false, false},
     {"07", Answer::Remark, Focus::None, ""},
     {"08", Answer::Remark, Focus::None, ""},
-    {"08b", Answer::Remark, Focus::None, "", false},
+    {"08b", Answer::Remark, Focus::None, "", false, false},
     {"09", Answer::Remark, Focus::None, ""},
     {"10", Answer::ClausePattern, Focus::Clauses, "clause"},
     {"11", Answer::Remark, Focus::SubordinateClause, "subordinate clause"},
-    {"11b", Answer::Remark, Focus::MarkedWords, "bold part"},
-    {"12", Answer::GapWord, Focus::MarkedWords, "gap", true, true},
+    {"11b", Answer::Remark, Focus::MarkedWords, "bold part", true},
+    {"12", Answer::GapWord, Focus::MarkedWords, "gap", true, true, true},
     {"13", Answer::Remark, Focus::None, ""},
-    {"14", Answer::Commas, Focus::None, "", false},
+    {"14", Answer::Commas, Focus::None, "", false, false},
 }};
 
 const Reading& readingOf(const Exercise& exercise) {
@@ -249,7 +250,8 @@ void markedWordCues(const Reading& reading, const Sentence& s, const std::vector
             cues.add(kFocusCue, noun + " " + quoted(tokens[marked.front()].lower));
         else
             cues.add(kFocusCue, noun + " begins with " + quoted(tokens[marked.front()].lower));
-        cues.add(kFocusCue, noun + ": " + countOf(marked.size(), "word", "words"));
+        // Where the pupil finds the words himself, their number is part of the answer.
+        if (reading.marksShown) cues.add(kFocusCue, noun + ": " + countOf(marked.size(), "word", "words"));
     }
     if (marked.front() == 0)
         cues.add(kFocusCue, noun + " at the start");
