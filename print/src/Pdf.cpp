@@ -28,6 +28,7 @@ constexpr double kTextWidth = kContentWidth - kNumberWidth;
 constexpr double kExampleSize = 13;
 constexpr double kSmallestExampleSize = 5;
 constexpr double kExampleGap = 13;
+constexpr double kTightExampleGap = 3;   // the least gap, used to keep a sheet on one page
 constexpr double kUnderlineSpacing = 12; // extra room between lines, and under the last, to underline
 constexpr double kCommaSpacing = 7;      // extra room between lines to write commas
 constexpr double kCommaWordGap = 9;      // extra room after each space to write a comma
@@ -325,16 +326,28 @@ private:
         return block;
     }
 
+    // Examples go whole onto pages. A sheet that closing up the gaps between its examples keeps on
+    // one page is set so, rather than leaving the last example alone on a second page.
     std::vector<Page> paginate() {
         std::vector<Page> pages(1);
         double y = firstHeader(false);
+        double gap = kExampleGap;
+        if (blocks_.size() > 1) {
+            double total = 0;
+            for (const auto& block : blocks_)
+                total += block.height;
+            const double gaps = static_cast<double>(blocks_.size() - 1);
+            const double fitting = (kBodyBottom - y - total) / gaps;
+            // A hair less than the exact share, so that rounding cannot push the last one over.
+            if (fitting < kExampleGap && fitting >= kTightExampleGap) gap = fitting - 0.01;
+        }
         for (std::size_t i = 0; i < blocks_.size(); ++i) {
             if (y + blocks_[i].height > kBodyBottom && !pages.back().empty()) {
                 pages.emplace_back();
                 y = continuationHeader(false);
             }
             pages.back().emplace_back(i, y);
-            y += blocks_[i].height + kExampleGap;
+            y += blocks_[i].height + gap;
         }
         return pages;
     }
