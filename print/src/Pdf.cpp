@@ -1,5 +1,7 @@
 #include "Pdf.h"
 
+#include "PageStyle.h"
+
 #include <cairo-pdf.h>
 #include <pango/pangocairo.h>
 
@@ -12,15 +14,7 @@ namespace tisk {
 
 namespace {
 
-// A4 in points, and the page's frame.
-constexpr double kPageWidth = 595.276;
-constexpr double kPageHeight = 841.890;
-constexpr double kMargin = 56.7; // 20 mm left and right
-constexpr double kTop = 42.5;    // 15 mm
-constexpr double kBottom = 42.5;
-constexpr double kContentWidth = kPageWidth - 2 * kMargin;
-constexpr double kFooterTop = kPageHeight - kBottom - 12;
-constexpr double kBodyBottom = kFooterTop - 14;
+using namespace page;
 
 // Examples: a column of numbers, then the text, then the room to answer.
 constexpr double kNumberWidth = 26;
@@ -44,17 +38,7 @@ constexpr double kBlankLength = 170;
 constexpr double kBesideGap = 18;
 constexpr double kBesideShare = 0.36; // an answer row this narrow goes beside the example
 
-constexpr const char* kFamily = "Liberation Sans";
-constexpr const char* kProgram = "Brevion Lumena";
-
-struct Colour {
-    double r, g, b;
-};
-constexpr Colour kInk{0.08, 0.08, 0.1};
-constexpr Colour kGrey{0.42, 0.44, 0.48};
-constexpr Colour kRule{0.72, 0.75, 0.8};
-constexpr Colour kAccent{0.13, 0.33, 0.6};
-constexpr Colour kTaskFill{0.92, 0.95, 0.99};
+constexpr Colour kTaskFill = kTint;
 
 void setColour(cairo_t* cr, Colour c) {
     cairo_set_source_rgb(cr, c.r, c.g, c.b);

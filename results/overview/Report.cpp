@@ -1,5 +1,7 @@
 #include "Report.h"
 
+#include "PageStyle.h"
+
 #include <platform/errors.h>
 
 #include <cairo-pdf.h>
@@ -13,27 +15,10 @@ namespace overview {
 
 namespace {
 
-// A4 in points and the frame of the page, as on the worksheets.
-constexpr double kPageWidth = 595.276;
-constexpr double kPageHeight = 841.890;
-constexpr double kMargin = 56.7;
-constexpr double kTop = 42.5;
-constexpr double kContentWidth = kPageWidth - 2 * kMargin;
-constexpr double kFooterTop = kPageHeight - 42.5 - 12;
-constexpr double kBodyBottom = kFooterTop - 14;
+using namespace tisk::page;
 
-constexpr const char* kFamily = "Liberation Sans";
-constexpr const char* kProgram = "Brevion Lumena";
 constexpr const char* kReportName = "Prehľad výsledkov";
-
-struct Colour {
-    double r, g, b;
-};
-constexpr Colour kInk{0.08, 0.08, 0.1};
-constexpr Colour kGrey{0.42, 0.44, 0.48};
-constexpr Colour kRule{0.72, 0.75, 0.8};
-constexpr Colour kAccent{0.13, 0.33, 0.6};
-constexpr Colour kBand{0.92, 0.95, 0.99};
+constexpr Colour kBand = kTint;
 
 // Bars from the best grade (green) to the worst (red).
 Colour gradeColour(std::size_t slot, std::size_t count) {
