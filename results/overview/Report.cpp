@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 
 namespace overview {
@@ -101,6 +102,12 @@ private:
         LayoutPtr rows = layout(text, kRowSize, bold);
         pango_layout_set_tabs(rows.get(), tabs_);
         return rows;
+    }
+
+    PangoLayout* titleLayout(const std::string& title) {
+        auto& cached = titles_[title];
+        if (!cached) cached = layout(cut(title, kTitleColumnChars), kRowSize);
+        return cached.get();
     }
 
     static double width(PangoLayout* l) {
@@ -356,17 +363,22 @@ private:
             // tab stops of a long layout in time that grows with its length.
             constexpr std::size_t kRowsPerLayout = 8;
             for (std::size_t from = next; from < end; from += kRowsPerLayout) {
+                const std::size_t to = std::min(end, from + kRowsPerLayout);
                 std::string rows;
-                for (std::size_t i = from; i < std::min(end, from + kRowsPerLayout); ++i) {
+                for (std::size_t i = from; i < to; ++i) {
                     const Run& run = o_.runs[pupil.runs[i]];
                     if (i > from) rows += '\n';
-                    rows += '\t' + std::to_string(i + 1) + ".\t" + run.date + '\t' + run.time + '\t' +
-                            cut(run.title, kTitleColumnChars) + '\t' + std::to_string(run.examples) + '\t' +
-                            std::to_string(run.right) + '\t' + std::to_string(run.wrong) + '\t' +
-                            (run.grade ? std::to_string(*run.grade) : "–");
+                    rows += '\t' + std::to_string(i + 1) + ".\t" + run.date + '\t' + run.time + "\t\t" +
+                            std::to_string(run.examples) + '\t' + std::to_string(run.right) + '\t' +
+                            std::to_string(run.wrong) + '\t' + (run.grade ? std::to_string(*run.grade) : "–");
                 }
                 auto body = rowsLayout(rows);
                 draw(body.get(), kMargin, y_, kInk);
+                // The titles repeat: each is shaped once and drawn in its row.
+                const double line = height(body.get()) / static_cast<double>(to - from);
+                for (std::size_t i = from; i < to; ++i)
+                    draw(titleLayout(o_.runs[pupil.runs[i]].title), kMargin + kRunColumns[3].stop,
+                         y_ + line * static_cast<double>(i - from), kInk);
                 y_ += height(body.get());
             }
             next = end;
@@ -385,6 +397,7 @@ private:
     const Overview& o_;
     const ReportInfo& info_;
     PangoTabArray* tabs_ = nullptr;
+    std::map<std::string, LayoutPtr> titles_;
     double rowHeight_ = 0;
     double y_ = 0;
     int page_ = 0;

@@ -174,10 +174,12 @@ def main():
         adam = "Ešte neskúšané cvičenia: " + ", ".join(t for k, t in TITLES.items() if k not in ("01", "02"))
         check(adam in text, "Adam's untried exercises (02 is in the results table)")
         check("Ešte neskúšané cvičenia: %s, %s" % (TITLES["03"], TITLES["11b"]) in text, "untried by everyone")
-        # Runs in order, as rows of the pupil's table.
+        # Runs in order, as rows of the pupil's table (read in the page's physical layout).
+        rows_text = " ".join(subprocess.run(["pdftotext", "-layout", "-enc", "UTF-8", pdf_path, "-"],
+                                            capture_output=True, text=True).stdout.split())
         count = sum(1 for r in runs if r[0] == "Ján Šťastný")
         check("%d. 6. 12. 2026 14:30 %s 5 4 1 2 %d. 7.12.2026 9:05 %s 5 0 5 –" %
-              (count - 1, TITLES["07"], count, TITLES["07"]) in text, "Ján's last runs in the table")
+              (count - 1, TITLES["07"], count, TITLES["07"]) in rows_text, "Ján's last runs in the table")
 
         # The HD root from Brevion.ini, as the program finds it (one trailing separator dropped).
         config = os.path.join(tmp, "config")
