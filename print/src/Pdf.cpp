@@ -1,5 +1,7 @@
 #include "Pdf.h"
 
+#include "PageStyle.h"
+
 #include <cairo-pdf.h>
 #include <pango/pangocairo.h>
 
@@ -12,15 +14,7 @@ namespace tisk {
 
 namespace {
 
-// A4 in points, and the page's frame.
-constexpr double kPageWidth = 595.276;
-constexpr double kPageHeight = 841.890;
-constexpr double kMargin = 56.7; // 20 mm left and right
-constexpr double kTop = 42.5;    // 15 mm
-constexpr double kBottom = 42.5;
-constexpr double kContentWidth = kPageWidth - 2 * kMargin;
-constexpr double kFooterTop = kPageHeight - kBottom - 12;
-constexpr double kBodyBottom = kFooterTop - 14;
+using namespace page;
 
 // Examples: a column of numbers, then the text, then the room to answer.
 constexpr double kNumberWidth = 26;
@@ -28,6 +22,7 @@ constexpr double kTextWidth = kContentWidth - kNumberWidth;
 constexpr double kExampleSize = 13;
 constexpr double kSmallestExampleSize = 5;
 constexpr double kExampleGap = 13;
+constexpr double kTightExampleGap = 3;   // the least gap, used to keep a sheet on one page
 constexpr double kUnderlineSpacing = 12; // extra room between lines, and under the last, to underline
 constexpr double kCommaSpacing = 7;      // extra room between lines to write commas
 constexpr double kCommaWordGap = 9;      // extra room after each space to write a comma
@@ -43,17 +38,7 @@ constexpr double kBlankLength = 170;
 constexpr double kBesideGap = 18;
 constexpr double kBesideShare = 0.36; // an answer row this narrow goes beside the example
 
-constexpr const char* kFamily = "Liberation Sans";
-constexpr const char* kProgram = "Brevion Lumena";
-
-struct Colour {
-    double r, g, b;
-};
-constexpr Colour kInk{0.08, 0.08, 0.1};
-constexpr Colour kGrey{0.42, 0.44, 0.48};
-constexpr Colour kRule{0.72, 0.75, 0.8};
-constexpr Colour kAccent{0.13, 0.33, 0.6};
-constexpr Colour kTaskFill{0.92, 0.95, 0.99};
+constexpr Colour kTaskFill = kTint;
 
 void setColour(cairo_t* cr, Colour c) {
     cairo_set_source_rgb(cr, c.r, c.g, c.b);
@@ -325,16 +310,28 @@ private:
         return block;
     }
 
+    // Examples go whole onto pages. A sheet that closing up the gaps between its examples keeps on
+    // one page is set so, rather than leaving the last example alone on a second page.
     std::vector<Page> paginate() {
         std::vector<Page> pages(1);
         double y = firstHeader(false);
+        double gap = kExampleGap;
+        if (blocks_.size() > 1) {
+            double total = 0;
+            for (const auto& block : blocks_)
+                total += block.height;
+            const double gaps = static_cast<double>(blocks_.size() - 1);
+            const double fitting = (kBodyBottom - y - total) / gaps;
+            // A hair less than the exact share, so that rounding cannot push the last one over.
+            if (fitting < kExampleGap && fitting >= kTightExampleGap) gap = fitting - 0.01;
+        }
         for (std::size_t i = 0; i < blocks_.size(); ++i) {
             if (y + blocks_[i].height > kBodyBottom && !pages.back().empty()) {
                 pages.emplace_back();
                 y = continuationHeader(false);
             }
             pages.back().emplace_back(i, y);
-            y += blocks_[i].height + kExampleGap;
+            y += blocks_[i].height + gap;
         }
         return pages;
     }

@@ -124,8 +124,41 @@ void appendText(Example& example, std::string text, bool bold) {
         example.push_back({std::move(text), bold, false});
 }
 
+// On paper no space stands before "?", "!", "," or ":", whatever spaces the program's lines hold
+// ("Bol si už v Bojniciach ?"). Spaces are taken out within a segment and at the end of the text
+// before a segment that begins with such a mark; the candidates of a gap stay as they are.
+bool closesUp(char c) {
+    return c == '?' || c == '!' || c == ',' || c == ':';
+}
+
+void closeUpPunctuation(Example& example) {
+    std::string* before = nullptr; // the text segment just before, none after a gap
+    for (auto& segment : example) {
+        if (segment.gap) {
+            before = nullptr;
+            continue;
+        }
+        const std::string& text = segment.text;
+        std::string out;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == ' ') {
+                const auto next = text.find_first_not_of(' ', i);
+                if (next != std::string::npos && closesUp(text[next])) {
+                    i = next - 1; // the spaces before the mark go
+                    continue;
+                }
+            }
+            out += text[i];
+        }
+        if (before && !out.empty() && closesUp(out.front())) before->erase(before->find_last_not_of(' ') + 1);
+        segment.text = std::move(out);
+        before = &segment.text;
+    }
+}
+
 // Drops trailing spaces of the last segment; an example that is left without text is dropped.
 void finish(std::vector<Example>& examples, Example example) {
+    closeUpPunctuation(example);
     while (!example.empty() && !example.back().gap) {
         auto& last = example.back().text;
         last.erase(last.find_last_not_of(' ') + 1);

@@ -240,3 +240,70 @@ TEST_F(PrintEntries, SheetsGoToTheConfiguredDocumentsFolderAndNoneOverwritesAnot
 }
 
 } // namespace
+
+namespace {
+
+int pageCount(const fs::path& pdf) {
+    const std::string info = run("pdfinfo '" + pdf.string() + "'");
+    const auto at = info.find("Pages:");
+    return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
+}
+
+TEST_F(PrintEntries, TenShortExamplesStayOnOnePage) {
+    // Every sheet whose ten examples and answer rooms can share a page with the header: the
+    // exercises whose answer boxes fill two rows (03, 04, 11) need more room than a page has.
+    for (std::string_view name : {"TR1", "TR2", "TR5", "TR6", "TR6b", "TR7", "TR8", "TR8b", "TR9", "TR10",
+                                  "TR11b", "TR12", "TR13", "TR14"}) {
+        SCOPED_TRACE(std::string(name));
+        const auto& entry = info(name);
+        Call call = callFor(entry, 10);
+        if (entry.form == EntryForm::Lines) {
+            std::vector<std::string> examples;
+            for (int i = 1; i <= 10; ++i)
+                examples.push_back("Bol si " + std::to_string(i) + "-krát v Bojniciach ?");
+            call = linesCall(examples, tisk::linesBlockSize(name));
+        }
+        ASSERT_EQ(invoke(entry, call, 10, shortString(kPupil)), tisk::kNoDefaultPrinter);
+        const fs::path sheet = takeSheet();
+        EXPECT_EQ(pageCount(sheet), 1);
+        EXPECT_NE(pdfText(sheet).find("10. "), std::string::npos);
+    }
+    // Thirteen do not fit even closed up: the sheet keeps its usual gaps and the last example goes
+    // whole onto the second page.
+    std::vector<std::string> examples(13, "Bol si už v Bojniciach ?");
+    ASSERT_EQ(invoke(info("TR1"), linesCall(examples, 30), 13, shortString(kPupil)), tisk::kNoDefaultPrinter);
+    const fs::path sheet = takeSheet();
+    ASSERT_EQ(pageCount(sheet), 2);
+    EXPECT_NE(pdfText(sheet, 2).find("13. Bol si už v Bojniciach?"), std::string::npos) << pdfText(sheet, 2);
+}
+
+TEST_F(PrintEntries, NoSpaceBeforeQuestionExclamationCommaOrColonOnPaper) {
+    const std::vector<std::string> lines{"Bol si už v Bojniciach ?", "Poď sem  !",
+                                         "Mama , otec a brat prišli .", "Kúpil som : chlieb , mlieko",
+                                         "Čas 9:05 ostáva, ako je."};
+    ASSERT_EQ(invoke(info("TR7"), linesCall(lines, 30), 5, shortString(kPupil)), tisk::kNoDefaultPrinter);
+    EXPECT_EQ(
+        firstMissingInOrder(pdfText(takeSheet()),
+                            {"1. Bol si už v Bojniciach? ", "2. Poď sem! ", "3. Mama, otec a brat prišli . ",
+                             "4. Kúpil som: chlieb, mlieko ", "5. Čas 9:05 ostáva, ako je."}),
+        "");
+    // Words: a mark that follows a bold word or the gap closes up to it as well.
+    Call marked;
+    marked.strings.resize(kSlots);
+    const std::vector<std::string> words{"Prídeš", "zajtra", " ?"};
+    for (std::size_t k = 0; k < words.size(); ++k)
+        marked.strings[k] = shortString(words[k]);
+    marked.flags[1] = 1;
+    ASSERT_EQ(invoke(info("TR5"), marked, 1, shortString(kPupil)), tisk::kNoDefaultPrinter);
+    EXPECT_NE(pdfText(takeSheet()).find("1. Prídeš zajtra?"), std::string::npos);
+    Call gap;
+    gap.strings.resize(kSlots);
+    const std::vector<std::string> gapWords{"Prídeš, ", "#ak | keď | lebo ", " ! ", "Nie ", ", ", "nie."};
+    for (std::size_t k = 0; k < gapWords.size(); ++k)
+        gap.strings[k] = shortString(gapWords[k]);
+    ASSERT_EQ(invoke(info("TR12"), gap, 1, shortString(kPupil)), tisk::kNoDefaultPrinter);
+    const std::string text = pdfText(takeSheet());
+    EXPECT_NE(text.find("(ak / keď / lebo)! Nie, nie."), std::string::npos) << text;
+}
+
+} // namespace
