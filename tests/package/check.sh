@@ -16,15 +16,9 @@ if [ $# -lt 1 ]; then
   echo "usage: $0 <build-dir>|<package.deb> [out-dir]" >&2
   exit 2
 fi
+tests=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/brevion-package.XXXXXX")
-xvfb_pid=
-program_pid=
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'rm -rf "$work"' EXIT
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -74,57 +68,5 @@ grep -v "root privileges" "$work/lintian.log" || true
 [ "$lintian_status" -eq 0 ] || fail "lintian reports an error"
 
 step "first start of a new user from the extracted package"
-home="$work/home"
-mkdir -p "$home" "$work/run" && chmod 700 "$work/run"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/sk.brevion.Lumena.desktop")
-env -i PATH="$root/usr/bin:/usr/bin:/bin" HOME="$home" XDG_RUNTIME_DIR="$work/run" \
-  DISPLAY=":$(head -n1 "$work/display")" SDL_AUDIODRIVER=dummy BREVION_SYSTEM_CONF="$root/etc/brevion.conf" \
-  $exec_line >"$work/program.log" 2>&1 &
-program_pid=$!
-export DISPLAY=":$(head -n1 "$work/display")"
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Brevion Lumena$' | head -n1) ||
-  { cat "$work/program.log" >&2; fail "no window"; }
-xprop -id "$window" -notype 32c _NET_WM_ICON | grep -q '^_NET_WM_ICON = 64, 64, ' || fail "the window has no 64x64 icon"
-
-ini="$home/.config/Brevion.ini"
-hd="$home/.local/share/brevion"
-[ -f "$ini" ] || fail "no Brevion.ini"
-printf '[CES1]\r\nCD=%s\r\nHD=%s\r\n' "$root/usr/share/brevion/cd" "$hd" | cmp - "$ini" || fail "Brevion.ini: $(cat -A "$ini")"
-for f in Znamky.dat 01.dat 14.dat P01.res; do
-  [ -f "$hd/$f" ] || fail "the data folder lacks $f"
-done
-
-# The intro goes with a click; the menu is the screen whose background is Select/bckg.bmp. The
-# canvas fills the 1280x1024 screen at factor 2, 32 rows down.
-sleep 1
-xdotool mousemove 640 512 click 1
-menu_ref="$root/usr/share/brevion/cd/Bitmap/Select/bckg.bmp"
-intro_ref="$root/usr/share/brevion/cd/Bitmap/Intro/bckgrnd.bmp"
-# Pixels of two 640x480 pictures that differ (compare's exit status only says whether any do).
-differs() { { compare -metric AE -fuzz 8% "$1" "$2" null: 2>&1 || true; } | cut -d' ' -f1; }
-reached=
-for _ in $(seq 40); do
-  sleep 0.25
-  import -window root "$work/screen.png"
-  convert "$work/screen.png" -crop 1280x960+0+32 +repage -sample 640x480 "$work/canvas.png"
-  menu=$(differs "$work/canvas.png" "$menu_ref")
-  # Buttons and labels cover part of the background; the intro's picture is another one entirely.
-  if [ "$menu" -lt 60000 ] && [ "$(differs "$work/canvas.png" "$intro_ref")" -gt "$menu" ]; then
-    reached=yes
-    break
-  fi
-done
-if [ $# -ge 2 ]; then cp "$work/screen.png" "$2/menu.png"; fi
-[ -n "$reached" ] || fail "the menu was not reached (pixels unlike the menu: $menu of 307200)"
-echo "menu reached ($menu of 307200 pixels unlike its bare background)"
-kill -TERM "$program_pid"
-wait "$program_pid" || true
-program_pid=
+"$tests/xvfb-run.sh" "$tests/package/first-start.sh" "$root" "$work" "${2:-}"
 step "package check passed"
