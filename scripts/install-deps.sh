@@ -1,27 +1,41 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, run and test.
-# Safe to run again: apt-get skips what is already installed.
+# Installs the Debian packages the project needs, and only those that are missing (dpkg is asked
+# first, so a second call costs a fraction of a second and needs no network).
+#   scripts/install-deps.sh run    what building and running the program needs (the run command)
+#   scripts/install-deps.sh test   that, plus what the tests, the fuzz targets and the package check need
 set -euo pipefail
 
-packages=(
-  build-essential cmake pkg-config clang-format
-  clang libclang-rt-14-dev
-  libsdl2-dev libsdl2-ttf-dev libx11-dev
+run_packages=(
+  build-essential cmake pkg-config ccache
+  libsdl2-dev libsdl2-ttf-dev
   libfontconfig-dev fonts-liberation2 fonts-dejavu-core
   libcairo2-dev libpango1.0-dev
   libcups2-dev
   libinih-dev
-  libgtest-dev googletest ccache
-  xvfb xauth xdotool imagemagick poppler-utils
+)
+test_packages=(
+  clang-format clang libclang-rt-14-dev
+  libgtest-dev googletest libx11-dev
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils
   cups-daemon cups-client printer-driver-cups-pdf
+  dpkg-dev fakeroot file desktop-file-utils appstream lintian
 )
 
+case "${1:-test}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
+
+# One dpkg-query for all of them; a package dpkg has never heard of is missing too.
+installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "${packages[@]}" 2>/dev/null | awk '$1 == "ii" { print $2 }')
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  grep -qx "$p" <<<"$installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+echo "installing: ${missing[*]}"
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive

@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
 # Installs what the project needs, builds everything and runs every test, three ways:
-#  1. the normal build (./build) and all its tests;
+#  1. the normal build (./build) and all its tests, the check of the Debian package among them;
 #  2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer (./build-asan),
 #     except those named in sanitizer_skip and sanitizer_skip_tests below;
 #  3. the fuzz targets of every file parser (./build-fuzz, clang and libFuzzer), a few seconds each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 jobs=$(nproc)
 fuzz_seconds=10
 # Each stage says when it starts (seconds since the script started).
 stage() { echo "== [${SECONDS} s] $*"; }
 
 # Tests that only make sense once, against real outside services: the private CUPS server and the
-# real X11 windows under Xvfb.
-sanitizer_skip='^(print_cups|x11)$'
+# real X11 windows under Xvfb (the package check among them).
+sanitizer_skip='^(print_cups|x11|package)$'
 # The process tests start the program with an environment of their own, so its sanitizer runtime
 # gets no suppressions and reports fontconfig's caches as leaks.
 sanitizer_skip_tests='^ProcessTest\.'

@@ -2,6 +2,8 @@
 #include "shell/ExerciseScreens.h"
 #include "shell/Startup.h"
 
+#include "brevion_icon.h"
+
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/dynlib.h"
@@ -22,6 +24,7 @@ int main() {
     registerAllScreens(screens);
 
     platform::SdlDisplay display;
+    display.setIcon(kBrevionIconPixels, kBrevionIconSize);
     platform::RealClock clock;
     platform::SdlSound sound;
     platform::SystemMessageBoxes systemBoxes;

@@ -60,6 +60,16 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
         close();
         throw std::runtime_error("Cannot open the window: " + error);
     }
+    if (icon_) {
+        // SDL copies the pixels into the window's _NET_WM_ICON.
+        SDL_Surface* icon =
+            SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon_), iconSize_, iconSize_, 32,
+                                               iconSize_ * 4, SDL_PIXELFORMAT_ARGB8888);
+        if (icon) {
+            SDL_SetWindowIcon(impl_->window, icon);
+            SDL_FreeSurface(icon);
+        }
+    }
     SDL_RenderSetLogicalSize(impl_->renderer, kCanvasWidth, kCanvasHeight);
     SDL_RenderSetIntegerScale(impl_->renderer, SDL_TRUE);
     const bool refused = fullscreen && !enterFullscreen(impl_->window);

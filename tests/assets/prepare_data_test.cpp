@@ -1,5 +1,6 @@
-// scripts/prepare-data.sh writes Brevion.ini when needed, seeds the HD root with the shipped files,
-// and never changes a pupil's results tables or the results log.
+// The start command (bin/brevion, also behind scripts/prepare-data.sh) writes Brevion.ini when
+// needed, seeds the HD root with the shipped files, never changes a pupil's results tables or the
+// results log, follows the administrator's shared HD root, and then starts the program.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
@@ -33,6 +35,11 @@ protected:
         fs::remove_all(root);
         build = root / "build";
         home = root / "home";
+        // A build folder as the start command finds it: bin/, shell/ and tree/ side by side.
+        fs::create_directories(build / "bin");
+        fs::copy_file(BREVION_BINARY_DIR "/bin/brevion", build / "bin/brevion");
+        write(build / "shell/brevion", "#!/bin/sh\necho started > \"$HOME/started\"\n");
+        fs::permissions(build / "shell/brevion", fs::perms::owner_all, fs::perm_options::add);
         fs::create_directories(build / "tree/cd/Bitmap");
         write(build / "tree/hd/01.dat", "new sentences\r\n");
         write(build / "tree/hd/Znamky.dat", "0|100|1\r\n");
@@ -42,12 +49,22 @@ protected:
     }
     void TearDown() override { fs::remove_all(root); }
 
+    // Prepares the data as the run command does; the exit status of the script.
     int run(const std::string& extraEnv = "") {
-        const std::string cmd = "env -i PATH=\"$PATH\" HOME=" + home.string() + " " + extraEnv + " " +
-                                BREVION_SOURCE_DIR "/scripts/prepare-data.sh " + build.string() +
-                                " >/dev/null";
-        return std::system(cmd.c_str());
+        return shell(extraEnv, BREVION_SOURCE_DIR "/scripts/prepare-data.sh " + build.string());
     }
+    // The start command itself with `args`.
+    int start(const std::string& args, const std::string& extraEnv = "") {
+        return shell(extraEnv, (build / "bin/brevion").string() + " " + args);
+    }
+    int shell(const std::string& extraEnv, const std::string& command) {
+        const std::string cmd = "env -i PATH=\"$PATH\" HOME=" + home.string() +
+                                " BREVION_SYSTEM_CONF=" + (root / "brevion.conf").string() + " " + extraEnv +
+                                " " + command + " >" + (root / "out").string() + " 2>&1";
+        const int status = std::system(cmd.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string output() const { return slurp(root / "out"); }
     fs::path ini() const { return home / ".config/Brevion.ini"; }
     fs::path defaultHd() const { return home / ".local/share/brevion"; }
 
@@ -98,6 +115,66 @@ TEST_F(PrepareData, RefusesABuildWithoutAnInstallationTree) {
     fs::remove_all(build / "tree");
     EXPECT_NE(run(), 0);
     EXPECT_FALSE(fs::exists(ini()));
+}
+
+TEST_F(PrepareData, TheAdministratorsSharedRootWinsOverEveryUsersOwn) {
+    const fs::path shared = root / "server/class 7a";
+    ASSERT_EQ(run(), 0); // the user started once before the school set the shared root
+    write(root / "brevion.conf", "# school\n  HD = " + shared.string() + "/\n");
+    write(shared / "P01.res", "Eva|9|1|1\r\n");
+    write(shared / "Vysledky.dat", "Meno:  Eva\r\n");
+
+    ASSERT_EQ(run(), 0);
+    EXPECT_EQ(slurp(ini()),
+              "[CES1]\r\nCD=" + (build / "tree/cd").string() + "\r\nHD=" + shared.string() + "\r\n");
+    EXPECT_EQ(slurp(shared / "P01.res"), "Eva|9|1|1\r\n");
+    EXPECT_EQ(slurp(shared / "Vysledky.dat"), "Meno:  Eva\r\n");
+    EXPECT_EQ(slurp(shared / "01.dat"), "new sentences\r\n");
+    EXPECT_TRUE(fs::exists(shared / "P02.res"));
+    for (const auto& entry : fs::directory_iterator(shared)) // no copy left half-way
+        EXPECT_NE(entry.path().filename().string()[0], '.') << entry.path();
+}
+
+TEST_F(PrepareData, ASharedRootThatCannotBeWrittenIsReportedAndTheProgramStillStarts) {
+    // A file where the folder should be: nobody can write there, not even root.
+    write(root / "not-a-folder", "x");
+    const fs::path shared = root / "not-a-folder/class";
+    write(root / "brevion.conf", "HD=" + shared.string() + "\n");
+    EXPECT_EQ(start(""), 0);
+    EXPECT_NE(output().find(shared.string() + "/01.dat"), std::string::npos) << output();
+    EXPECT_TRUE(fs::exists(home / "started"));
+}
+
+TEST_F(PrepareData, StartsTheProgramOnlyWithoutOptionsAndAnswersOptionsInSlovak) {
+    struct Case {
+        std::string args;
+        int status;
+        std::string says;
+        bool starts;
+    };
+    const Case cases[] = {
+        {"", 0, "", true},
+        {"--version", 0, "Brevion Lumena ", false},
+        {"--help", 0, "Použitie: brevion", false},
+        {"--priprav", 0, "", false},
+        {"--okno", 2, "neznáma voľba: --okno", false},
+        {"--help navyse", 2, "priveľa argumentov", false},
+    };
+    for (const Case& c : cases) {
+        fs::remove(home / "started");
+        EXPECT_EQ(start(c.args), c.status) << c.args;
+        EXPECT_NE(output().find(c.says), std::string::npos) << c.args << ": " << output();
+        EXPECT_EQ(fs::exists(home / "started"), c.starts) << c.args;
+    }
+    // Only the options that start or prepare touch the user's files.
+    EXPECT_TRUE(fs::exists(ini()));
+}
+
+TEST_F(PrepareData, OptionsWriteNothing) {
+    EXPECT_EQ(start("--version"), 0);
+    EXPECT_EQ(start("--help"), 0);
+    EXPECT_FALSE(fs::exists(home / ".config"));
+    EXPECT_FALSE(fs::exists(home / ".local"));
 }
 
 } // namespace

@@ -45,10 +45,18 @@ public:
     void bringForward() override;
     std::uint32_t windowId() const override;
     void close() override;
+    // The window's icon: size x size straight ARGB pixels, kept by the caller for the display's
+    // life; given to the window when it is created.
+    void setIcon(const std::uint32_t* argb, int size) {
+        icon_ = argb;
+        iconSize_ = size;
+    }
 
 private:
     struct Impl;
     Impl* impl_ = nullptr;
+    const std::uint32_t* icon_ = nullptr;
+    int iconSize_ = 0;
 };
 
 // No window at all: for tests. Counts what was asked of it.
