@@ -45,9 +45,10 @@ for d in libsdl2-2.0-0 libsdl2-ttf-2.0-0 libcairo2 libpango-1.0-0 libcups2 libin
   grep -q "\b$d\b" <<<"$depends" || fail "Depends lacks $d"
 done
 dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|' >"$work/contents"
-for f in /usr/bin/brevion /usr/bin/brevion-data /usr/lib/brevion/brevion /usr/lib/brevion/print/Tisk.dll \
+for f in /usr/bin/brevion /usr/bin/brevion-data /usr/bin/brevion-prehlad /usr/lib/brevion/brevion /usr/lib/brevion/print/Tisk.dll \
   /usr/share/brevion/cd/Bitmap/Select/bckg.bmp /usr/share/brevion/cd/Sound/Click.wav /usr/share/brevion/hd/01.dat \
   /usr/share/brevion/hd/Znamky.dat /usr/share/applications/sk.brevion.Lumena.desktop \
+  /usr/share/applications/sk.brevion.Prehlad.desktop \
   /usr/share/metainfo/sk.brevion.Lumena.metainfo.xml /usr/share/icons/hicolor/scalable/apps/brevion.svg \
   /usr/share/icons/hicolor/48x48/apps/brevion.png /usr/share/man/man1/brevion.1.gz /usr/share/man/man1/brevion-data.1.gz \
   /usr/share/doc/brevion/copyright /usr/share/doc/brevion/changelog.Debian.gz /etc/brevion.conf; do
@@ -60,7 +61,8 @@ step "metadata"
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 [ -f "$root/usr/share/brevion/cd/Data/Tisk.dll" ] || fail "the CD tree's print library link leads nowhere"
-desktop-file-validate "$root/usr/share/applications/sk.brevion.Lumena.desktop"
+desktop-file-validate "$root/usr/share/applications/sk.brevion.Lumena.desktop" \
+  "$root/usr/share/applications/sk.brevion.Prehlad.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/sk.brevion.Lumena.metainfo.xml"
 lintian_status=0
 lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || lintian_status=$?
