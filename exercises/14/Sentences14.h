@@ -15,12 +15,17 @@ inline constexpr int kSlots = 20;
 inline constexpr int kRowLimit = 480;
 inline constexpr std::int32_t kComma = 1;
 
-const framework::SentenceFormat& format();
-
-// Reads the exercise's sentence data file (stored form). Throws platform::FileError.
-framework::SentenceTable NactiSoubor(const std::string& path);
-
-// What in one sentence this exercise's screen cannot show or answer.
-void check(const framework::Sentence& s, framework::Problems& problems);
+// The exercise's sentence data file (stored form): its format, its reading (platform::FileError)
+// and what in one sentence its screen cannot show or answer.
+const framework::SentenceReader& reader();
+inline const framework::SentenceFormat& format() {
+    return reader().format();
+}
+inline framework::SentenceTable NactiSoubor(const std::string& path) {
+    return reader().read(path);
+}
+inline void check(const framework::Sentence& s, framework::Problems& p) {
+    reader().check(s, p);
+}
 
 } // namespace ex14

@@ -27,11 +27,12 @@ namespace {
 struct Shot {
     const char* key;
     int code, category, slot;
-    ui::Form& (*create)(shell::Pozadi&, framework::RandomSource&);
+    ui::Form& (*create)(const framework::ExerciseContext&, framework::RandomSource&);
 };
 
-template <class Screen> ui::Form& make(shell::Pozadi& env, framework::RandomSource& random) {
-    return env.app().create<Screen>(env, &random);
+template <class Screen>
+ui::Form& make(const framework::ExerciseContext& context, framework::RandomSource& random) {
+    return context.app.create<Screen>(context, &random);
 }
 
 const Shot kShots[] = {
@@ -55,7 +56,9 @@ TEST_P(Screenshots, CheckedFirstPage) {
     std::filesystem::copy_file(std::filesystem::path(BREVION_HD_DIR) / (std::string(shot.key) + ".dat"),
                                hd.path / (std::string(shot.key) + ".dat"),
                                std::filesystem::copy_options::overwrite_existing);
-    screens.add(shot.code, [&](shell::Pozadi& env) -> ui::Form& { return shot.create(env, random); });
+    screens.add(shot.code, [&](const framework::ExerciseContext& context) -> ui::Form& {
+        return shot.create(context, random);
+    });
     ASSERT_TRUE(start());
     openSetup(shot.category, shot.slot);
     bot->type("Ema");
