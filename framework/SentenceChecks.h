@@ -54,6 +54,14 @@ private:
     std::function<void(const Sentence&, Problems&)> check_;
 };
 
+// What an exercise's sentence file offers, forwarding to its reader: the format, the reading of a
+// file and the data tool's check of one sentence.
+template <const SentenceReader& (*reader)()> struct ReaderFunctions {
+    static const SentenceFormat& format() { return reader().format(); }
+    static SentenceTable read(const std::string& path) { return reader().read(path); }
+    static void check(const Sentence& s, Problems& problems) { reader().check(s, problems); }
+};
+
 // The files whose lines are a whole sentence, "@" and its key, read into slot 1's text and remark;
 // the check reports a key the screen does not offer (`what` names it). With `codeIsKeyPosition`,
 // slot 1's code is the key's position among `keys`, in any letter case.

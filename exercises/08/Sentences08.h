@@ -14,17 +14,10 @@ inline constexpr int kSlots = 1;
 inline constexpr int kRowLimit = 430;
 inline constexpr std::array<std::string_view, 2> kKinds = {"Jednoclenna", "Dvojclenna"};
 
-// The exercise's sentence data file (stored form): its format, its reading (platform::FileError)
-// and what in one sentence its screen cannot show or answer.
+// The sentence file: its reader, and the format, reading (platform::FileError) and check of it.
 const framework::SentenceReader& reader();
-inline const framework::SentenceFormat& format() {
-    return reader().format();
-}
-inline framework::SentenceTable NactiSoubor(const std::string& path) {
-    return reader().read(path);
-}
-inline void check(const framework::Sentence& s, framework::Problems& p) {
-    reader().check(s, p);
-}
+inline constexpr auto format = &framework::ReaderFunctions<reader>::format;
+inline constexpr auto NactiSoubor = &framework::ReaderFunctions<reader>::read;
+inline constexpr auto check = &framework::ReaderFunctions<reader>::check;
 
 } // namespace ex08

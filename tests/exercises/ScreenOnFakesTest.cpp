@@ -1,21 +1,14 @@
 // Exercise screens built on fakes, without the menu or the setup screen: a whole run of ten
-// answered by the rows' parts, with one wrong row, hands exactly one result over; new examples are
-// drawn anew, and back goes to the setup screen.
+// answered by the rows' parts, with one wrong row, hands exactly one result over, and back goes to
+// the setup screen without a result.
 #include "ScreenOnFakes.h"
+#include "ExerciseFixture.h"
 
 #include "exercises/07/Main07.h"
 #include "exercises/09/Main09.h"
 #include "exercises/13/Main13.h"
 
 namespace {
-
-// `count` sentences of `pattern` with its "N" replaced by 1, 2, ...
-std::vector<std::string> sentences(std::string pattern, int count) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= count; ++i)
-        lines.push_back(std::string(pattern).replace(pattern.find('N'), 1, std::to_string(i)));
-    return lines;
-}
 
 TEST_F(ScreenOnFakes, ChooserRowsJudgeEveryRowAndTheRunHandsOneResultOver) {
     struct Case {
@@ -36,7 +29,7 @@ TEST_F(ScreenOnFakes, ChooserRowsJudgeEveryRowAndTheRunHandsOneResultOver) {
         SCOPED_TRACE(c.key);
         run = {};
         run.hdRoot = hd.path.string();
-        writeSentences(c.key, sentences(c.pattern, 12));
+        writeSentences(c.key, numberedSentences(c.pattern, 12));
         framework::SentenceChoiceScreen& s = c.open(*this);
         EXPECT_EQ(run.tablesOpened, std::vector<std::string>{c.key});
         for (int r = 1; r <= 9; ++r) { // row 10 stays unanswered
@@ -56,7 +49,7 @@ TEST_F(ScreenOnFakes, ChooserRowsJudgeEveryRowAndTheRunHandsOneResultOver) {
 }
 
 TEST_F(ScreenOnFakes, ChoiceImagesJudgeTheCycleAndBackGoesToTheSetup) {
-    writeSentences("13", sentences("Prišiel N, keď pršalo.@podradici", 12));
+    writeSentences("13", numberedSentences("Prišiel N, keď pršalo.@podradici", 12));
     auto& s = open<ex13::TMainForm13>();
     for (int r = 1; r <= 10; ++r)
         for (int i = 0; i < (r == 1 ? 1 : 2); ++i) // row 1 stays on the first answer
