@@ -1,6 +1,6 @@
 #include "framework/ChoiceImages.h"
 
-#include <shell/Pozadi.h>
+#include "framework/ExerciseContext.h"
 #include <ui/Bitmap.h>
 
 #include <stdexcept>
@@ -10,11 +10,11 @@ namespace framework {
 void TVolbaImage::mouseEnter() {
     if (!clickable) return;
     rows_.env_.playEnter();
-    rows_.env_.setCursor(shell::crRuka);
+    rows_.env_.setCursor(kHandCursor);
 }
 
 void TVolbaImage::mouseLeave() {
-    rows_.env_.setCursor(shell::crSipka);
+    rows_.env_.setCursor(kPointerCursor);
 }
 
 // No sound: the picture itself answers the click.
@@ -22,7 +22,7 @@ void TVolbaImage::mouseDown(const ui::MouseEvent& e) {
     if (e.button == ui::MouseButton::Left && clickable) rows_.choose(row());
 }
 
-ChoiceRows::ChoiceRows(ui::Control& parent, shell::Pozadi& env, ChoiceGeometry geometry, int rows)
+ChoiceRows::ChoiceRows(ui::Control& parent, const ScreenServices& env, ChoiceGeometry geometry, int rows)
     : env_(env), geometry_(std::move(geometry)), pictures_(geometry_.width, geometry_.height) {
     if (geometry_.answers.empty() || geometry_.pictures.size() != geometry_.answers.size())
         throw std::invalid_argument("a choice image needs one picture per answer");

@@ -4,16 +4,15 @@
 // answer and no picture); every click moves it to the next state, and after the last state back to
 // the first, so once chosen an answer can be changed but not taken back. State k shows frame k - 1
 // of the exercise's image list and gives answer k. Checking freezes the images.
+#include "framework/ExerciseContext.h"
+#include "framework/RowPart.h"
+
 #include <ui/Image.h>
 #include <ui/ImageList.h>
 
 #include <functional>
 #include <string>
 #include <vector>
-
-namespace shell {
-class Pozadi;
-}
 
 namespace framework {
 
@@ -54,11 +53,13 @@ struct ChoiceGeometry {
     bool visibleAtReset = true; // a new example shows the image
 };
 
-class ChoiceRows {
+// As a row part: layout shows nothing (the image waits from the reset), a row is right when its
+// image was clicked and its answer equals the sentence remark exactly.
+class ChoiceRows : public RowPart {
 public:
     // Creates the images of rows 1 to `rows` on `parent`, with the state after a reset, and loads the
     // pictures into the image list (platform::FileError when one is missing).
-    ChoiceRows(ui::Control& parent, shell::Pozadi& env, ChoiceGeometry geometry, int rows = 10);
+    ChoiceRows(ui::Control& parent, const ScreenServices& env, ChoiceGeometry geometry, int rows = 10);
 
     TVolbaImage& image(int r) const { return *images_.at(std::size_t(r - 1)); }
     const ui::ImageList& pictures() const { return pictures_; }
@@ -74,7 +75,14 @@ public:
     // A new example: the reset counter with its picture, clickable, shown or hidden as configured.
     void reset(int r);
     // Row r under the cover of a last page of five.
-    void hide(int r) { image(r).hide(); }
+    void hide(int r) override { image(r).hide(); }
+
+    void layout(int, const Sentence&) override {}
+    void clear(int r) override { reset(r); }
+    bool judge(int r, const Sentence& s) override {
+        freeze(r);
+        return image(r).counter() > 0 && answer(r) == s[0].remark;
+    }
     // After the check: clicks no longer change the answer.
     void freeze(int r) { image(r).clickable = false; }
 
@@ -83,7 +91,7 @@ public:
 
 private:
     friend class TVolbaImage;
-    shell::Pozadi& env_;
+    const ScreenServices& env_;
     ChoiceGeometry geometry_;
     ui::ImageList pictures_;
     std::vector<TVolbaImage*> images_;

@@ -1,6 +1,6 @@
 #include "framework/CommaRows.h"
 
-#include <shell/Pozadi.h>
+#include "framework/ExerciseContext.h"
 
 #include <algorithm>
 
@@ -22,7 +22,7 @@ void TGumaImage::mouseDown(const ui::MouseEvent& e) {
 
 // ---------------------------------------------------------------- the rows
 
-CommaRows::CommaRows(ui::Control& parent, shell::Pozadi& env, CommaRowGeometry geometry, int rows,
+CommaRows::CommaRows(ui::Control& parent, const ScreenServices& env, CommaRowGeometry geometry, int rows,
                      std::function<bool()> frozen, std::function<void()> beforePress)
     : env_(env), geometry_(std::move(geometry)), frozen_(std::move(frozen)),
       beforePress_(std::move(beforePress)), commas_(std::size_t(rows), 0) {
@@ -41,10 +41,10 @@ CommaRows::CommaRows(ui::Control& parent, shell::Pozadi& env, CommaRowGeometry g
             word.OnMouseEnter = [this](ui::Control&) {
                 if (frozen_()) return;
                 env_.playEnter();
-                env_.setCursor(shell::crRuka);
+                env_.setCursor(kHandCursor);
             };
             word.OnMouseLeave = [this](ui::Control&) {
-                if (!frozen_()) env_.setCursor(shell::crSipka);
+                if (!frozen_()) env_.setCursor(kPointerCursor);
             };
             labels_.push_back(&word);
         }
@@ -101,15 +101,21 @@ void CommaRows::erase(int r) {
 void CommaRows::eraserEnter(TGumaImage& eraser) {
     if (commas(eraser.row()) == 0) eraser.loadPicture(env_.cd(geometry_.eraserPicture));
     env_.playEnter();
-    env_.setCursor(shell::crRuka);
+    env_.setCursor(kHandCursor);
     eraser.setShowHint(true);
 }
 
 // The tooltip goes with the mouse, so that a frozen eraser does not offer to erase.
 void CommaRows::eraserLeave(TGumaImage& eraser) {
     if (commas(eraser.row()) == 0) eraser.clearPicture();
-    env_.setCursor(shell::crSipka);
+    env_.setCursor(kPointerCursor);
     eraser.setShowHint(false);
+}
+
+void CommaRows::layout(int r, const Sentence& s) {
+    if (geometry_.arrange) return geometry_.arrange(*this, r, s);
+    const int size = fitFontSize(slotTexts(s, geometry_.slots), geometry_.fitLimit, measureFormText);
+    showWords(r, s, 1, geometry_.slots, topForSize(geometry_.pitch * r + geometry_.wordTop, size), size);
 }
 
 void CommaRows::reset(int r) {

@@ -3,7 +3,9 @@
 // each with room for a comma at its right; a press on a word puts a comma after it, and an eraser
 // (TGumaImage) beside the row takes all the row's commas away again. A row is right when the
 // commas stand exactly after the words whose code is 1.
+#include "framework/ExerciseContext.h"
 #include "framework/RowLayout.h"
+#include "framework/RowPart.h"
 #include "framework/SentenceFile.h"
 #include "framework/WordRows.h"
 
@@ -13,10 +15,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-namespace shell {
-class Pozadi;
-}
 
 namespace framework {
 
@@ -56,14 +54,19 @@ struct CommaRowGeometry {
     ui::Rect eraser{};         // left, pitch * r + top, width, height
     std::string eraserPicture; // relative to the CD root
     const char* eraserHint = nullptr;
+    // The row's words in one line at the largest size at which they, joined without spaces, fit
+    // this many pixels; an exercise with another arrangement gives `arrange`.
+    int fitLimit = 0;
+    std::function<void(CommaRows&, int r, const Sentence&)> arrange{};
 };
 
-class CommaRows {
+// As a row part: a row is right when every comma stands where the sentence has one.
+class CommaRows : public RowPart {
 public:
     // Creates the word labels (hidden, opaque white) and the eraser of rows 1 to `rows` on
     // `parent`, row by row. Words and erasers react only while `frozen` says the page is not yet
     // checked; `beforePress` (if any) runs first on every press on a word.
-    CommaRows(ui::Control& parent, shell::Pozadi& env, CommaRowGeometry geometry, int rows,
+    CommaRows(ui::Control& parent, const ScreenServices& env, CommaRowGeometry geometry, int rows,
               std::function<bool()> frozen, std::function<void()> beforePress = {});
 
     const CommaRowGeometry& geometry() const { return geometry_; }
@@ -85,9 +88,16 @@ public:
     // row's first place; eraser shown, active, without picture; no commas counted.
     void reset(int r);
     // Row r under the cover of a last page of five.
-    void hide(int r);
+    void hide(int r) override;
     // After the check: the eraser no longer reacts.
     void freeze(int r) { eraser(r).active = false; }
+
+    void layout(int r, const Sentence& s) override;
+    void clear(int r) override { reset(r); }
+    bool judge(int r, const Sentence& s) override {
+        freeze(r);
+        return commasMatch(r, s);
+    }
     // Whether every word's comma-placed flag is its code (a comma where the sentence has one).
     bool commasMatch(int r, const Sentence& s) const;
 
@@ -97,7 +107,7 @@ private:
     void eraserEnter(TGumaImage& eraser);
     void eraserLeave(TGumaImage& eraser);
 
-    shell::Pozadi& env_;
+    const ScreenServices& env_;
     CommaRowGeometry geometry_;
     std::function<bool()> frozen_;
     std::function<void()> beforePress_;

@@ -1,5 +1,6 @@
 #include "framework/CorrectAnswerWindow.h"
 
+#include "framework/ExerciseContext.h"
 #include "framework/RowLayout.h"
 #include "framework/WordRows.h"
 
@@ -64,9 +65,9 @@ void addSentence(shell::HintBubble& window, const Sentence& s, int slots, const 
 
 } // namespace
 
-ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int left, int top, const Sentence& s,
-                               int slots, const LineColour& lineColour, const std::string& remark,
-                               const Sticks& sticks) {
+ui::Form& createSentenceAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
+                               const Sentence& s, int slots, const LineColour& lineColour,
+                               const std::string& remark, const Sticks& sticks) {
     shell::THintForm& window = app.create<shell::THintForm>(env);
     window.setBounds(left, top, window.width(), window.height());
     addSentence(window, s, slots, lineColour, sticks);
@@ -74,7 +75,7 @@ ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int lef
     return window;
 }
 
-ui::Form& createSentenceLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+ui::Form& createSentenceLineAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
                                    const Sentence& s, int slots, const LineColour& lineColour,
                                    const Sticks& sticks) {
     shell::THintForm3& window = app.create<shell::THintForm3>(env);
@@ -83,7 +84,7 @@ ui::Form& createSentenceLineAnswer(ui::Application& app, shell::Pozadi& env, int
     return window;
 }
 
-ui::Form& createLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+ui::Form& createLineAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
                            const std::string& text, int points) {
     shell::THintForm3& window = app.create<shell::THintForm3>(env);
     window.setBounds(left, top, window.width(), window.height());
@@ -93,7 +94,7 @@ ui::Form& createLineAnswer(ui::Application& app, shell::Pozadi& env, int left, i
     return window;
 }
 
-ui::Form& createTwoLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+ui::Form& createTwoLineAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
                               const std::string& first, const std::string& second) {
     shell::THintForm& window = app.create<shell::THintForm>(env);
     window.setBounds(left, top, window.width(), window.height());

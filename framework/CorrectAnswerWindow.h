@@ -2,6 +2,7 @@
 // The correct-answer window of the exercises that show a sentence word by word: the hint bubble
 // under the row, the words fitted to 570 pixels, a line under the words the key marks, and a
 // remark under the sentence.
+#include "framework/ExerciseContext.h"
 #include "framework/RowLayout.h"
 #include "framework/SentenceFile.h"
 
@@ -17,10 +18,6 @@ class Application;
 class Form;
 } // namespace ui
 
-namespace shell {
-class Pozadi;
-}
-
 namespace framework {
 
 inline constexpr int kAnswerWindowLimit = 570;
@@ -34,24 +31,24 @@ using Sticks = std::function<bool(std::string_view)>;
 // Creates a THintForm at (left, top) on the canvas holding the first `slots` words of `s` with
 // their lines, and `remark` (empty: no remark) in the second line; `sticks` says which texts follow
 // the word before them without a gap. The window is hidden; it frees itself when closed.
-ui::Form& createSentenceAnswer(ui::Application& app, shell::Pozadi& env, int left, int top, const Sentence& s,
-                               int slots, const LineColour& lineColour, const std::string& remark,
-                               const Sticks& sticks = sticksToPrevious);
+ui::Form& createSentenceAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
+                               const Sentence& s, int slots, const LineColour& lineColour,
+                               const std::string& remark, const Sticks& sticks = sticksToPrevious);
 
 // Creates the low THintForm3 at (left, top) holding the first `slots` words of `s` with their
 // lines, without a remark. Hidden; frees itself when closed.
-ui::Form& createSentenceLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+ui::Form& createSentenceLineAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
                                    const Sentence& s, int slots, const LineColour& lineColour,
                                    const Sticks& sticks = sticksToPrevious);
 
 // Creates the one-line THintForm3 at (left, top) with `text` at 10, 13 in `points`. Hidden; frees
 // itself when closed.
-ui::Form& createLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+ui::Form& createLineAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
                            const std::string& text, int points = kFormFontSize);
 
 // Creates the two-line THintForm at (left, top) with `first` at 10, 12 and `second` at 10, 33.
 // Hidden; frees itself when closed.
-ui::Form& createTwoLineAnswer(ui::Application& app, shell::Pozadi& env, int left, int top,
+ui::Form& createTwoLineAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
                               const std::string& first, const std::string& second);
 
 } // namespace framework

@@ -2,9 +2,7 @@
 
 #include "framework/PrintSheet.h"
 
-#include <print/TiskAbi.h>
-#include <results/Table1.h>
-#include <shell/Pozadi.h>
+#include "framework/ExerciseContext.h"
 
 #include <ui/Application.h>
 #include <ui/Edit.h>
@@ -24,15 +22,15 @@ constexpr ui::Color kScreenColour = 9526306;
 
 void EvaluationImage::mouseEnter() {
     if (!clickable) return;
-    screen_.env().playEnter();
-    screen_.env().setCursor(shell::crRuka);
+    screen_.services().playEnter();
+    screen_.services().setCursor(kHandCursor);
     setHint(kEvaluationHint);
     setShowHint(true);
 }
 
 void EvaluationImage::mouseLeave() {
     if (clickable) {
-        screen_.env().setCursor(shell::crSipka);
+        screen_.services().setCursor(kPointerCursor);
         screen_.closeCorrectAnswer();
     }
     setShowHint(false);
@@ -54,9 +52,10 @@ void EvaluationImage::dblClick() {
 
 // ---------------------------------------------------------------- the screen
 
-ExerciseScreen::ExerciseScreen(ui::Application& app, shell::Pozadi& env, ExerciseInfo info,
+ExerciseScreen::ExerciseScreen(ui::Application& app, const ExerciseContext& context, ExerciseInfo info,
                                RandomSource* random)
-    : ui::Form(app), env_(env), info_(std::move(info)), random_(random) {
+    : ui::Form(app), context_(context), info_(std::move(info)), random_(random),
+      evaluation_(std::size_t(info_.shape.pageSize), nullptr) {
     if (!random_) {
         ownRandom_ = std::make_unique<ClockSeededRandom>();
         random_ = ownRandom_.get();
@@ -76,10 +75,10 @@ ExerciseScreen::ExerciseScreen(ui::Application& app, shell::Pozadi& env, Exercis
     T = &addButton("T", {6, 6, 225, 67});
     T->OnClick = [this](ui::Control&) { TClick(); };
     T->OnMouseEnter = [this](ui::Control&) {
-        env_.playEnter();
-        env_.setCursor(shell::crNapoveda);
+        services().playEnter();
+        services().setCursor(kHelpCursor);
     };
-    T->OnMouseLeave = [this](ui::Control&) { env_.setCursor(shell::crSipka); };
+    T->OnMouseLeave = [this](ui::Control&) { services().setCursor(kPointerCursor); };
 
     IKontr = &addButton("IKontr", {273, 5, 91, 75});
     IKontr->OnClick = [this](ui::Control&) { IKontrClick(); };
@@ -105,10 +104,10 @@ ExerciseScreen::ExerciseScreen(ui::Application& app, shell::Pozadi& env, Exercis
     IPokracuj->OnClick = [this](ui::Control&) { IPokracujClick(); };
     IPokracuj->OnMouseEnter = [this](ui::Control&) {
         if (!IPokracuj->enabled()) return;
-        env_.playEnter();
-        env_.setCursor(shell::crRuka);
+        services().playEnter();
+        services().setCursor(kHandCursor);
     };
-    IPokracuj->OnMouseLeave = [this](ui::Control&) { env_.setCursor(shell::crSipka); };
+    IPokracuj->OnMouseLeave = [this](ui::Control&) { services().setCursor(kPointerCursor); };
 
     PokusnyLabel = &add<ui::Label>();
     PokusnyLabel->setName("PokusnyLabel");
@@ -145,11 +144,11 @@ controls::TObrazek& ExerciseScreen::addButton(const char* name, const ui::Rect& 
 }
 
 std::string ExerciseScreen::cd(const std::string& relative) const {
-    return env_.cd(relative);
+    return context_.screen.cd(relative);
 }
 
 std::string ExerciseScreen::hd(const std::string& relative) const {
-    return env_.hd(relative);
+    return context_.results.hd(relative);
 }
 
 void ExerciseScreen::focusEdit1() {
@@ -163,13 +162,13 @@ void ExerciseScreen::backgroundClick() {
 
 void ExerciseScreen::hover(controls::TObrazek& button, const char* lit, bool active) {
     if (!active) return;
-    env_.playEnter();
-    env_.setCursor(shell::crRuka);
+    services().playEnter();
+    services().setCursor(kHandCursor);
     button.loadPicture(cd(std::string("\\Bitmap\\Games\\") + lit));
 }
 
 void ExerciseScreen::leave(controls::TObrazek& button, const char* normal) {
-    env_.setCursor(shell::crSipka);
+    services().setCursor(kPointerCursor);
     button.loadPicture(cd(std::string("\\Bitmap\\Games\\") + normal));
 }
 
@@ -179,6 +178,54 @@ EvaluationImage& ExerciseScreen::addEvaluationImage(int r, const ui::Rect& bound
     image.setBounds(bounds);
     evaluation_.at(std::size_t(r - 1)) = &image;
     return image;
+}
+
+void ExerciseScreen::loadOwnPictures() {
+    for (const auto& part : parts_)
+        part->loadPictures();
+}
+
+void ExerciseScreen::Nulovani() {
+    for (const auto& part : parts_)
+        part->clearAnswers();
+}
+
+void ExerciseScreen::layoutRow(int r, const Sentence& s) {
+    for (const auto& part : parts_)
+        part->layout(r, s);
+}
+
+void ExerciseScreen::clearRow(int r) {
+    for (const auto& part : parts_)
+        part->clear(r);
+}
+
+void ExerciseScreen::hideRow(int r) {
+    for (const auto& part : parts_)
+        part->hide(r);
+}
+
+// Every part is judged (and so frozen), also after a wrong one.
+bool ExerciseScreen::judgeRow(int r, const Sentence& s) {
+    bool right = true;
+    for (const auto& part : parts_)
+        right = part->judge(r, s) && right;
+    return right;
+}
+
+void ExerciseScreen::closePopups() {
+    for (const auto& part : parts_)
+        part->closePopups();
+}
+
+void ExerciseScreen::resetTools() {
+    for (const auto& part : parts_)
+        part->resetTools();
+}
+
+void ExerciseScreen::lockTools() {
+    for (const auto& part : parts_)
+        part->lockTools();
 }
 
 bool ExerciseScreen::evaluated() const {
@@ -191,7 +238,7 @@ bool ExerciseScreen::evaluated() const {
 // application's error handler (or, in print mode, ended in the print failure message).
 void ExerciseScreen::loaded() {
     ui::Form::loaded();
-    const bool printing = env_.RezimTisku();
+    const bool printing = context_.setup.printMode();
     try {
         if (printing)
             printWorksheet();
@@ -216,15 +263,13 @@ void ExerciseScreen::FormCreate() {
     IKontr->loadPicture(cd("\\Bitmap\\Games\\mkont.bmp"));
     loadOwnPictures();
     if (IPanel) IPanel->setBitmap(ui::Bitmap::load(cd("\\Bitmap\\Games\\blue.bmp")));
-    pupilName_ = env_.Jmeno();
+    pupilName_ = context_.setup.pupilName();
 
-    results::TTabulka1Form& tabulka = env_.Tabulka();
-    tabulka.Cesta = hd("\\P" + info_.key + ".res");
-    tabulka.NactiSoubor();
+    context_.results.openTable(info_.key);
 
     const std::string path = hd("\\" + info_.key + ".dat");
     table_ = NactiSoubor(path);
-    const int runLength = env_.PocetPrikladu();
+    const int runLength = context_.setup.runLength();
     requireEnoughSentences(table_.count, runLength, path);
     flow_ = std::make_unique<RunFlow>(info_.shape, runLength, table_.count);
     Nulovani();
@@ -233,23 +278,24 @@ void ExerciseScreen::FormCreate() {
 }
 
 void ExerciseScreen::printWorksheet() {
-    printSheet(env_.libraries(), env_.messageBoxes(), cd(info_.library), info_.entry, [this](void* entry) {
+    printSheet(context_.libraries, app().messageBoxes(), cd(info_.library), info_.entry, [this] {
         const std::string path = hd("\\" + info_.key + ".dat");
         table_ = NactiSoubor(path);
-        pupilName_ = env_.Jmeno();
-        const int runLength = env_.PocetPrikladu();
+        pupilName_ = context_.setup.pupilName();
+        const int runLength = context_.setup.runLength();
         requireEnoughSentences(table_.count, runLength, path);
         flow_ = std::make_unique<RunFlow>(info_.shape, runLength, table_.count);
         flow_->drawAll(*random_);
-        return printWith(entry);
+        PrintForm form = printData();
+        return PrintData{std::move(form), flow_->runLength(), pupilName_};
     });
 }
 
-int ExerciseScreen::printWith(void* entry) {
-    std::vector<std::string> lines;
+PrintForm ExerciseScreen::printData() {
+    PrintLines print;
     for (int i = 1; i <= flow_->runLength(); ++i)
-        lines.push_back(wordsPrintLine(table_.sentence(flow_->draw(i)), info_.printedSlots));
-    return callLinesEntry(entry, lines, tisk::linesBlockSize(info_.entry), flow_->runLength(), pupilName_);
+        print.lines.push_back(wordsPrintLine(table_.sentence(flow_->draw(i)), info_.printedSlots));
+    return print;
 }
 
 void ExerciseScreen::VygenerujSestavu() {
@@ -271,13 +317,13 @@ void ExerciseScreen::INoveClick() {
     if (evaluated()) return;
     closePopups();
     focusEdit1();
-    env_.playClick();
+    services().playClick();
     resetTools();
     for (int r = 1; r <= flow_->rowsOnPage(); ++r)
         resetRow(r);
     repaint();
     focusEdit1();
-    pupilName_ = env_.Jmeno();
+    pupilName_ = context_.setup.pupilName();
     Nulovani();
     flow_->drawNew(*random_);
     VygenerujSestavu();
@@ -287,7 +333,7 @@ void ExerciseScreen::IKontrClick() {
     if (evaluated()) return;
     closePopups();
     focusEdit1();
-    env_.playClick();
+    services().playClick();
     IKontr->loadPicture(cd("\\Bitmap\\Games\\mkont.bmp"));
     std::vector<bool> verdicts;
     for (int r = 1; r <= flow_->rowsOnPage(); ++r) {
@@ -303,11 +349,11 @@ void ExerciseScreen::IKontrClick() {
     ITabulka->setEnabled(false);
     INove->setEnabled(false);
     lockTools();
-    env_.setCursor(shell::crSipka);
+    services().setCursor(kPointerCursor);
     for (int frame = 0; frame < ILPokracuj.count(); ++frame) {
         ILPokracuj.copyTo(frame, *IPokracuj);
         IPokracuj->repaint();
-        env_.Cekej(20);
+        services().wait(20);
     }
     IPokracuj->setEnabled(true);
 }
@@ -315,7 +361,7 @@ void ExerciseScreen::IKontrClick() {
 void ExerciseScreen::IPokracujClick() {
     if (!evaluated()) return;
     focusEdit1();
-    env_.playClick();
+    services().playClick();
     IPokracuj->loadPicture(cd(info_.continuePictures + "pokrac1.bmp"));
     IPokracuj->setEnabled(false);
     const NextPage next = flow_->next();
@@ -325,7 +371,7 @@ void ExerciseScreen::IPokracujClick() {
     resetTools();
     repaint();
     if (next == NextPage::End) {
-        env_.setCursor(shell::crSipka);
+        services().setCursor(kPointerCursor);
         endOfRun();
         return;
     }
@@ -341,19 +387,13 @@ void ExerciseScreen::IPokracujClick() {
     Nulovani();
     VygenerujSestavu();
     focusEdit1();
-    env_.setCursor(shell::crSipka);
+    services().setCursor(kPointerCursor);
 }
 
 void ExerciseScreen::endOfRun() {
-    const std::string right = std::to_string(flow_->right());
-    const std::string wrong = std::to_string(flow_->wrong());
-    const std::string grade = env_.ZnamkaZa(flow_->right(), flow_->runLength());
-    const std::string name = env_.Jmeno();
-    results::TTabulka1Form& tabulka = env_.Tabulka();
-    tabulka.VlozNovyZaznam(name, right, wrong, grade);
-    env_.ZapisVysledek(name, info_.title, info_.title2, right, wrong, grade);
-    tabulka.NactiPozadi(cd("\\Bitmap\\Tab\\" + info_.key + ".bmp"));
-    tabulka.Ukaz();
+    context_.results.record(context_.setup.pupilName(), info_.title, info_.title2, flow_->right(),
+                            flow_->wrong(), flow_->runLength());
+    context_.results.showTable(info_.key);
     close();
 }
 
@@ -361,25 +401,23 @@ void ExerciseScreen::ITabulkaClick() {
     if (evaluated()) return;
     closePopups();
     focusEdit1();
-    env_.playClick();
-    results::TTabulka1Form& tabulka = env_.Tabulka();
-    tabulka.NactiPozadi(cd("\\Bitmap\\Tab\\" + info_.key + ".bmp"));
-    tabulka.Ukaz();
+    services().playClick();
+    context_.results.showTable(info_.key);
 }
 
 void ExerciseScreen::TClick() {
     closePopups();
     focusEdit1();
-    env_.playClick();
-    env_.ukazNapovedu("\\Bitmap\\Help\\" + info_.key + ".bmp");
+    services().playClick();
+    context_.navigation.showHelp("\\Bitmap\\Help\\" + info_.key + ".bmp");
 }
 
 void ExerciseScreen::IZpetClick() {
     closePopups();
     focusEdit1();
-    env_.playClick();
+    services().playClick();
     closeCorrectAnswer();
-    env_.ukazSetup();
+    context_.navigation.showSetup();
     close();
 }
 
@@ -388,7 +426,7 @@ void ExerciseScreen::IZpetClick() {
 void ExerciseScreen::openCorrectAnswer(EvaluationImage& image) {
     closePopups();
     focusEdit1();
-    env_.playClick();
+    services().playClick();
     image.setShowHint(false);
     closeCorrectAnswer();
     ui::Form& window = createCorrectAnswer(image.row(), sentenceOfRow(image.row()));

@@ -4,11 +4,15 @@
 // evaluation images with the correct-answer window, the run of pages (RunFlow) and the hand-off
 // of the result at the end; in print mode, the worksheet.
 //
-// An exercise derives from it, creates its row controls in Inicializace() and fills in the hooks
-// below; everything else happens here. The screen is created hidden by Application::create; its
-// creation (FormCreate, or the worksheet in print mode) runs in loaded(), once the exercise's own
-// constructor has finished.
+// An exercise derives from it and, in Inicializace(), adds the parts its rows are made of
+// (addPart) and its evaluation images; the row hooks below go to the parts, in the order they were
+// added, so most exercises override none of them. Everything else happens here. The screen is created hidden
+// by Application::create; its creation (FormCreate, or the worksheet in print mode) runs in loaded(), once
+// the exercise's own constructor has finished.
+#include "framework/ExerciseContext.h"
+#include "framework/PrintSheet.h"
 #include "framework/Random.h"
+#include "framework/RowPart.h"
 #include "framework/RunFlow.h"
 #include "framework/SentenceFile.h"
 #include "framework/Tooltips.h"
@@ -28,10 +32,6 @@ namespace ui {
 class Edit;
 class Label;
 } // namespace ui
-
-namespace shell {
-class Pozadi;
-}
 
 namespace framework {
 
@@ -77,7 +77,7 @@ public:
     static constexpr const char* kEvaluationHint = framework::kEvaluationHint;
 
     // `random` is borrowed (tests inject a known one); without it the clock seeds every draw.
-    ExerciseScreen(ui::Application& app, shell::Pozadi& env, ExerciseInfo info,
+    ExerciseScreen(ui::Application& app, const ExerciseContext& context, ExerciseInfo info,
                    RandomSource* random = nullptr);
     ~ExerciseScreen() override;
 
@@ -117,7 +117,8 @@ public:
     const std::string& pupilName() const { return pupilName_; }
 
 protected:
-    shell::Pozadi& env() const { return env_; }
+    // Pictures, sounds and the cursor, for the row controls.
+    const ScreenServices& services() const { return context_.screen; }
     // The generator of the draws, for the exercise's own random choices.
     RandomSource& random() const { return *random_; }
     std::string cd(const std::string& relative) const;
@@ -128,37 +129,45 @@ protected:
     void backgroundClick();
     // Row r's verdict picture, for Inicializace.
     EvaluationImage& addEvaluationImage(int r, const ui::Rect& bounds);
+    // A part of every row, owned by the screen, for Inicializace.
+    template <class Part, class... Args> Part& addPart(Args&&... args) {
+        auto part = std::make_unique<Part>(std::forward<Args>(args)...);
+        Part& added = *part;
+        parts_.push_back(std::move(part));
+        return added;
+    }
 
     // --- What each exercise fills in.
     // Creates the row controls (called first at creation).
     virtual void Inicializace() = 0;
-    // The exercise's own pictures and tools (creation step 5).
-    virtual void loadOwnPictures() {}
+    // The exercise's own pictures and tools (creation step 5); by default the parts'.
+    virtual void loadOwnPictures();
     // Reads the exercise's sentence file (Sentences NN).
     virtual SentenceTable NactiSoubor(const std::string& path) = 0;
-    // Clears the answer state of all rows.
-    virtual void Nulovani() {}
+    // Clears the answer state of all rows; by default the parts'.
+    virtual void Nulovani();
+    // The row hooks; by default each goes to every part (see RowPart).
     // Lays the sentence out in row r and fills the row's answer keys.
-    virtual void layoutRow(int r, const Sentence& s) = 0;
+    virtual void layoutRow(int r, const Sentence& s);
     // Empties row r for a new example: words cleared and hidden, marks removed, answer controls
     // visible, editable and empty.
-    virtual void clearRow(int r) = 0;
+    virtual void clearRow(int r);
     // Hides row r under IPanel (rows 6 to 10 of a last page of five).
-    virtual void hideRow(int r) = 0;
-    // Freezes row r's answers and judges it as a whole example.
-    virtual bool judgeRow(int r, const Sentence& s) = 0;
+    virtual void hideRow(int r);
+    // Freezes row r's answers and judges it as a whole example: right when every part is right.
+    virtual bool judgeRow(int r, const Sentence& s);
     // Closes what the exercise has open over the page (a pop-up list) before a toolbar click, a
     // press on an evaluation image, new examples and the check, and on a click on the background,
     // on IPanel or on the bare form.
-    virtual void closePopups() {}
+    virtual void closePopups();
     // Tools back to normal (Tag 0, normal picture) and the current tool none; locked after a check.
-    virtual void resetTools() {}
-    virtual void lockTools() {}
+    virtual void resetTools();
+    virtual void lockTools();
     // Opens row r's correct-answer window (hidden; the screen shows and closes it).
     virtual ui::Form& createCorrectAnswer(int r, const Sentence& s) = 0;
-    // The print data: calls the entry with them and returns its status. By default the standard
-    // entry with one line per example (words of slots 1 to ExerciseInfo::printedSlots).
-    virtual int printWith(void* entry);
+    // The print data of the drawn run. By default one line per example (words of slots 1 to
+    // ExerciseInfo::printedSlots).
+    virtual PrintForm printData();
 
 private:
     friend class EvaluationImage;
@@ -173,14 +182,15 @@ private:
     void hover(controls::TObrazek& button, const char* lit, bool active);
     void leave(controls::TObrazek& button, const char* normal);
 
-    shell::Pozadi& env_;
+    ExerciseContext context_;
     ExerciseInfo info_;
     std::unique_ptr<RandomSource> ownRandom_;
     RandomSource* random_;
     SentenceTable table_;
     std::unique_ptr<RunFlow> flow_;
     std::string pupilName_;
-    std::array<EvaluationImage*, kMaxRows> evaluation_{};
+    std::vector<EvaluationImage*> evaluation_;
+    std::vector<std::unique_ptr<RowPart>> parts_;
     ui::Form* answerWindow_ = nullptr;
 };
 

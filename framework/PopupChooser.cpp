@@ -2,7 +2,7 @@
 
 #include "framework/RowLayout.h"
 
-#include <shell/Pozadi.h>
+#include "framework/ExerciseContext.h"
 #include <ui/Shape.h>
 
 namespace framework {
@@ -26,13 +26,13 @@ void TMujListBoxLabel::restore() {
 
 void TMujListBoxLabel::mouseEnter() {
     list_.env_.playEnter();
-    list_.env_.setCursor(shell::crRuka);
+    list_.env_.setCursor(kHandCursor);
     setColor(ui::colors::Black);
     setFontColor(kListColour);
 }
 
 void TMujListBoxLabel::mouseLeave() {
-    list_.env_.setCursor(shell::crSipka);
+    list_.env_.setCursor(kPointerCursor);
     restore();
 }
 
@@ -40,8 +40,8 @@ void TMujListBoxLabel::mouseDown(const ui::MouseEvent& e) {
     if (e.button == ui::MouseButton::Left) list_.choose(index_);
 }
 
-TMujListbox::TMujListbox(shell::Pozadi& env, const std::vector<std::string>& items, int width, int height,
-                         int itemWidth)
+TMujListbox::TMujListbox(const ScreenServices& env, const std::vector<std::string>& items, int width,
+                         int height, int itemWidth)
     : env_(env) {
     setName("Seznam");
     setBevel(ui::Bevel::None);
@@ -94,14 +94,14 @@ void TMujListbox::choose(int index) {
 void TMujComboBox::mouseEnter() {
     if (!selectable) return;
     env_.playEnter();
-    env_.setCursor(shell::crRuka);
+    env_.setCursor(kHandCursor);
 }
 
 void TMujComboBox::mouseLeave() {
-    env_.setCursor(shell::crSipka);
+    env_.setCursor(kPointerCursor);
 }
 
-ChooserRows::ChooserRows(ui::Control& parent, shell::Pozadi& env, ChooserGeometry geometry,
+ChooserRows::ChooserRows(ui::Control& parent, const ScreenServices& env, ChooserGeometry geometry,
                          std::vector<ChoiceItem> items, int rows)
     : env_(env), geometry_(std::move(geometry)), items_(std::move(items)), chosen_(std::size_t(rows)) {
     const ui::Bitmap facePicture = ui::Bitmap::load(env_.cd(geometry_.facePicture));
@@ -170,6 +170,12 @@ void ChooserRows::reset(int r) {
 void ChooserRows::hide(int r) {
     chooser(r).hide();
     face(r).hide();
+}
+
+bool ChooserRows::judge(int r, const Sentence& s) {
+    freeze(r);
+    const std::optional<std::string> code = chosenCode(r);
+    return code && *code == s[0].remark;
 }
 
 } // namespace framework

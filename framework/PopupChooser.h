@@ -3,6 +3,9 @@
 // the pupil picks an item from the list (TMujListbox of TMujListBoxLabel items) that it opens; a
 // chosen row shows its chooser face behind the short name of the item. One list serves all rows
 // and remembers the row that opened it. The list also works alone, opened next to any control.
+#include "framework/ExerciseContext.h"
+#include "framework/RowPart.h"
+
 #include <ui/Image.h>
 #include <ui/Label.h>
 #include <ui/Panel.h>
@@ -11,10 +14,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace shell {
-class Pozadi;
-}
 
 namespace framework {
 
@@ -45,7 +44,7 @@ private:
 class TMujListbox : public ui::Panel {
 public:
     // `itemWidth` x 16 items at 2, 2 + 16 (i - 1) on a `width` x `height` panel.
-    TMujListbox(shell::Pozadi& env, const std::vector<std::string>& items, int width, int height,
+    TMujListbox(const ScreenServices& env, const std::vector<std::string>& items, int width, int height,
                 int itemWidth);
 
     int row() const { return tag(); }
@@ -66,14 +65,14 @@ private:
     friend class TMujListBoxLabel;
     void choose(int index);
 
-    shell::Pozadi& env_;
+    const ScreenServices& env_;
     std::vector<TMujListBoxLabel*> items_;
 };
 
 // A row's chooser: a label that opens the list when it is selectable.
 class TMujComboBox : public ui::Label {
 public:
-    TMujComboBox(shell::Pozadi& env, int row) : env_(env), row_(row) {}
+    TMujComboBox(const ScreenServices& env, int row) : env_(env), row_(row) {}
     int row() const { return row_; }
     bool selectable = true;
 
@@ -82,7 +81,7 @@ protected:
     void mouseLeave() override;
 
 private:
-    shell::Pozadi& env_;
+    const ScreenServices& env_;
     int row_;
 };
 
@@ -108,11 +107,13 @@ struct ChooserGeometry {
     std::string prompt;      // what an unchosen chooser reads
 };
 
-class ChooserRows {
+// As a row part: layout shows nothing (the chooser waits from the reset), a row is right when the
+// chosen item's code equals the sentence remark exactly (an unchosen row is wrong).
+class ChooserRows : public RowPart {
 public:
     // Creates the face and the chooser of rows 1 to `rows` on `parent`, then the list (on top), and
     // loads the face picture (platform::FileError when it is missing).
-    ChooserRows(ui::Control& parent, shell::Pozadi& env, ChooserGeometry geometry,
+    ChooserRows(ui::Control& parent, const ScreenServices& env, ChooserGeometry geometry,
                 std::vector<ChoiceItem> items, int rows = 10);
 
     const std::vector<ChoiceItem>& items() const { return items_; }
@@ -135,12 +136,17 @@ public:
     // face hidden.
     void reset(int r);
     // Row r under the cover of a last page of five.
-    void hide(int r);
+    void hide(int r) override;
     // After the check: the chooser no longer opens the list.
     void freeze(int r) { chooser(r).selectable = false; }
 
+    void layout(int, const Sentence&) override {}
+    void clear(int r) override { reset(r); }
+    bool judge(int r, const Sentence& s) override;
+    void closePopups() override { closeList(); }
+
 private:
-    shell::Pozadi& env_;
+    const ScreenServices& env_;
     ChooserGeometry geometry_;
     std::vector<ChoiceItem> items_;
     std::vector<ui::Image*> faces_;

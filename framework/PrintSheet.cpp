@@ -47,6 +47,8 @@ std::vector<unsigned char> shortStringBlock(const std::vector<std::string>& line
     return block;
 }
 
+namespace {
+
 int callLinesEntry(void* entry, const std::vector<std::string>& lines, int blockSize, int count,
                    const std::string& pupilName) {
     const std::vector<unsigned char> block = shortStringBlock(lines, blockSize);
@@ -78,7 +80,18 @@ int callMarkedWordsEntry(void* entry, const std::vector<std::vector<std::string>
                     reinterpret_cast<const tisk::ShortString*>(name.data()));
 }
 
-namespace {
+int callWordsEntry(void* entry, const std::vector<std::string>& words, int count,
+                   const std::string& pupilName) {
+    const std::vector<unsigned char> block =
+        shortStringBlock(words, tisk::kMaxExamples * tisk::kWordsPerExample);
+    const std::vector<unsigned char> name = shortStringBlock({pupilName}, 1);
+    auto* function = reinterpret_cast<tisk::WordsEntry*>(entry);
+    return function(reinterpret_cast<const tisk::ShortString*>(block.data()),
+                    static_cast<std::uint8_t>(count),
+                    reinterpret_cast<const tisk::ShortString*>(name.data()));
+}
+
+template <class... F> struct Overloaded : F... { using F::operator()...; };
 
 void reportFailure(platform::MessageBoxes& boxes, const std::string& cause) {
     platform::logMessage(kPrintFailureCaption, cause);
@@ -88,15 +101,32 @@ void reportFailure(platform::MessageBoxes& boxes, const std::string& cause) {
 
 } // namespace
 
+int callEntry(void* entry, const std::string& entryName, const PrintData& data) {
+    return std::visit(Overloaded{
+                          [&](const PrintLines& p) {
+                              return callLinesEntry(entry, p.lines, tisk::linesBlockSize(entryName),
+                                                    data.count, data.pupilName);
+                          },
+                          [&](const PrintMarkedWords& p) {
+                              return callMarkedWordsEntry(entry, p.words, p.flags, data.count,
+                                                          data.pupilName);
+                          },
+                          [&](const PrintWordSlots& p) {
+                              return callWordsEntry(entry, p.words, data.count, data.pupilName);
+                          },
+                      },
+                      data.form);
+}
+
 void printSheet(platform::LibraryLoader& loader, platform::MessageBoxes& boxes,
                 const std::string& libraryPath, const std::string& entryName,
-                const std::function<int(void* entry)>& print) {
+                const std::function<PrintData()>& data) {
     int status = tisk::kFailed;
     try {
         std::unique_ptr<platform::DynamicLibrary> library = loader.load(libraryPath);
         void* entry = library->symbol(entryName);
         if (!entry) throw platform::FileError(libraryPath, "the print library has no entry " + entryName);
-        status = print(entry);
+        status = callEntry(entry, entryName, data());
     } catch (const platform::FileError& e) {
         return reportFailure(boxes, e.what());
     } catch (const platform::ConversionError& e) {

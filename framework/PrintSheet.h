@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace platform {
@@ -27,28 +28,43 @@ std::string cutToCharacters(const std::string& text, std::size_t length);
 // unless the next slot holds exactly "." (so a full stop sticks to its word), cut at 255 characters.
 std::string wordsPrintLine(const Sentence& sentence, int printedSlots);
 
-// The block of short strings a standard entry receives: `blockSize` entries, lines converted to
+// The block of short strings an entry receives: `blockSize` entries, lines converted to
 // Windows-1250 (platform::ConversionError when they cannot be) and cut at 255 bytes.
 std::vector<unsigned char> shortStringBlock(const std::vector<std::string>& lines, int blockSize);
 
-// Calls a standard entry (lines, number of examples, pupil's name) and returns its status.
-int callLinesEntry(void* entry, const std::vector<std::string>& lines, int blockSize, int count,
-                   const std::string& pupilName);
+// The print data of a worksheet, in the three forms the print library's entries take.
+// One line per example (the standard entries).
+struct PrintLines {
+    std::vector<std::string> lines;
+};
+// Up to tisk::kWordsPerExample words per example, each with a flag; a non-zero flag marks its word.
+struct PrintMarkedWords {
+    std::vector<std::vector<std::string>> words;
+    std::vector<std::vector<std::uint8_t>> flags;
+};
+// Every example's tisk::kWordsPerExample word slots, one example after another.
+struct PrintWordSlots {
+    std::vector<std::string> words;
+};
+using PrintForm = std::variant<PrintLines, PrintMarkedWords, PrintWordSlots>;
 
-// Calls an entry of the marked-words form ("TR5"): `words` and `flags` hold one row per example of
-// up to tisk::kWordsPerExample words and flags; they are passed as the full tables of
-// tisk::kMaxExamples examples, words as short strings, a non-zero flag marking its word.
-int callMarkedWordsEntry(void* entry, const std::vector<std::vector<std::string>>& words,
-                         const std::vector<std::vector<std::uint8_t>>& flags, int count,
-                         const std::string& pupilName);
+struct PrintData {
+    PrintForm form;
+    int count = 0; // examples on the sheet
+    std::string pupilName;
+};
 
-// One worksheet: loads the library, looks up the entry, lets `print` build the data and call the
-// entry (returning the entry's status), releases the library. Every failure (the library or the
+// Calls the print library's entry `entryName` (found at `entry`) with the data and returns its
+// status. The only place that calls an entry: the tables are padded to the entry's full size here.
+int callEntry(void* entry, const std::string& entryName, const PrintData& data);
+
+// One worksheet: loads the library, looks up the entry, lets `data` build the print data, calls
+// the entry with them, releases the library. Every failure (the library or the
 // entry missing, a sentence file or a text that cannot be read or converted, the library's own
 // failure) shows the print failure message. A library that found no default printer raises
 // platform::PrinterError with noDefaultPrinter() set, for the application's printer notice.
 void printSheet(platform::LibraryLoader& loader, platform::MessageBoxes& boxes,
                 const std::string& libraryPath, const std::string& entryName,
-                const std::function<int(void* entry)>& print);
+                const std::function<PrintData()>& data);
 
 } // namespace framework

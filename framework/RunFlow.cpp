@@ -41,20 +41,30 @@ bool RunFlow::drawNew(RandomSource& random) {
     return true;
 }
 
-// Each place takes a uniform choice among the sentences not yet in the run, so a draw always ends.
+const DrawPolicy& RunFlow::policy() const {
+    static const UniformDraw uniform;
+    return shape_.policy ? *shape_.policy : uniform;
+}
+
 void RunFlow::drawFrom(int first, RandomSource& random) {
     random.reseed();
     std::fill(draws_.begin() + (first - 1), draws_.end(), 0);
-    std::vector<bool> taken(std::size_t(sentenceCount_) + 1, false);
+    policy().draw(draws_, first, runLength_, sentenceCount_, random);
+}
+
+// Choosing only among the free sentences, a draw always ends.
+void UniformDraw::draw(std::vector<int>& draws, int first, int runLength, int sentenceCount,
+                       RandomSource& random) const {
+    std::vector<bool> taken(std::size_t(sentenceCount) + 1, false);
     for (int k = 1; k < first; ++k)
-        taken[std::size_t(draws_[std::size_t(k - 1)])] = true;
+        taken[std::size_t(draws[std::size_t(k - 1)])] = true;
     std::vector<int> free;
-    for (int k = first; k <= runLength_; ++k) {
+    for (int k = first; k <= runLength; ++k) {
         free.clear();
-        for (int s = 1; s <= sentenceCount_; ++s)
+        for (int s = 1; s <= sentenceCount; ++s)
             if (!taken[std::size_t(s)]) free.push_back(s);
         const int s = free[std::size_t(random.below(int(free.size())))];
-        draws_[std::size_t(k - 1)] = s;
+        draws[std::size_t(k - 1)] = s;
         taken[std::size_t(s)] = true;
     }
 }

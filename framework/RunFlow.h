@@ -9,11 +9,30 @@
 
 namespace framework {
 
-// How an exercise cuts a run into pages.
+// How the sentences of a run are chosen. A policy fills the places `first` to the run's length of
+// the draw list (1-based; the earlier places are kept) with sentence numbers 1 to `sentenceCount`,
+// never one already in the list, and must always end.
+class DrawPolicy {
+public:
+    virtual ~DrawPolicy() = default;
+    virtual void draw(std::vector<int>& draws, int first, int runLength, int sentenceCount,
+                      RandomSource& random) const = 0;
+};
+
+// Each place takes a uniform choice among the sentences not yet in the run.
+class UniformDraw final : public DrawPolicy {
+public:
+    void draw(std::vector<int>& draws, int first, int runLength, int sentenceCount,
+              RandomSource& random) const override;
+};
+
+// How an exercise cuts a run into pages and draws it.
 struct PageShape {
-    int pageSize = 10;     // rows of a full page
+    int pageSize = 10;     // rows of a full page (the screen has this many rows)
     bool halfPage = true;  // five examples left after a full page make a last page of five
     int drawCapacity = 30; // entries of the draw list (the longest run)
+    // The draw rule (borrowed: a policy lives as long as the program); uniform when none.
+    const DrawPolicy* policy = nullptr;
 };
 
 // Throws platform::FileError when the sentence file holds fewer sentences than a run needs: the
@@ -59,6 +78,7 @@ public:
 
 private:
     void drawFrom(int first, RandomSource& random);
+    const DrawPolicy& policy() const;
 
     PageShape shape_;
     int runLength_;

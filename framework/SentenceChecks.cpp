@@ -56,4 +56,22 @@ int indexIgnoringCase(std::string_view value, std::span<const std::string_view> 
     return 0;
 }
 
+SentenceReader keyedSentences(std::string what, std::span<const std::string_view> keys,
+                              bool codeIsKeyPosition) {
+    std::vector<std::string_view> offered(keys.begin(), keys.end());
+    SentenceFormat format{.slots = 1, .modes = {{'@', kToRemark1}}};
+    if (codeIsKeyPosition)
+        format.finishLine = [offered](Sentence& s) { s[0].code = indexIgnoringCase(s[0].remark, offered); };
+    return {std::move(format), [what = std::move(what), offered](const Sentence& s, Problems& problems) {
+                requireOneOf(problems, what, s[0].remark, offered);
+            }};
+}
+
+SentenceReader commaSentences(int slots, std::int32_t commaCode) {
+    return {SentenceFormat{.slots = slots, .separators = {{' '}}, .marks = {{',', commaCode, false}}},
+            [commaCode](const Sentence& s, Problems& problems) {
+                requireNoCommaAfterLastWord(s, commaCode, problems);
+            }};
+}
+
 } // namespace framework

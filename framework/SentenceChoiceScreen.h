@@ -3,6 +3,7 @@
 // names a property of the sentence (its kind, the relation between its clauses) by choosing one
 // item of the list. A row is right when the chosen item's code equals the sentence's remark
 // exactly; a wrong row shows the answer text of its remark under the row.
+#include "framework/ExerciseContext.h"
 #include "framework/ExerciseScreen.h"
 #include "framework/PopupChooser.h"
 #include "framework/WordRows.h"
@@ -33,7 +34,7 @@ class SentenceChoiceScreen : public ExerciseScreen {
 public:
     static constexpr int kPitch = 36;
 
-    SentenceChoiceScreen(ui::Application& app, shell::Pozadi& env, SentenceChoiceSetup setup,
+    SentenceChoiceScreen(ui::Application& app, const ExerciseContext& context, SentenceChoiceSetup setup,
                          RandomSource* random);
     ~SentenceChoiceScreen() override;
 
@@ -44,18 +45,13 @@ public:
 
 protected:
     void Inicializace() override;
-    void layoutRow(int r, const Sentence& s) override;
-    void clearRow(int r) override;
-    void hideRow(int r) override;
-    bool judgeRow(int r, const Sentence& s) override;
-    void closePopups() override;
     ui::Form& createCorrectAnswer(int r, const Sentence& s) override;
-    int printWith(void* entry) override;
+    PrintForm printData() override;
 
 private:
     SentenceChoiceSetup setup_;
-    std::unique_ptr<WordRows> rows_;
-    std::unique_ptr<ChooserRows> choosers_;
+    WordRows* rows_ = nullptr;
+    ChooserRows* choosers_ = nullptr;
 };
 
 } // namespace framework

@@ -1,6 +1,6 @@
 #include "framework/ToolButtons.h"
 
-#include <shell/Pozadi.h>
+#include "framework/ExerciseContext.h"
 #include <ui/Bitmap.h>
 
 namespace framework {
@@ -50,13 +50,13 @@ void ToolButtons::enter(int i) {
     if (button(i).tag() == kLocked) return;
     if (button(i).tag() == kNormal) showFrame(i, 1);
     env_.playEnter();
-    env_.setCursor(shell::crRuka);
+    env_.setCursor(kHandCursor);
 }
 
 void ToolButtons::leave(int i) {
     if (button(i).tag() == kLocked) return;
     if (button(i).tag() == kNormal) showFrame(i, 0);
-    env_.setCursor(shell::crSipka);
+    env_.setCursor(kPointerCursor);
 }
 
 void ToolButtons::lock() {

@@ -2,6 +2,7 @@
 // Tool buttons (subject, predicate, erase ...): pictures from an image list, three frames per
 // tool (normal, lit, selected), the state in each button's Tag (0 normal, 1 selected, 2 locked)
 // and the current tool.
+#include "framework/ExerciseContext.h"
 #include "framework/WordMarks.h"
 
 #include <controls/Obrazek.h>
@@ -11,10 +12,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-namespace shell {
-class Pozadi;
-}
 
 namespace framework {
 
@@ -29,7 +26,7 @@ public:
         std::vector<std::string> pictures; // normal, lit, selected (relative to the CD root)
     };
 
-    ToolButtons(shell::Pozadi& env, int frameWidth, int frameHeight)
+    ToolButtons(const ScreenServices& env, int frameWidth, int frameHeight)
         : env_(env), frames_(frameWidth, frameHeight) {}
 
     // Creates the buttons on `parent`; `beforeClick` runs first on every click (the focus step).
@@ -52,7 +49,7 @@ public:
 private:
     void showFrame(int i, int offset);
 
-    shell::Pozadi& env_;
+    const ScreenServices& env_;
     ui::ImageList frames_;
     std::vector<Tool> tools_;
     std::vector<controls::TObrazek*> buttons_;

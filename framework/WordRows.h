@@ -3,6 +3,7 @@
 // that show a sentence word by word, their layout (font fitting, tops by size, placement) and the
 // bars that show how the pupil marked a word.
 #include "framework/RowLayout.h"
+#include "framework/RowPart.h"
 #include "framework/SentenceFile.h"
 
 #include <ui/Label.h>
@@ -36,9 +37,12 @@ struct WordRowGeometry {
     bool bars = true;   // an underline bar under each word (at the label's top + 17)
     // Texts that follow the word before them without a gap.
     std::function<bool(std::string_view)> sticks = sticksToPrevious;
+    // Words drawn bold (none when empty).
+    std::function<bool(const PPravidla&)> bold{};
 };
 
-class WordRows {
+// The sentence's words; as a row part it only shows them (it is always right).
+class WordRows : public RowPart {
 public:
     // Creates rows x slots labels (and bars) on `parent`, row by row, hidden.
     WordRows(ui::Control& parent, WordRowGeometry geometry, int rows = 10);
@@ -49,12 +53,14 @@ public:
     UnderlineBar& bar(int r, int k) const { return *bars_.at(index(r, k)); }
 
     // Lays sentence `s` out in row r: fitted size, tops by size, lefts by the words' widths (in
-    // bold where `bold` says so).
-    void layout(int r, const Sentence& s, const std::function<bool(const PPravidla&)>& bold = {});
+    // bold where `bold`, or else the geometry's bold, says so).
+    void layout(int r, const Sentence& s, const std::function<bool(const PPravidla&)>& bold);
+    void layout(int r, const Sentence& s) override { layout(r, s, geometry_.bold); }
     // Empties row r: labels cleared, hidden, Tag 0; bars hidden.
-    void clear(int r);
+    void clear(int r) override;
     // Hides row r's labels and bars.
-    void hide(int r);
+    void hide(int r) override;
+    bool judge(int, const Sentence&) override { return true; }
     // Shows the bar under word (r, k) in a colour, as wide as the word.
     void showBar(int r, int k, ui::Color colour);
     void hideBar(int r, int k);

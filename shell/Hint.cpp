@@ -9,8 +9,8 @@
 
 namespace shell {
 
-HintBubble::HintBubble(ui::Application& app, Pozadi& env, int width, int height, bool stayOnTop,
-                       std::string_view picture, const HintOutline& outline)
+HintBubble::HintBubble(ui::Application& app, const framework::ScreenServices& env, int width, int height,
+                       bool stayOnTop, std::string_view picture, const HintOutline& outline)
     : ui::Form(app) {
     setBounds(0, 0, width, height);
     setStayOnTop(stayOnTop);
@@ -26,7 +26,7 @@ void HintBubble::pictureToBack() {
     IHint->sendToBack();
 }
 
-THintForm::THintForm(ui::Application& app, Pozadi& env)
+THintForm::THintForm(ui::Application& app, const framework::ScreenServices& env)
     : HintBubble(app, env, 605, 57, true, "\\Bitmap\\Games\\hint.bmp", kHintOutline) {
     setName("HintForm");
     PokusnyLabel = &add<ui::Label>();

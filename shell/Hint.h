@@ -12,9 +12,11 @@ class Image;
 class Label;
 } // namespace ui
 
-namespace shell {
+namespace framework {
+class ScreenServices;
+}
 
-class Pozadi;
+namespace shell {
 
 // What the three hint windows share: the bubble picture `IHint` filling the window, the outline.
 class HintBubble : public ui::Form {
@@ -22,15 +24,15 @@ public:
     ui::Image* IHint = nullptr;
 
 protected:
-    HintBubble(ui::Application& app, Pozadi& env, int width, int height, bool stayOnTop,
-               std::string_view picture, const HintOutline& outline);
+    HintBubble(ui::Application& app, const framework::ScreenServices& env, int width, int height,
+               bool stayOnTop, std::string_view picture, const HintOutline& outline);
     // Puts the picture behind the controls the subclass has added.
     void pictureToBack();
 };
 
 class THintForm : public HintBubble {
 public:
-    THintForm(ui::Application& app, Pozadi& env);
+    THintForm(ui::Application& app, const framework::ScreenServices& env);
     ui::Label* PokusnyLabel = nullptr; // at 32, 24, hidden
 };
 

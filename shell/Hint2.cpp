@@ -4,7 +4,7 @@
 
 namespace shell {
 
-THintForm2::THintForm2(ui::Application& app, Pozadi& env)
+THintForm2::THintForm2(ui::Application& app, const framework::ScreenServices& env)
     : HintBubble(app, env, 212, 37, false, "\\Bitmap\\Games\\hint_2.bmp", kHint2Outline) {
     setName("HintForm2");
     HL = &add<ui::Label>();

@@ -6,7 +6,7 @@ namespace shell {
 
 class THintForm2 : public HintBubble {
 public:
-    THintForm2(ui::Application& app, Pozadi& env);
+    THintForm2(ui::Application& app, const framework::ScreenServices& env);
     ui::Label* HL = nullptr; // at 10, 13, 185 by 20: centred, transparent, fixed size
 };
 

@@ -4,7 +4,7 @@
 
 namespace shell {
 
-THintForm3::THintForm3(ui::Application& app, Pozadi& env)
+THintForm3::THintForm3(ui::Application& app, const framework::ScreenServices& env)
     : HintBubble(app, env, 605, 37, true, "\\Bitmap\\Games\\hint_3.bmp", kHint3Outline) {
     setName("HintForm3");
     PokusnyLabel = &add<ui::Label>();

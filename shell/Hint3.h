@@ -6,7 +6,7 @@ namespace shell {
 
 class THintForm3 : public HintBubble {
 public:
-    THintForm3(ui::Application& app, Pozadi& env);
+    THintForm3(ui::Application& app, const framework::ScreenServices& env);
     ui::Label* PokusnyLabel = nullptr; // at 32, 9, hidden
 };
 

@@ -25,6 +25,7 @@
 //                   Tabulka().Cesta = hd("\\P01.res"); Tabulka().NactiSoubor();
 //                   Tabulka().VlozNovyZaznam(name, right, wrong, grade);
 //                   Tabulka().NactiPozadi(cd("\\Bitmap\\Tab\\01.bmp")); Tabulka().Ukaz();
+#include "framework/ExerciseContext.h"
 #include "results/Grades.h"
 #include "ui/Form.h"
 
@@ -66,7 +67,8 @@ int IndexTextu(std::string_view text, const std::vector<std::string>& list);
 
 class TPozadiForm;
 
-class Pozadi {
+// The screen services of the exercise screens (framework/ExerciseContext.h) come from here too.
+class Pozadi : public framework::ScreenServices {
 public:
     // The services are borrowed and must outlive the environment.
     Pozadi(ui::Application& app, platform::LibraryLoader& libraries, std::string cestaCD,
@@ -76,7 +78,7 @@ public:
 
     const std::string CestaCD;
     const std::string CestaHD;
-    std::string cd(std::string_view relative) const;
+    std::string cd(std::string_view relative) const override;
     std::string hd(std::string_view relative) const;
 
     ui::Application& app() const { return app_; }
@@ -84,10 +86,11 @@ public:
     platform::MessageBoxes& messageBoxes() const;
     platform::LibraryLoader& libraries() const { return libraries_; }
 
-    void playEnter() const;
-    void playClick() const;
-    void setCursor(int number) const;
+    void playEnter() const override;
+    void playClick() const override;
+    void setCursor(int number) const override;
     void Cekej(int ms) const;
+    void wait(int ms) const override { Cekej(ms); }
 
     // The grade bands; ZnamkaZa returns "" when no band holds the percentage (or runLength is 0).
     std::vector<results::GradeBand> Znamky;

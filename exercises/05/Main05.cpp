@@ -5,7 +5,6 @@
 #include "framework/PrintSheet.h"
 
 #include <shell/ExerciseScreens.h>
-#include <shell/Pozadi.h>
 #include <ui/Application.h>
 
 namespace ex05 {
@@ -46,22 +45,28 @@ std::string answerText(const std::string& answerCode) {
     return {};
 }
 
-TMainForm05::TMainForm05(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
-    : ExerciseScreen(app, env, info05(), random) {}
+TMainForm05::TMainForm05(ui::Application& app, const framework::ExerciseContext& context,
+                         framework::RandomSource* random)
+    : ExerciseScreen(app, context, info05(), random) {}
 
 TMainForm05::~TMainForm05() = default;
 
 void TMainForm05::Inicializace() {
-    rows_ = std::make_unique<framework::WordRows>(
-        *this, framework::WordRowGeometry{
-                   .slots = kSlots, .pitch = kPitch, .topOffset = 59, .fitLimit = kRowLimit, .bars = false});
+    rows_ = &addPart<framework::WordRows>(
+        *this,
+        framework::WordRowGeometry{.slots = kSlots,
+                                   .pitch = kPitch,
+                                   .topOffset = 59,
+                                   .fitLimit = kRowLimit,
+                                   .bars = false,
+                                   .bold = [](const framework::PPravidla& word) { return word.code != 0; }});
     for (int r = 1; r <= kMaxRows; ++r) {
         for (int k = 1; k <= kSlots; ++k)
             rows_->label(r, k).OnClick = [this](ui::Control&) { closePopups(); };
         addEvaluationImage(r, {605, kPitch * r + 54, 32, 32});
     }
-    choosers_ = std::make_unique<framework::ChooserRows>(
-        *this, env(),
+    choosers_ = &addPart<framework::ChooserRows>(
+        *this, services(),
         framework::ChooserGeometry{
             .pitch = kPitch, .facePicture = "\\Bitmap\\Games\\05_cudl.bmp", .prompt = kPrompt},
         memberTable());
@@ -71,41 +76,17 @@ framework::SentenceTable TMainForm05::NactiSoubor(const std::string& path) {
     return ex05::NactiSoubor(path);
 }
 
-void TMainForm05::layoutRow(int r, const framework::Sentence& s) {
-    rows_->layout(r, s, [](const framework::PPravidla& word) { return word.code != 0; });
-}
-
-void TMainForm05::clearRow(int r) {
-    rows_->clear(r);
-    choosers_->reset(r);
-}
-
-void TMainForm05::hideRow(int r) {
-    rows_->hide(r);
-    choosers_->hide(r);
-}
-
-// An unchosen row is wrong; a chosen one is right when its code is the answer code, case and all.
-bool TMainForm05::judgeRow(int r, const framework::Sentence& s) {
-    choosers_->freeze(r);
-    const std::optional<std::string> code = choosers_->chosenCode(r);
-    return code && *code == s[0].remark;
-}
-
-void TMainForm05::closePopups() {
-    if (choosers_) choosers_->closeList();
-}
-
 ui::Form& TMainForm05::createCorrectAnswer(int r, const framework::Sentence& s) {
-    return framework::createLineAnswer(app(), env(), left() + 8, top() + 70 + kPitch * r,
+    return framework::createLineAnswer(app(), services(), left() + 8, top() + 70 + kPitch * r,
                                        answerText(s[0].remark));
 }
 
 // "TR5" takes every word of every example and a marker byte per word: non-zero for the word to
 // classify.
-int TMainForm05::printWith(void* entry) {
-    std::vector<std::vector<std::string>> words;
-    std::vector<std::vector<std::uint8_t>> markers;
+framework::PrintForm TMainForm05::printData() {
+    framework::PrintMarkedWords print;
+    auto& words = print.words;
+    auto& markers = print.flags;
     for (int i = 1; i <= flow().runLength(); ++i) {
         const framework::Sentence& s = table().sentence(flow().draw(i));
         words.emplace_back();
@@ -115,11 +96,13 @@ int TMainForm05::printWith(void* entry) {
             markers.back().push_back(static_cast<std::uint8_t>(word.code));
         }
     }
-    return framework::callMarkedWordsEntry(entry, words, markers, flow().runLength(), pupilName());
+    return print;
 }
 
 } // namespace ex05
 
 void registerScreen05(shell::ExerciseScreens& screens) {
-    screens.add(5, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex05::TMainForm05>(env); });
+    screens.add(5, [](const framework::ExerciseContext& context) -> ui::Form& {
+        return context.app.create<ex05::TMainForm05>(context);
+    });
 }

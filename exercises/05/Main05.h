@@ -27,7 +27,8 @@ std::string answerText(const std::string& answerCode);
 
 class TMainForm05 : public framework::ExerciseScreen {
 public:
-    TMainForm05(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    TMainForm05(ui::Application& app, const framework::ExerciseContext& context,
+                framework::RandomSource* random = nullptr);
     ~TMainForm05() override;
 
     framework::WordRows& rows() const { return *rows_; }
@@ -36,17 +37,12 @@ public:
 protected:
     void Inicializace() override;
     framework::SentenceTable NactiSoubor(const std::string& path) override;
-    void layoutRow(int r, const framework::Sentence& s) override;
-    void clearRow(int r) override;
-    void hideRow(int r) override;
-    bool judgeRow(int r, const framework::Sentence& s) override;
-    void closePopups() override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
-    int printWith(void* entry) override;
+    framework::PrintForm printData() override;
 
 private:
-    std::unique_ptr<framework::WordRows> rows_;
-    std::unique_ptr<framework::ChooserRows> choosers_;
+    framework::WordRows* rows_ = nullptr;
+    framework::ChooserRows* choosers_ = nullptr;
 };
 
 } // namespace ex05

@@ -6,7 +6,6 @@
 #include "framework/WordRows.h"
 
 #include <shell/ExerciseScreens.h>
-#include <shell/Pozadi.h>
 #include <ui/Application.h>
 
 namespace ex06b {
@@ -27,6 +26,14 @@ int measureWords(std::string_view text) {
     return framework::measureFormText(text, kPoints, false);
 }
 
+// The words up to the one that would pass the line limit on the first line, the rest lower.
+void arrangeTwoLines(framework::CommaRows& rows, int r, const framework::Sentence& s) {
+    const int split = firstLineLength(framework::slotTexts(s, kSlots), kLineLimit, measureWords);
+    const int top = kPitch * r + 22;
+    rows.showWords(r, s, 1, split, top);
+    rows.showWords(r, s, split + 1, kSlots, top + kSecondLineDrop);
+}
+
 } // namespace
 
 int firstLineLength(const std::vector<std::string>& texts, int limit,
@@ -42,22 +49,24 @@ int firstLineLength(const std::vector<std::string>& texts, int limit,
     return length;
 }
 
-TMainForm06b::TMainForm06b(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
-    : ExerciseScreen(app, env, info06b(), random) {}
+TMainForm06b::TMainForm06b(ui::Application& app, const framework::ExerciseContext& context,
+                           framework::RandomSource* random)
+    : ExerciseScreen(app, context, info06b(), random) {}
 
 TMainForm06b::~TMainForm06b() = default;
 
 void TMainForm06b::Inicializace() {
-    rows_ = std::make_unique<framework::CommaRows>(*this, env(),
-                                                   framework::CommaRowGeometry{
-                                                       .slots = kSlots,
-                                                       .pitch = kPitch,
-                                                       .wordTop = 22,
-                                                       .eraser = {568, 42, 38, 30},
-                                                       .eraserPicture = "\\Bitmap\\Games\\06b_guma.bmp",
-                                                       .eraserHint = framework::kEraserHint,
-                                                   },
-                                                   kRows, [this] { return evaluated(); });
+    rows_ = &addPart<framework::CommaRows>(*this, services(),
+                                           framework::CommaRowGeometry{
+                                               .slots = kSlots,
+                                               .pitch = kPitch,
+                                               .wordTop = 22,
+                                               .eraser = {568, 42, 38, 30},
+                                               .eraserPicture = "\\Bitmap\\Games\\06b_guma.bmp",
+                                               .eraserHint = framework::kEraserHint,
+                                               .arrange = arrangeTwoLines,
+                                           },
+                                           kRows, [this] { return evaluated(); });
     // The eraser lies over the evaluation image's edge.
     for (int r = 1; r <= kRows; ++r) {
         addEvaluationImage(r, {605, kPitch * r + 26, 32, 32});
@@ -69,36 +78,18 @@ framework::SentenceTable TMainForm06b::NactiSoubor(const std::string& path) {
     return ex06b::NactiSoubor(path);
 }
 
-void TMainForm06b::layoutRow(int r, const framework::Sentence& s) {
-    const int split = firstLineLength(framework::slotTexts(s, kSlots), kLineLimit, measureWords);
-    const int top = kPitch * r + 22;
-    rows_->showWords(r, s, 1, split, top);
-    rows_->showWords(r, s, split + 1, kSlots, top + kSecondLineDrop);
-}
-
-void TMainForm06b::clearRow(int r) {
-    rows_->reset(r);
-}
-
-void TMainForm06b::hideRow(int r) {
-    rows_->hide(r);
-}
-
-bool TMainForm06b::judgeRow(int r, const framework::Sentence& s) {
-    rows_->freeze(r);
-    return rows_->commasMatch(r, s);
-}
-
 // The sentence with its commas, on a second line from the word that would pass 570 pixels.
 ui::Form& TMainForm06b::createCorrectAnswer(int r, const framework::Sentence& s) {
     const auto [first, second] =
         framework::splitAtWidth(framework::commaPieces(s), framework::kAnswerWindowLimit, measureWords);
-    return framework::createTwoLineAnswer(app(), env(), left() + 8, top() + 42 + kPitch * r, first, second);
+    return framework::createTwoLineAnswer(app(), services(), left() + 8, top() + 42 + kPitch * r, first,
+                                          second);
 }
 
 } // namespace ex06b
 
 void registerScreen06b(shell::ExerciseScreens& screens) {
-    screens.add(62,
-                [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex06b::TMainForm06b>(env); });
+    screens.add(62, [](const framework::ExerciseContext& context) -> ui::Form& {
+        return context.app.create<ex06b::TMainForm06b>(context);
+    });
 }

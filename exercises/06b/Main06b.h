@@ -28,7 +28,8 @@ int firstLineLength(const std::vector<std::string>& texts, int limit,
 
 class TMainForm06b : public framework::ExerciseScreen {
 public:
-    TMainForm06b(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    TMainForm06b(ui::Application& app, const framework::ExerciseContext& context,
+                 framework::RandomSource* random = nullptr);
     ~TMainForm06b() override;
 
     framework::CommaRows& rows() const { return *rows_; }
@@ -36,14 +37,10 @@ public:
 protected:
     void Inicializace() override;
     framework::SentenceTable NactiSoubor(const std::string& path) override;
-    void layoutRow(int r, const framework::Sentence& s) override;
-    void clearRow(int r) override;
-    void hideRow(int r) override;
-    bool judgeRow(int r, const framework::Sentence& s) override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
 
 private:
-    std::unique_ptr<framework::CommaRows> rows_;
+    framework::CommaRows* rows_ = nullptr;
 };
 
 } // namespace ex06b

@@ -3,7 +3,6 @@
 #include "exercises/07/Sentences07.h"
 
 #include <shell/ExerciseScreens.h>
-#include <shell/Pozadi.h>
 #include <ui/Application.h>
 
 namespace ex07 {
@@ -19,8 +18,9 @@ const std::vector<framework::SentenceChoice>& kindTable() {
     return table;
 }
 
-TMainForm07::TMainForm07(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
-    : SentenceChoiceScreen(app, env,
+TMainForm07::TMainForm07(ui::Application& app, const framework::ExerciseContext& context,
+                         framework::RandomSource* random)
+    : SentenceChoiceScreen(app, context,
                            {.info = {.key = "07",
                                      .title = "Druhy viet podľa postoja hovoriaceho",
                                      .title2 = "",
@@ -42,5 +42,7 @@ framework::SentenceTable TMainForm07::NactiSoubor(const std::string& path) {
 } // namespace ex07
 
 void registerScreen07(shell::ExerciseScreens& screens) {
-    screens.add(7, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex07::TMainForm07>(env); });
+    screens.add(7, [](const framework::ExerciseContext& context) -> ui::Form& {
+        return context.app.create<ex07::TMainForm07>(context);
+    });
 }

@@ -16,7 +16,8 @@ const std::vector<framework::SentenceChoice>& kindTable();
 
 class TMainForm07 : public framework::SentenceChoiceScreen {
 public:
-    TMainForm07(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    TMainForm07(ui::Application& app, const framework::ExerciseContext& context,
+                framework::RandomSource* random = nullptr);
 
 protected:
     framework::SentenceTable NactiSoubor(const std::string& path) override;

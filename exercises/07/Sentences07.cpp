@@ -2,23 +2,9 @@
 
 namespace ex07 {
 
-using namespace framework;
-
-const SentenceFormat& format() {
-    static const SentenceFormat f{
-        .slots = kSlots,
-        .modes = {{'@', kToRemark1}},
-        .finishLine = [](Sentence& s) { s[0].code = framework::indexIgnoringCase(s[0].remark, kKinds); },
-    };
-    return f;
-}
-
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
-void check(const Sentence& s, Problems& problems) {
-    requireOneOf(problems, "kind of sentence", s[0].remark, kKinds);
+const framework::SentenceReader& reader() {
+    static const framework::SentenceReader r = framework::keyedSentences("kind of sentence", kKinds, true);
+    return r;
 }
 
 } // namespace ex07

@@ -3,7 +3,6 @@
 #include "exercises/08/Sentences08.h"
 
 #include <shell/ExerciseScreens.h>
-#include <shell/Pozadi.h>
 #include <ui/Application.h>
 
 namespace ex08 {
@@ -29,17 +28,19 @@ framework::ChoiceScreenLayout layout08() {
                        .pictures = {"\\Bitmap\\Games\\08_jedno.bmp", "\\Bitmap\\Games\\08_dvoj.bmp"},
                        .answers = {std::string(kKinds[0]), std::string(kKinds[1])}},
             .answerTexts = {"Druh vety: jednočlenná", "Druh vety: dvojčlenná"},
-            .bold = {},
             .read = ex08::NactiSoubor};
 }
 
 } // namespace
 
-TMainForm08::TMainForm08(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
-    : ChoiceScreen(app, env, info08(), layout08(), random) {}
+TMainForm08::TMainForm08(ui::Application& app, const framework::ExerciseContext& context,
+                         framework::RandomSource* random)
+    : ChoiceScreen(app, context, info08(), layout08(), random) {}
 
 } // namespace ex08
 
 void registerScreen08(shell::ExerciseScreens& screens) {
-    screens.add(8, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex08::TMainForm08>(env); });
+    screens.add(8, [](const framework::ExerciseContext& context) -> ui::Form& {
+        return context.app.create<ex08::TMainForm08>(context);
+    });
 }

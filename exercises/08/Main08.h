@@ -11,7 +11,8 @@ namespace ex08 {
 
 class TMainForm08 : public framework::ChoiceScreen {
 public:
-    TMainForm08(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    TMainForm08(ui::Application& app, const framework::ExerciseContext& context,
+                framework::RandomSource* random = nullptr);
 };
 
 } // namespace ex08

@@ -2,22 +2,9 @@
 
 namespace ex08 {
 
-using namespace framework;
-
-const SentenceFormat& format() {
-    static const SentenceFormat f{
-        .slots = kSlots,
-        .modes = {{'@', kToRemark1}},
-    };
-    return f;
-}
-
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
-void check(const Sentence& s, Problems& problems) {
-    requireOneOf(problems, "kind of sentence", s[0].remark, kKinds);
+const framework::SentenceReader& reader() {
+    static const framework::SentenceReader r = framework::keyedSentences("kind of sentence", kKinds);
+    return r;
 }
 
 } // namespace ex08

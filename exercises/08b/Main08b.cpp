@@ -7,7 +7,6 @@
 #include "framework/WordRows.h"
 
 #include <shell/ExerciseScreens.h>
-#include <shell/Pozadi.h>
 #include <ui/Application.h>
 
 #include <utility>
@@ -56,14 +55,15 @@ std::string answerText(const std::string& kindCode) {
     return {};
 }
 
-TMainForm08b::TMainForm08b(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
-    : ExerciseScreen(app, env, info08b(), random) {}
+TMainForm08b::TMainForm08b(ui::Application& app, const framework::ExerciseContext& context,
+                           framework::RandomSource* random)
+    : ExerciseScreen(app, context, info08b(), random) {}
 
 TMainForm08b::~TMainForm08b() = default;
 
 void TMainForm08b::Inicializace() {
-    rows_ = std::make_unique<framework::CommaRows>(
-        *this, env(),
+    rows_ = &addPart<framework::CommaRows>(
+        *this, services(),
         framework::CommaRowGeometry{
             .slots = kSlots,
             .pitch = kPitch,
@@ -71,57 +71,28 @@ void TMainForm08b::Inicializace() {
             .eraser = {436, 54, 27, 30},
             .eraserPicture = "\\Bitmap\\Games\\08b_guma.bmp",
             .eraserHint = framework::kEraserHint08b,
+            .fitLimit = kRowLimit,
         },
         kMaxRows, [this] { return evaluated(); }, [this] { closePopups(); });
     for (int r = 1; r <= kMaxRows; ++r)
         addEvaluationImage(r, {605, kPitch * r + 54, 32, 32});
-    choosers_ = std::make_unique<framework::ChooserRows>(*this, env(),
-                                                         framework::ChooserGeometry{
-                                                             .pitch = kPitch,
-                                                             .faceLeft = 464,
-                                                             .faceWidth = 141,
-                                                             .chooserLeft = 478,
-                                                             .chooserWidth = 115,
-                                                             .listWidth = 148,
-                                                             .listHeight = 68,
-                                                             .facePicture = "\\Bitmap\\Games\\08b_cudl.bmp",
-                                                             .prompt = kPrompt,
-                                                         },
-                                                         kindTable());
+    choosers_ = &addPart<framework::ChooserRows>(*this, services(),
+                                                 framework::ChooserGeometry{
+                                                     .pitch = kPitch,
+                                                     .faceLeft = 464,
+                                                     .faceWidth = 141,
+                                                     .chooserLeft = 478,
+                                                     .chooserWidth = 115,
+                                                     .listWidth = 148,
+                                                     .listHeight = 68,
+                                                     .facePicture = "\\Bitmap\\Games\\08b_cudl.bmp",
+                                                     .prompt = kPrompt,
+                                                 },
+                                                 kindTable());
 }
 
 framework::SentenceTable TMainForm08b::NactiSoubor(const std::string& path) {
     return ex08b::NactiSoubor(path);
-}
-
-// The whole row takes the largest size at which its words, joined without spaces, fit the row.
-void TMainForm08b::layoutRow(int r, const framework::Sentence& s) {
-    const int size =
-        framework::fitFontSize(framework::slotTexts(s, kSlots), kRowLimit, framework::measureFormText);
-    rows_->showWords(r, s, 1, kSlots, framework::topForSize(kPitch * r + kWordTop, size), size);
-}
-
-void TMainForm08b::clearRow(int r) {
-    rows_->reset(r);
-    choosers_->reset(r);
-}
-
-void TMainForm08b::hideRow(int r) {
-    rows_->hide(r);
-    choosers_->hide(r);
-}
-
-// An unchosen row is wrong whatever its commas; a chosen one needs the kind code, case and all,
-// and every comma in its place.
-bool TMainForm08b::judgeRow(int r, const framework::Sentence& s) {
-    rows_->freeze(r);
-    choosers_->freeze(r);
-    const std::optional<std::string> code = choosers_->chosenCode(r);
-    return code && *code == s[0].remark && rows_->commasMatch(r, s);
-}
-
-void TMainForm08b::closePopups() {
-    if (choosers_) choosers_->closeList();
 }
 
 // The sentence with its commas, and what they set apart. The last row's window opens higher, so
@@ -131,13 +102,14 @@ ui::Form& TMainForm08b::createCorrectAnswer(int r, const framework::Sentence& s)
     for (const std::string& piece : framework::commaPieces(s))
         sentence += piece;
     const int offset = r == kLastRow ? 62 : 70;
-    return framework::createTwoLineAnswer(app(), env(), left() + 8, top() + offset + kPitch * r, sentence,
-                                          answerText(s[0].remark));
+    return framework::createTwoLineAnswer(app(), services(), left() + 8, top() + offset + kPitch * r,
+                                          sentence, answerText(s[0].remark));
 }
 
 } // namespace ex08b
 
 void registerScreen08b(shell::ExerciseScreens& screens) {
-    screens.add(82,
-                [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex08b::TMainForm08b>(env); });
+    screens.add(82, [](const framework::ExerciseContext& context) -> ui::Form& {
+        return context.app.create<ex08b::TMainForm08b>(context);
+    });
 }

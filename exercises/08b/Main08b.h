@@ -29,7 +29,8 @@ std::string answerText(const std::string& kindCode);
 
 class TMainForm08b : public framework::ExerciseScreen {
 public:
-    TMainForm08b(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    TMainForm08b(ui::Application& app, const framework::ExerciseContext& context,
+                 framework::RandomSource* random = nullptr);
     ~TMainForm08b() override;
 
     framework::CommaRows& rows() const { return *rows_; }
@@ -38,16 +39,11 @@ public:
 protected:
     void Inicializace() override;
     framework::SentenceTable NactiSoubor(const std::string& path) override;
-    void layoutRow(int r, const framework::Sentence& s) override;
-    void clearRow(int r) override;
-    void hideRow(int r) override;
-    bool judgeRow(int r, const framework::Sentence& s) override;
-    void closePopups() override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
 
 private:
-    std::unique_ptr<framework::CommaRows> rows_;
-    std::unique_ptr<framework::ChooserRows> choosers_;
+    framework::CommaRows* rows_ = nullptr;
+    framework::ChooserRows* choosers_ = nullptr;
 };
 
 } // namespace ex08b

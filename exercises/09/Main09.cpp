@@ -3,7 +3,6 @@
 #include "exercises/09/Sentences09.h"
 
 #include <shell/ExerciseScreens.h>
-#include <shell/Pozadi.h>
 #include <ui/Application.h>
 
 namespace ex09 {
@@ -19,8 +18,9 @@ const std::vector<framework::SentenceChoice>& relationTable() {
     return table;
 }
 
-TMainForm09::TMainForm09(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
-    : SentenceChoiceScreen(app, env,
+TMainForm09::TMainForm09(ui::Application& app, const framework::ExerciseContext& context,
+                         framework::RandomSource* random)
+    : SentenceChoiceScreen(app, context,
                            {.info = {.key = "09",
                                      .title = "Vzťahy medzi hlavnými vetami",
                                      .title2 = "",
@@ -42,5 +42,7 @@ framework::SentenceTable TMainForm09::NactiSoubor(const std::string& path) {
 } // namespace ex09
 
 void registerScreen09(shell::ExerciseScreens& screens) {
-    screens.add(9, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex09::TMainForm09>(env); });
+    screens.add(9, [](const framework::ExerciseContext& context) -> ui::Form& {
+        return context.app.create<ex09::TMainForm09>(context);
+    });
 }

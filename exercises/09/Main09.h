@@ -16,7 +16,8 @@ const std::vector<framework::SentenceChoice>& relationTable();
 
 class TMainForm09 : public framework::SentenceChoiceScreen {
 public:
-    TMainForm09(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    TMainForm09(ui::Application& app, const framework::ExerciseContext& context,
+                framework::RandomSource* random = nullptr);
 
 protected:
     framework::SentenceTable NactiSoubor(const std::string& path) override;

@@ -2,22 +2,9 @@
 
 namespace ex09 {
 
-using namespace framework;
-
-const SentenceFormat& format() {
-    static const SentenceFormat f{
-        .slots = kSlots,
-        .modes = {{'@', kToRemark1}},
-    };
-    return f;
-}
-
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
-void check(const Sentence& s, Problems& problems) {
-    requireOneOf(problems, "relation key", s[0].remark, kRelations);
+const framework::SentenceReader& reader() {
+    static const framework::SentenceReader r = framework::keyedSentences("relation key", kRelations);
+    return r;
 }
 
 } // namespace ex09

@@ -4,9 +4,7 @@
 #include "framework/CorrectAnswerWindow.h"
 #include "framework/PrintSheet.h"
 
-#include <print/TiskAbi.h>
 #include <shell/ExerciseScreens.h>
-#include <shell/Pozadi.h>
 #include <ui/Application.h>
 #include <ui/Label.h>
 
@@ -65,26 +63,28 @@ std::string answerText(const std::string& kindKey) {
     return {};
 }
 
-TMainForm11::TMainForm11(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
-    : ExerciseScreen(app, env, info11(), random) {
+TMainForm11::TMainForm11(ui::Application& app, const framework::ExerciseContext& context,
+                         framework::RandomSource* random)
+    : ExerciseScreen(app, context, info11(), random) {
     PokusnyLabel->setBounds(16, 96, 4, 20);
 }
 
 TMainForm11::~TMainForm11() = default;
 
 void TMainForm11::Inicializace() {
-    clauses_ = std::make_unique<framework::ClauseMarking>(
-        *this, env(),
-        framework::ClauseMarkingSetup{
+    clauses_ = &addPart<framework::WordMarking>(
+        *this, services(),
+        framework::WordMarkingSetup{
             .geometry = {.slots = kSlots, .pitch = kPitch, .fitLimit = kRowLimit, .sticks = sticks},
             .tools = {framework::subordinateClauseTool(207, 421), framework::clauseEraserTool(337, 421)},
-            .unmarkable = {".", "?", "!", ", "},
+            .colours = framework::clauseColours(),
+            .unmarkable = framework::textIsOneOf({".", "?", "!", ", "}),
             .frozen = [this] { return evaluated(); },
             .beforeClick = [this] { closePopups(); }});
     for (int r = 1; r <= kMaxRows; ++r)
         addEvaluationImage(r, {605, kPitch * r + 57, 32, 32});
-    choosers_ = std::make_unique<framework::ChooserRows>(
-        *this, env(),
+    choosers_ = &addPart<framework::ChooserRows>(
+        *this, services(),
         framework::ChooserGeometry{.pitch = kPitch,
                                    .faceTop = 57,
                                    .chooserTop = 64,
@@ -95,65 +95,25 @@ void TMainForm11::Inicializace() {
         kindTable());
 }
 
-void TMainForm11::loadOwnPictures() {
-    clauses_->tools.loadPictures();
-}
-
 framework::SentenceTable TMainForm11::NactiSoubor(const std::string& path) {
     return ex11::NactiSoubor(path);
 }
 
-void TMainForm11::Nulovani() {
-    clauses_->clearMarks();
-}
-
-void TMainForm11::layoutRow(int r, const framework::Sentence& s) {
-    clauses_->layout(r, s);
-}
-
-void TMainForm11::clearRow(int r) {
-    clauses_->clear(r);
-    choosers_->reset(r);
-}
-
-void TMainForm11::hideRow(int r) {
-    clauses_->hide(r);
-    choosers_->hide(r);
-}
-
-// Right when the underlines are the key's and the chosen kind is the sentence's, case and all.
-bool TMainForm11::judgeRow(int r, const framework::Sentence& s) {
-    choosers_->freeze(r);
-    const std::optional<std::string> kind = choosers_->chosenCode(r);
-    return clauses_->judge(r) && kind && *kind == s[0].remark;
-}
-
-void TMainForm11::closePopups() {
-    if (choosers_) choosers_->closeList();
-}
-
-void TMainForm11::resetTools() {
-    clauses_->tools.reset();
-}
-
-void TMainForm11::lockTools() {
-    clauses_->tools.lock();
-}
-
 ui::Form& TMainForm11::createCorrectAnswer(int r, const framework::Sentence& s) {
     return framework::createSentenceAnswer(
-        app(), env(), left() + 8, top() + 73 + kPitch * r, s, kSlots,
+        app(), services(), left() + 8, top() + 73 + kPitch * r, s, kSlots,
         [](const framework::PPravidla& clause) { return framework::clauseColour(clause.code); },
         answerText(s[0].remark), sticks);
 }
 
-int TMainForm11::printWith(void* entry) {
-    return framework::callLinesEntry(entry, framework::clausePrintLines(table(), flow()),
-                                     tisk::linesBlockSize(info().entry), flow().runLength(), pupilName());
+framework::PrintForm TMainForm11::printData() {
+    return framework::PrintLines{framework::clausePrintLines(table(), flow())};
 }
 
 } // namespace ex11
 
 void registerScreen11(shell::ExerciseScreens& screens) {
-    screens.add(11, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex11::TMainForm11>(env); });
+    screens.add(11, [](const framework::ExerciseContext& context) -> ui::Form& {
+        return context.app.create<ex11::TMainForm11>(context);
+    });
 }

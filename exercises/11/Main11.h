@@ -1,9 +1,9 @@
 #pragma once
 // Exercise 11, kinds of subordinate clause (unit Main11): the pupil underlines the subordinate
 // clause in blue with a tool (or erases underlines) and names its kind with the row's chooser.
-#include "framework/ClauseMarking.h"
 #include "framework/ExerciseScreen.h"
 #include "framework/PopupChooser.h"
+#include "framework/WordMarking.h"
 
 #include <memory>
 #include <string>
@@ -26,31 +26,23 @@ std::string answerText(const std::string& kindKey);
 
 class TMainForm11 : public framework::ExerciseScreen {
 public:
-    TMainForm11(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    TMainForm11(ui::Application& app, const framework::ExerciseContext& context,
+                framework::RandomSource* random = nullptr);
     ~TMainForm11() override;
 
     // The tools 0 subordinate clause (IVedlejsi), 1 eraser (ISmazat), and the rows of clauses.
-    framework::ClauseMarking& clauses() const { return *clauses_; }
+    framework::WordMarking& clauses() const { return *clauses_; }
     framework::ChooserRows& choosers() const { return *choosers_; }
 
 protected:
     void Inicializace() override;
-    void loadOwnPictures() override;
     framework::SentenceTable NactiSoubor(const std::string& path) override;
-    void Nulovani() override;
-    void layoutRow(int r, const framework::Sentence& s) override;
-    void clearRow(int r) override;
-    void hideRow(int r) override;
-    bool judgeRow(int r, const framework::Sentence& s) override;
-    void closePopups() override;
-    void resetTools() override;
-    void lockTools() override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
-    int printWith(void* entry) override;
+    framework::PrintForm printData() override;
 
 private:
-    std::unique_ptr<framework::ClauseMarking> clauses_;
-    std::unique_ptr<framework::ChooserRows> choosers_;
+    framework::WordMarking* clauses_ = nullptr;
+    framework::ChooserRows* choosers_ = nullptr;
 };
 
 } // namespace ex11

@@ -4,7 +4,6 @@
 #include "framework/PrintSheet.h"
 
 #include <shell/ExerciseScreens.h>
-#include <shell/Pozadi.h>
 #include <ui/Application.h>
 
 namespace ex11b {
@@ -23,23 +22,29 @@ framework::ExerciseInfo info11b() {
 
 // Fifteen word labels, the inserted part bold; the choice image before the verdict.
 framework::ChoiceScreenLayout layout11b() {
-    return {.words = {.slots = kSlots, .pitch = 36, .topOffset = 59, .fitLimit = kRowLimit, .bars = false},
+    return {.words = {.slots = kSlots,
+                      .pitch = 36,
+                      .topOffset = 59,
+                      .fitLimit = kRowLimit,
+                      .bars = false,
+                      .bold = [](const framework::PPravidla& word) { return word.code == kBold; }},
             .choice = {.name = "Volba",
                        .pictures = {"\\Bitmap\\Games\\11b_vvlo.bmp", "\\Bitmap\\Games\\11b_vsuv.bmp"},
                        .answers = {std::string(kKeys[0]), std::string(kKeys[1])}},
             .answerTexts = {"Druh vety: vložená veta", "Druh vety: vsuvka"},
-            .bold = [](const framework::PPravidla& word) { return word.code == kBold; },
             .read = ex11b::NactiSoubor};
 }
 
 } // namespace
 
-TMainForm11b::TMainForm11b(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
-    : ChoiceScreen(app, env, info11b(), layout11b(), random) {}
+TMainForm11b::TMainForm11b(ui::Application& app, const framework::ExerciseContext& context,
+                           framework::RandomSource* random)
+    : ChoiceScreen(app, context, info11b(), layout11b(), random) {}
 
-int TMainForm11b::printWith(void* entry) {
-    std::vector<std::vector<std::string>> words;
-    std::vector<std::vector<std::uint8_t>> bold;
+framework::PrintForm TMainForm11b::printData() {
+    framework::PrintMarkedWords print;
+    auto& words = print.words;
+    auto& bold = print.flags;
     for (int i = 1; i <= flow().runLength(); ++i) {
         words.emplace_back();
         bold.emplace_back();
@@ -48,12 +53,13 @@ int TMainForm11b::printWith(void* entry) {
             bold.back().push_back(word.code == kBold ? 1 : 0);
         }
     }
-    return framework::callMarkedWordsEntry(entry, words, bold, flow().runLength(), pupilName());
+    return print;
 }
 
 } // namespace ex11b
 
 void registerScreen11b(shell::ExerciseScreens& screens) {
-    screens.add(112,
-                [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex11b::TMainForm11b>(env); });
+    screens.add(112, [](const framework::ExerciseContext& context) -> ui::Form& {
+        return context.app.create<ex11b::TMainForm11b>(context);
+    });
 }

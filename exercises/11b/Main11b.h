@@ -12,11 +12,12 @@ namespace ex11b {
 
 class TMainForm11b : public framework::ChoiceScreen {
 public:
-    TMainForm11b(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    TMainForm11b(ui::Application& app, const framework::ExerciseContext& context,
+                 framework::RandomSource* random = nullptr);
 
 protected:
     // "TR11b" takes every word of every example with its bold flag.
-    int printWith(void* entry) override;
+    framework::PrintForm printData() override;
 };
 
 } // namespace ex11b

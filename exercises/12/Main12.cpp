@@ -4,9 +4,7 @@
 #include "framework/CorrectAnswerWindow.h"
 #include "framework/PrintSheet.h"
 
-#include <print/TiskAbi.h>
 #include <shell/ExerciseScreens.h>
-#include <shell/Pozadi.h>
 #include <ui/Application.h>
 
 namespace ex12 {
@@ -56,8 +54,9 @@ std::string answerText(const framework::Sentence& s) {
     return text;
 }
 
-TMainForm12::TMainForm12(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
-    : ExerciseScreen(app, env, info12(), random) {}
+TMainForm12::TMainForm12(ui::Application& app, const framework::ExerciseContext& context,
+                         framework::RandomSource* random)
+    : ExerciseScreen(app, context, info12(), random) {}
 
 TMainForm12::~TMainForm12() = default;
 
@@ -69,7 +68,7 @@ void TMainForm12::Inicializace() {
         for (int k = 1; k <= kSlots; ++k)
             rows_->label(r, k).OnClick = [this](ui::Control&) { closePopups(); };
         addEvaluationImage(r, {605, kPitch * r + 54, 32, 32});
-        framework::TMujComboBox& c = add<framework::TMujComboBox>(env(), r);
+        framework::TMujComboBox& c = add<framework::TMujComboBox>(services(), r);
         c.setName("Volba" + std::to_string(r));
         c.setAutoSize(false);
         c.setBounds(kRowLeft, kPitch * r + kTopOffset, kGapWidth, kChooserHeight);
@@ -82,8 +81,8 @@ void TMainForm12::Inicializace() {
         c.OnClick = [this, r](ui::Control&) { Click(r); };
         choosers_.push_back(&c);
     }
-    list_ = &add<framework::TMujListbox>(env(), std::vector<std::string>(std::size_t(kCandidates)), kGapWidth,
-                                         kListHeight, kItemWidth);
+    list_ = &add<framework::TMujListbox>(services(), std::vector<std::string>(std::size_t(kCandidates)),
+                                         kGapWidth, kListHeight, kItemWidth);
     list_->OnChoose = [this](int r, int index) { chooser(r).setText(list_->item(index).text()); };
 }
 
@@ -135,7 +134,7 @@ void TMainForm12::Click(int r) {
     random().reseed();
     framework::TMujComboBox& c = chooser(r);
     if (!c.selectable) return;
-    env().playClick();
+    services().playClick();
     if (!(list_->visible() && filledFor_ == r)) {
         filledFor_ = r;
         const framework::Sentence& s = sentenceOfRow(r);
@@ -159,7 +158,7 @@ void TMainForm12::closePopups() {
 
 ui::Form& TMainForm12::createCorrectAnswer(int r, const framework::Sentence& s) {
     ui::Form& window =
-        framework::createLineAnswer(app(), env(), left() + 8, top() + 70 + kPitch * r, answerText(s));
+        framework::createLineAnswer(app(), services(), left() + 8, top() + 70 + kPitch * r, answerText(s));
     // This window's sentence sits one pixel higher than the other exercises' answers.
     if (ui::Control* text = window.findByName("Odpoved"))
         text->setBounds(10, 12, text->width(), text->height());
@@ -167,23 +166,19 @@ ui::Form& TMainForm12::createCorrectAnswer(int r, const framework::Sentence& s) 
 }
 
 // "TR12" takes the words of every example one by one, the candidates in one order for the sheet.
-int TMainForm12::printWith(void* entry) {
+framework::PrintForm TMainForm12::printData() {
     const CandidateOrder& order = kOrders.at(std::size_t(random().below(int(kOrders.size()))));
-    constexpr int cells = tisk::kMaxExamples * tisk::kWordsPerExample;
-    std::vector<std::string> words;
+    framework::PrintWordSlots print;
     for (int i = 1; i <= flow().runLength(); ++i)
         for (std::string& word : printWords(table().sentence(flow().draw(i)), order))
-            words.push_back(std::move(word));
-    const std::vector<unsigned char> block = framework::shortStringBlock(words, cells);
-    const std::vector<unsigned char> name = framework::shortStringBlock({pupilName()}, 1);
-    auto* function = reinterpret_cast<tisk::WordsEntry*>(entry);
-    return function(reinterpret_cast<const tisk::ShortString*>(block.data()),
-                    static_cast<std::uint8_t>(flow().runLength()),
-                    reinterpret_cast<const tisk::ShortString*>(name.data()));
+            print.words.push_back(std::move(word));
+    return print;
 }
 
 } // namespace ex12
 
 void registerScreen12(shell::ExerciseScreens& screens) {
-    screens.add(12, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex12::TMainForm12>(env); });
+    screens.add(12, [](const framework::ExerciseContext& context) -> ui::Form& {
+        return context.app.create<ex12::TMainForm12>(context);
+    });
 }

@@ -35,7 +35,8 @@ class TMainForm12 : public framework::ExerciseScreen {
 public:
     static constexpr int kPitch = 36;
 
-    TMainForm12(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    TMainForm12(ui::Application& app, const framework::ExerciseContext& context,
+                framework::RandomSource* random = nullptr);
     ~TMainForm12() override;
 
     framework::WordRows& rows() const { return *rows_; }
@@ -54,7 +55,7 @@ protected:
     bool judgeRow(int r, const framework::Sentence& s) override;
     void closePopups() override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
-    int printWith(void* entry) override;
+    framework::PrintForm printData() override;
 
 private:
     std::unique_ptr<framework::WordRows> rows_;

@@ -3,7 +3,6 @@
 #include "exercises/13/Sentences13.h"
 
 #include <shell/ExerciseScreens.h>
-#include <shell/Pozadi.h>
 #include <ui/Application.h>
 
 namespace ex13 {
@@ -27,17 +26,19 @@ framework::ChoiceScreenLayout layout13() {
                        .pictures = {"\\Bitmap\\Games\\13_sou.bmp", "\\Bitmap\\Games\\13_pod.bmp"},
                        .answers = {std::string(kKinds[0]), std::string(kKinds[1])}},
             .answerTexts = {"Druh súvetia: priraďovacie", "Druh súvetia: podraďovacie"},
-            .bold = {},
             .read = ex13::NactiSoubor};
 }
 
 } // namespace
 
-TMainForm13::TMainForm13(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
-    : ChoiceScreen(app, env, info13(), layout13(), random) {}
+TMainForm13::TMainForm13(ui::Application& app, const framework::ExerciseContext& context,
+                         framework::RandomSource* random)
+    : ChoiceScreen(app, context, info13(), layout13(), random) {}
 
 } // namespace ex13
 
 void registerScreen13(shell::ExerciseScreens& screens) {
-    screens.add(13, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex13::TMainForm13>(env); });
+    screens.add(13, [](const framework::ExerciseContext& context) -> ui::Form& {
+        return context.app.create<ex13::TMainForm13>(context);
+    });
 }

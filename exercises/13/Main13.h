@@ -12,7 +12,8 @@ namespace ex13 {
 
 class TMainForm13 : public framework::ChoiceScreen {
 public:
-    TMainForm13(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    TMainForm13(ui::Application& app, const framework::ExerciseContext& context,
+                framework::RandomSource* random = nullptr);
 };
 
 } // namespace ex13

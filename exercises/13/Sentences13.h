@@ -14,12 +14,10 @@ inline constexpr int kSlots = 1;
 inline constexpr int kRowLimit = 470;
 inline constexpr std::array<std::string_view, 2> kKinds = {"souradici", "podradici"};
 
-const framework::SentenceFormat& format();
-
-// Reads the exercise's sentence data file (stored form). Throws platform::FileError.
-framework::SentenceTable NactiSoubor(const std::string& path);
-
-// What in one sentence this exercise's screen cannot show or answer.
-void check(const framework::Sentence& s, framework::Problems& problems);
+// The sentence file: its reader, and the format, reading (platform::FileError) and check of it.
+const framework::SentenceReader& reader();
+inline constexpr auto format = &framework::ReaderFunctions<reader>::format;
+inline constexpr auto NactiSoubor = &framework::ReaderFunctions<reader>::read;
+inline constexpr auto check = &framework::ReaderFunctions<reader>::check;
 
 } // namespace ex13

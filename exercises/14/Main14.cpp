@@ -7,7 +7,6 @@
 #include "framework/WordRows.h"
 
 #include <shell/ExerciseScreens.h>
-#include <shell/Pozadi.h>
 #include <ui/Application.h>
 
 namespace ex14 {
@@ -29,48 +28,30 @@ framework::ExerciseInfo info14() {
 
 } // namespace
 
-TMainForm14::TMainForm14(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random)
-    : ExerciseScreen(app, env, info14(), random) {}
+TMainForm14::TMainForm14(ui::Application& app, const framework::ExerciseContext& context,
+                         framework::RandomSource* random)
+    : ExerciseScreen(app, context, info14(), random) {}
 
 TMainForm14::~TMainForm14() = default;
 
 void TMainForm14::Inicializace() {
-    rows_ = std::make_unique<framework::CommaRows>(*this, env(),
-                                                   framework::CommaRowGeometry{
-                                                       .slots = kSlots,
-                                                       .pitch = kPitch,
-                                                       .wordTop = kWordTop,
-                                                       .eraser = {578, 54, 27, 30},
-                                                       .eraserPicture = "\\Bitmap\\Games\\14_guma.bmp",
-                                                       .eraserHint = framework::kEraserHint14,
-                                                   },
-                                                   kMaxRows, [this] { return evaluated(); });
+    rows_ = &addPart<framework::CommaRows>(*this, services(),
+                                           framework::CommaRowGeometry{
+                                               .slots = kSlots,
+                                               .pitch = kPitch,
+                                               .wordTop = kWordTop,
+                                               .eraser = {578, 54, 27, 30},
+                                               .eraserPicture = "\\Bitmap\\Games\\14_guma.bmp",
+                                               .eraserHint = framework::kEraserHint14,
+                                               .fitLimit = kRowLimit,
+                                           },
+                                           kMaxRows, [this] { return evaluated(); });
     for (int r = 1; r <= kMaxRows; ++r)
         addEvaluationImage(r, {605, kPitch * r + 54, 32, 32});
 }
 
 framework::SentenceTable TMainForm14::NactiSoubor(const std::string& path) {
     return ex14::NactiSoubor(path);
-}
-
-// The whole row takes the largest size at which its words, joined without spaces, fit the row.
-void TMainForm14::layoutRow(int r, const framework::Sentence& s) {
-    const int size =
-        framework::fitFontSize(framework::slotTexts(s, kSlots), kRowLimit, framework::measureFormText);
-    rows_->showWords(r, s, 1, kSlots, framework::topForSize(kPitch * r + kWordTop, size), size);
-}
-
-void TMainForm14::clearRow(int r) {
-    rows_->reset(r);
-}
-
-void TMainForm14::hideRow(int r) {
-    rows_->hide(r);
-}
-
-bool TMainForm14::judgeRow(int r, const framework::Sentence& s) {
-    rows_->freeze(r);
-    return rows_->commasMatch(r, s);
 }
 
 // The sentence with its commas on one line, at the size at which its words fit 550 pixels.
@@ -80,11 +61,13 @@ ui::Form& TMainForm14::createCorrectAnswer(int r, const framework::Sentence& s) 
     std::string text;
     for (const std::string& piece : framework::commaPieces(s))
         text += piece;
-    return framework::createLineAnswer(app(), env(), left() + 8, top() + 70 + kPitch * r, text, size);
+    return framework::createLineAnswer(app(), services(), left() + 8, top() + 70 + kPitch * r, text, size);
 }
 
 } // namespace ex14
 
 void registerScreen14(shell::ExerciseScreens& screens) {
-    screens.add(14, [](shell::Pozadi& env) -> ui::Form& { return env.app().create<ex14::TMainForm14>(env); });
+    screens.add(14, [](const framework::ExerciseContext& context) -> ui::Form& {
+        return context.app.create<ex14::TMainForm14>(context);
+    });
 }

@@ -20,7 +20,8 @@ inline constexpr int kAnswerLimit = 550;
 
 class TMainForm14 : public framework::ExerciseScreen {
 public:
-    TMainForm14(ui::Application& app, shell::Pozadi& env, framework::RandomSource* random = nullptr);
+    TMainForm14(ui::Application& app, const framework::ExerciseContext& context,
+                framework::RandomSource* random = nullptr);
     ~TMainForm14() override;
 
     framework::CommaRows& rows() const { return *rows_; }
@@ -28,14 +29,10 @@ public:
 protected:
     void Inicializace() override;
     framework::SentenceTable NactiSoubor(const std::string& path) override;
-    void layoutRow(int r, const framework::Sentence& s) override;
-    void clearRow(int r) override;
-    void hideRow(int r) override;
-    bool judgeRow(int r, const framework::Sentence& s) override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
 
 private:
-    std::unique_ptr<framework::CommaRows> rows_;
+    framework::CommaRows* rows_ = nullptr;
 };
 
 } // namespace ex14

@@ -2,23 +2,9 @@
 
 namespace ex14 {
 
-using namespace framework;
-
-const SentenceFormat& format() {
-    static const SentenceFormat f{
-        .slots = kSlots,
-        .separators = {{' '}},
-        .marks = {{',', kComma, false}},
-    };
-    return f;
-}
-
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
-void check(const Sentence& s, Problems& problems) {
-    requireNoCommaAfterLastWord(s, kComma, problems);
+const framework::SentenceReader& reader() {
+    static const framework::SentenceReader r = framework::commaSentences(kSlots, kComma);
+    return r;
 }
 
 } // namespace ex14

@@ -14,14 +14,6 @@
 
 namespace {
 
-// `count` sentences made of `pattern` with its "N" replaced by 1, 2, ...
-std::vector<std::string> sentences(std::string pattern, int count) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= count; ++i)
-        lines.push_back(std::string(pattern).replace(pattern.find('N'), 1, std::to_string(i)));
-    return lines;
-}
-
 struct RunTest : ExerciseTest {
 
     // A run of 15 on a sentence chooser screen, every row given the first item but row 10 of the
@@ -43,24 +35,24 @@ struct RunTest : ExerciseTest {
 };
 
 TEST_F(RunTest, Exercise07ARunOfFifteenThroughTheHalfPage) {
-    openExerciseSetup("07", registerScreen07, 3, 1, sentences("Jano N prišiel.@Oznamovaci", 20), "Ema",
-                      "I15");
+    openExerciseSetup("07", registerScreen07, 3, 1, numberedSentences("Jano N prišiel.@Oznamovaci", 20),
+                      "Ema", "I15");
     bot->click("IPokracuj");
     runOfFifteen(bot->find<ex07::TMainForm07>("MainForm07"));
     expectRecorded("07", "Druhy viet podľa postoja hovoriaceho", 14, 1);
 }
 
 TEST_F(RunTest, Exercise09ARunOfFifteenThroughTheHalfPage) {
-    openExerciseSetup("09", registerScreen09, 4, 1, sentences("Jano N spieva a Eva tancuje.@Slucovaci", 20),
-                      "Ema", "I15");
+    openExerciseSetup("09", registerScreen09, 4, 1,
+                      numberedSentences("Jano N spieva a Eva tancuje.@Slucovaci", 20), "Ema", "I15");
     bot->click("IPokracuj");
     runOfFifteen(bot->find<ex09::TMainForm09>("MainForm09"));
     expectRecorded("09", "Vzťahy medzi hlavnými vetami", 14, 1);
 }
 
 TEST_F(RunTest, Exercise12ARunOfTenWithOneWrongCandidate) {
-    openExerciseSetup("12", registerScreen12, 5, 3, sentences("Jano N vie, #že prší.$že$aby$kým", 12), "Ema",
-                      "I10");
+    openExerciseSetup("12", registerScreen12, 5, 3, numberedSentences("Jano N vie, #že prší.$že$aby$kým", 12),
+                      "Ema", "I10");
     bot->click("IPokracuj");
     auto& s = bot->find<ex12::TMainForm12>("MainForm12");
     for (int r = 1; r <= 10; ++r) {
@@ -79,8 +71,8 @@ TEST_F(RunTest, Exercise12ARunOfTenWithOneWrongCandidate) {
 TEST_F(RunTest, Exercise12WorksheetListsEveryGapsCandidatesInOneOrder) {
     useCdTree(nullptr);
     std::filesystem::copy_file(FAKE_PRINT_LIBRARY, fakeCd.path / "Data" / "Tisk2.dll");
-    openExerciseSetup("12", registerScreen12, 5, 3, sentences("Jano N vie, #že prší.$že$aby$kým", 20), "Ema",
-                      "I15");
+    openExerciseSetup("12", registerScreen12, 5, 3, numberedSentences("Jano N vie, #že prší.$že$aby$kým", 20),
+                      "Ema", "I15");
     bot->click("ITiskni");
     app().processMessages();
     const std::vector<std::string> log = printLog();

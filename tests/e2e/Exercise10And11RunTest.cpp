@@ -23,7 +23,7 @@ std::vector<std::string> sentences(int count, const std::string& tail = "") {
 
 struct RunTest : ExerciseTest {
     // Underlines clause k of row r with `tool`.
-    void mark(framework::ClauseMarking& c, int r, int k, const char* tool) {
+    void mark(framework::WordMarking& c, int r, int k, const char* tool) {
         bot->click(tool);
         bot->click(c.rows().label(r, k));
     }
@@ -38,7 +38,7 @@ struct RunTest : ExerciseTest {
 TEST_F(RunTest, Exercise10ARunOfFifteenThroughTheHalfPage) {
     openExerciseSetup("10", registerScreen10, 4, 2, sentences(30), "Ema", "I15");
     bot->click("IPokracuj");
-    framework::ClauseMarking& c = bot->find<ex10::TMainForm10>("MainForm10").clauses();
+    framework::WordMarking& c = bot->find<ex10::TMainForm10>("MainForm10").clauses();
     for (int r = 1; r <= 9; ++r) { // row 10 left without underlines
         mark(c, r, 1, "IHlavni");
         mark(c, r, 2, "IVedlejsi");

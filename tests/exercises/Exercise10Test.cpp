@@ -26,7 +26,7 @@ const std::vector<std::string> kSentences = {
 
 struct Exercise10Test : ExerciseTest {
     ex10::TMainForm10& s() { return bot->find<ex10::TMainForm10>("MainForm10"); }
-    framework::ClauseMarking& c() { return s().clauses(); }
+    framework::WordMarking& c() { return s().clauses(); }
     void SetUp() override {
         openExerciseSetup("10", registerScreen10, 4, 2, kSentences, "Eva", "I10");
         bot->click("IPokracuj");

@@ -16,6 +16,13 @@ std::string storedLine(const std::string& utf8) {
     return stored;
 }
 
+std::vector<std::string> numberedSentences(const std::string& pattern, int count) {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= count; ++i)
+        lines.push_back(std::string(pattern).replace(pattern.find('N'), 1, std::to_string(i)));
+    return lines;
+}
+
 void ExerciseTest::openExerciseSetup(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
                                      int category, int slot, const std::vector<std::string>& lines,
                                      const std::string& name, const std::string& number) {

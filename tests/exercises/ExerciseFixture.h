@@ -9,6 +9,9 @@
 // A sentence file line in the stored form: three filler characters before each text character.
 std::string storedLine(const std::string& utf8);
 
+// `count` sentences made of `pattern` with its "N" replaced by 1, 2, ...
+std::vector<std::string> numberedSentences(const std::string& pattern, int count);
+
 struct ExerciseTest : ShellTest {
     // Writes `lines` as the exercise's sentence file "<key>.dat", registers its screen, starts the
     // program, opens the setup screen from menu category `category`, slot `slot`, types `name` and

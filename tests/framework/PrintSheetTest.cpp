@@ -60,8 +60,8 @@ protected:
     void print(int status, const std::string& library = FAKE_PRINT_LIBRARY,
                const std::string& entry = "TR1") {
         setenv("BREVION_FAKE_PRINT_STATUS", std::to_string(status).c_str(), 1);
-        framework::printSheet(loader, boxes, library, entry, [&](void* e) {
-            return framework::callLinesEntry(e, {"Prvá veta. ", "Druhá ? "}, 30, 2, "Ľubo");
+        framework::printSheet(loader, boxes, library, entry, [] {
+            return framework::PrintData{framework::PrintLines{{"Prvá veta. ", "Druhá ? "}}, 2, "Ľubo"};
         });
     }
     bool failureShown() {
@@ -101,8 +101,9 @@ TEST_F(PrintCall, EveryFailureShowsThePrintFailureButNoPrinterIsAPrinterError) {
     EXPECT_TRUE(failureShown());
     print(tisk::kFailed);
     EXPECT_TRUE(failureShown());
-    framework::printSheet(loader, boxes, FAKE_PRINT_LIBRARY, "TR1",
-                          [](void*) -> int { throw platform::FileError("/hd/01.dat", "cannot open file"); });
+    framework::printSheet(loader, boxes, FAKE_PRINT_LIBRARY, "TR1", []() -> framework::PrintData {
+        throw platform::FileError("/hd/01.dat", "cannot open file");
+    });
     EXPECT_TRUE(failureShown());
     try {
         print(tisk::kNoDefaultPrinter);

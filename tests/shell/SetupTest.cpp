@@ -29,11 +29,12 @@ struct SetupTest : ShellTest {
     // Opens the setup screen of the exercise in `slot` of `category`.
     void open(int category, int slot) {
         writeGoodIni();
-        screens.add(1, [this](shell::Pozadi& env) -> ui::Form& {
-            created.push_back({env.RezimTisku(), env.Jmeno(), env.PocetPrikladu()});
-            auto& f = env.app().create<ui::Form>();
+        screens.add(1, [this](const framework::ExerciseContext& context) -> ui::Form& {
+            created.push_back(
+                {context.setup.printMode(), context.setup.pupilName(), context.setup.runLength()});
+            auto& f = context.app.create<ui::Form>();
             f.setName("Exercise");
-            if (env.RezimTisku()) f.close(); // a print closes its screen at once
+            if (context.setup.printMode()) f.close(); // a print closes its screen at once
             return f;
         });
         ASSERT_TRUE(start());

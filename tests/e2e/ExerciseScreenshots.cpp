@@ -1,0 +1,75 @@
+// Writes a screenshot of a checked first page of every exercise screen, drawn with a fixed seed
+// from the build's sentence files, to the folder named by BREVION_SHOTS_DIR. Two builds' folders
+// compared picture by picture (e.g. `compare -metric AE a.bmp b.bmp null:`) show whether a change
+// moved a pixel of any screen. Not part of the test suite: it asserts nothing about the pictures.
+#include "../exercises/ExerciseFixture.h"
+
+#include "exercises/01/Main01.h"
+#include "exercises/05/Main05.h"
+#include "exercises/06b/Main06b.h"
+#include "exercises/07/Main07.h"
+#include "exercises/08/Main08.h"
+#include "exercises/08b/Main08b.h"
+#include "exercises/09/Main09.h"
+#include "exercises/10/Main10.h"
+#include "exercises/11/Main11.h"
+#include "exercises/11b/Main11b.h"
+#include "exercises/12/Main12.h"
+#include "exercises/13/Main13.h"
+#include "exercises/14/Main14.h"
+#include "framework/Random.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+struct Shot {
+    const char* key;
+    int code, category, slot;
+    ui::Form& (*create)(const framework::ExerciseContext&, framework::RandomSource&);
+};
+
+template <class Screen>
+ui::Form& make(const framework::ExerciseContext& context, framework::RandomSource& random) {
+    return context.app.create<Screen>(context, &random);
+}
+
+const Shot kShots[] = {
+    {"01", 1, 1, 1, make<ex01::TMainForm01>},     {"05", 5, 2, 1, make<ex05::TMainForm05>},
+    {"06b", 62, 2, 3, make<ex06b::TMainForm06b>}, {"07", 7, 3, 1, make<ex07::TMainForm07>},
+    {"08", 8, 3, 2, make<ex08::TMainForm08>},     {"08b", 82, 3, 3, make<ex08b::TMainForm08b>},
+    {"09", 9, 4, 1, make<ex09::TMainForm09>},     {"10", 10, 4, 2, make<ex10::TMainForm10>},
+    {"11", 11, 4, 3, make<ex11::TMainForm11>},    {"11b", 112, 4, 4, make<ex11b::TMainForm11b>},
+    {"12", 12, 5, 3, make<ex12::TMainForm12>},    {"13", 13, 5, 1, make<ex13::TMainForm13>},
+    {"14", 14, 5, 2, make<ex14::TMainForm14>},
+};
+
+struct Screenshots : ExerciseTest, ::testing::WithParamInterface<Shot> {};
+
+TEST_P(Screenshots, CheckedFirstPage) {
+    const char* folder = std::getenv("BREVION_SHOTS_DIR");
+    if (!folder) GTEST_SKIP() << "BREVION_SHOTS_DIR names no folder";
+    const Shot shot = GetParam();
+    framework::SeededRandom random(7);
+    writeGoodIni();
+    std::filesystem::copy_file(std::filesystem::path(BREVION_HD_DIR) / (std::string(shot.key) + ".dat"),
+                               hd.path / (std::string(shot.key) + ".dat"),
+                               std::filesystem::copy_options::overwrite_existing);
+    screens.add(shot.code, [&](const framework::ExerciseContext& context) -> ui::Form& {
+        return shot.create(context, random);
+    });
+    ASSERT_TRUE(start());
+    openSetup(shot.category, shot.slot);
+    bot->type("Ema");
+    bot->click("I10");
+    bot->click("IPokracuj");
+    bot->click("IKontr");
+    app().processMessages();
+    bot->screenshot((std::filesystem::path(folder) / (std::string(shot.key) + ".bmp")).string());
+}
+
+INSTANTIATE_TEST_SUITE_P(Exercises, Screenshots, ::testing::ValuesIn(kShots),
+                         [](const auto& info) { return std::string("e") + info.param.key; });
+
+} // namespace
