@@ -350,8 +350,9 @@ void ExerciseScreen::endOfRun() {
     const std::string grade = env_.ZnamkaZa(flow_->right(), flow_->runLength());
     const std::string name = env_.Jmeno();
     results::TTabulka1Form& tabulka = env_.Tabulka();
-    tabulka.VlozNovyZaznam(name, right, wrong, grade);
-    env_.ZapisVysledek(name, info_.title, info_.title2, right, wrong, grade);
+    // The table first, then the log; a failure of either is told on the table and does not
+    // stop the other (see TTabulka1Form::ZaznamenejVysledek).
+    tabulka.ZaznamenejVysledek(hd("\\Vysledky.dat"), name, info_.title, right, wrong, grade);
     tabulka.NactiPozadi(cd("\\Bitmap\\Tab\\" + info_.key + ".bmp"));
     tabulka.Ukaz();
     close();
