@@ -3,6 +3,8 @@
 
 #include <platform/errors.h>
 
+#include "ResultFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -25,21 +27,6 @@ std::vector<std::string> names(const ResultsTable& t) {
         out.push_back(r.name);
     return out;
 }
-
-std::string bytesOf(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-struct TempDir {
-    fs::path path =
-        fs::temp_directory_path() / ("brevion-table-" + std::to_string(::getpid()) + "-" +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    TempDir() { fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path); }
-};
 
 } // namespace
 

@@ -8,6 +8,8 @@
 #include <platform/errors.h>
 #include <platform/file_lock.h>
 
+#include "ResultFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -27,26 +29,6 @@ using namespace std::chrono_literals;
 using results::ResultsTable;
 
 namespace {
-
-std::string bytesOf(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-struct TempDir {
-    fs::path path =
-        fs::temp_directory_path() / ("brevion-fail-" + std::to_string(::getpid()) + "-" +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    TempDir() { fs::create_directories(path); }
-    ~TempDir() {
-        ::umount2(path.c_str(), MNT_DETACH);
-        fs::remove_all(path);
-    }
-    // A small file system of its own where the machine allows mounting one.
-    bool mountTmpfs(const char* options) { return ::mount("tmpfs", path.c_str(), "tmpfs", 0, options) == 0; }
-};
 
 std::vector<std::string> names(const ResultsTable& t) {
     std::vector<std::string> out;

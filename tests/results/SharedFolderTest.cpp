@@ -8,6 +8,8 @@
 #include <platform/errors.h>
 #include <platform/file_lock.h>
 
+#include "ResultFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,21 +32,6 @@ using results::ResultRecord;
 using results::ResultsTable;
 
 namespace {
-
-std::string bytesOf(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-struct TempDir {
-    fs::path path =
-        fs::temp_directory_path() / ("brevion-shared-" + std::to_string(::getpid()) + "-" +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    TempDir() { fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path); }
-};
 
 // Every line a whole record of four fields with integer counts and grade, the list ranked.
 ::testing::AssertionResult completeAndRanked(const std::string& bytes, std::vector<std::string>* names) {
