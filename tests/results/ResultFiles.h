@@ -1,5 +1,7 @@
 #pragma once
 // Files for the results tests: a folder of the test's own and a file's bytes.
+#include "results/ResultsTable.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,12 +10,21 @@
 #include <string>
 #include <sys/mount.h>
 #include <unistd.h>
+#include <vector>
 
 inline std::string bytesOf(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+// The names of a table's records, in order.
+inline std::vector<std::string> names(const results::ResultsTable& t) {
+    std::vector<std::string> out;
+    for (const auto& r : t.records())
+        out.push_back(r.name);
+    return out;
 }
 
 // A folder named after the process and the running test, removed afterwards (with a file system

@@ -19,16 +19,7 @@ namespace fs = std::filesystem;
 using results::ResultRecord;
 using results::ResultsTable;
 
-namespace {
-
-std::vector<std::string> names(const ResultsTable& t) {
-    std::vector<std::string> out;
-    for (const auto& r : t.records())
-        out.push_back(r.name);
-    return out;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(ResultsTable, Ranking) {
     ResultsTable t;

@@ -30,13 +30,6 @@ using results::ResultsTable;
 
 namespace {
 
-std::vector<std::string> names(const ResultsTable& t) {
-    std::vector<std::string> out;
-    for (const auto& r : t.records())
-        out.push_back(r.name);
-    return out;
-}
-
 int codeOf(const std::function<void()>& action) {
     try {
         action();
