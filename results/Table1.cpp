@@ -1,5 +1,11 @@
 #include "results/Table1.h"
 
+#include "results/ResultsLog.h"
+#include "results/SaveErrors.h"
+#include "results/TextFile.h"
+
+#include "platform/clock.h"
+#include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/sound.h"
 #include "ui/Application.h"
@@ -55,7 +61,41 @@ std::string TTabulka1Form::cd(const char* relative) const {
 }
 
 void TTabulka1Form::NactiSoubor() {
-    table_.NactiSoubor(Cesta);
+    // Results of the table read before that could not be written wait for the next save.
+    for (const ResultRecord& record : table_.added())
+        pending_.addTableRecord(tablePath_, record);
+    table_ = ResultsTable();
+    tablePath_.clear();
+    try {
+        table_.NactiSoubor(Cesta);
+        tablePath_ = Cesta;
+        checkReplaceable(Cesta);
+    } catch (const platform::FileError& e) {
+        app().messageBoxes().show("Chyba", zpravaOTabulce(e), platform::MessageIcon::Error,
+                                  platform::MessageButtons::Ok);
+        throw;
+    }
+}
+
+void TTabulka1Form::ZaznamenejVysledek(const std::string& logPath, const std::string& name,
+                                       const std::string& title, const std::string& right,
+                                       const std::string& wrong, const std::string& grade) {
+    const std::time_t now = app().clock().now();
+    table_.VlozNovyZaznam(name, right, wrong, grade);
+    pending_.addLogRecord(logPath, formatLogRecord(name, title, right, wrong, grade, platform::shortDate(now),
+                                                   platform::longTime(now)));
+    const auto failures = pending_.flush(tablePath_, &table_);
+    toTell_.insert(toTell_.end(), failures.begin(), failures.end());
+}
+
+void TTabulka1Form::tell(const std::vector<platform::FileError>& failures) {
+    for (const platform::FileError& e : failures) {
+        platform::logMessage("Chyba", e.what());
+        app().messageBoxes().show("Chyba",
+                                  zpravaOZapisu(e) + "\rVýsledok zostáva v programe a zapíše sa pri "
+                                                     "ďalšom odchode z tabuľky.",
+                                  platform::MessageIcon::Error, platform::MessageButtons::Ok);
+    }
 }
 
 void TTabulka1Form::VlozNovyZaznam(const std::string& name, const std::string& right,
@@ -64,7 +104,7 @@ void TTabulka1Form::VlozNovyZaznam(const std::string& name, const std::string& r
 }
 
 void TTabulka1Form::UlozSoubor() {
-    table_.UlozSoubor(Cesta);
+    tell(pending_.flush(tablePath_.empty() ? Cesta : tablePath_, &table_));
 }
 
 void TTabulka1Form::NactiPozadi(const std::string& path) {
@@ -76,10 +116,17 @@ void TTabulka1Form::Ukaz() {
     if (visible()) FormShow(); // already shown: OnShow does not run again
     show();
     repaint();
+    std::vector<platform::FileError> failures;
+    failures.swap(toTell_);
+    tell(failures);
 }
 
 void TTabulka1Form::UlozPokudZobrazena() {
-    if (visible()) UlozSoubor();
+    const bool withTable = visible() || !table_.added().empty();
+    const auto failures = withTable ? pending_.flush(tablePath_, &table_) : pending_.flush();
+    for (const platform::FileError& e : failures)
+        platform::logMessage("Chyba", zpravaOZapisu(e) + " (" + e.what() + ")");
+    if (!failures.empty()) throw failures.front();
 }
 
 void TTabulka1Form::FormShow() {

@@ -5,10 +5,14 @@
 // What an exercise screen does with it:
 //   when created for a run:  Cesta = CestaHD + "\P" + key + ".res"; NactiSoubor();
 //   its table button:        NactiPozadi(CestaCD + "\Bitmap\Tab\" + key + ".bmp"); Ukaz();
-//   at the end of a run:     VlozNovyZaznam(name, right, wrong, grade); NactiPozadi(...); Ukaz();
-// The file is written when the pupil leaves the table (its back button or a close request), and
-// by UlozPokudZobrazena() when the program ends while the table is still on screen.
+//   at the end of a run:     ZaznamenejVysledek(logPath, name, title, right, wrong, grade);
+//                            NactiPozadi(...); Ukaz();
+// The file is written at the end of a run, again when the pupil leaves the table (its back button
+// or a close request), and by UlozPokudZobrazena() when the program ends. Every write is a locked
+// merge with what other copies of the program wrote meanwhile. A result that cannot be written is
+// kept and written at the next of these moments; the pupil is told which file failed and why.
 #include "controls/Obrazek.h"
+#include "results/PendingResults.h"
 #include "results/ResultsTable.h"
 #include "ui/Bitmap.h"
 #include "ui/Form.h"
@@ -32,21 +36,33 @@ public:
     // The results table file of the open exercise.
     std::string Cesta;
 
-    // Reads the file named by Cesta (platform::FileError when it cannot be read).
+    // Reads the file named by Cesta and checks that it can be written, so that a run whose result
+    // could not be saved is refused before it is played (platform::FileError; the pupil is told
+    // the file and the cause).
     void NactiSoubor();
-    // Inserts a result at its ranking place.
+    // Inserts a result at its ranking place (saved with the next UlozSoubor()).
     void VlozNovyZaznam(const std::string& name, const std::string& right, const std::string& wrong,
                         const std::string& grade);
-    // Writes all records to Cesta, replacing the file atomically.
+    // The end of a run: the result goes into this table and its file first, then into the results
+    // log `logPath`; a failure of one does not stop the other. What failed is kept for the next
+    // save and reported when the table is shown (Ukaz).
+    void ZaznamenejVysledek(const std::string& logPath, const std::string& name, const std::string& title,
+                            const std::string& right, const std::string& wrong, const std::string& grade);
+    // Saves what is waiting and the table (merged with the file under its lock); failures are
+    // shown to the pupil and kept for the next save.
     void UlozSoubor();
     // Loads the background picture (platform::FileError when it cannot be read).
     void NactiPozadi(const std::string& path);
     // Fills the grid, shows the screen on top and paints it at once.
     void Ukaz();
-    // Saves the table when it is on screen (the program ends without its back button).
+    // The program ends: saves the table when it is on screen and whatever is still waiting. No
+    // window may be left to tell the pupil: throws the first failure after writing every one to
+    // standard error.
     void UlozPokudZobrazena();
 
     const ResultsTable& tabulka() const { return table_; }
+    const PendingResults& cekajici() const { return pending_; }
+    void setLockTimeout(std::chrono::milliseconds timeout) { pending_.lockTimeout = timeout; }
     const TMujLabel& label(int row, int column) const { return *grid_.at(row).at(column); }
 
     controls::TObrazek* IZpet = nullptr;
@@ -58,8 +74,13 @@ private:
     void IZpetMouseLeave();
     std::string cd(const char* relative) const;
 
+    void tell(const std::vector<platform::FileError>& failures);
+
     std::string cestaCD_;
     ResultsTable table_;
+    std::string tablePath_; // the file table_ was read from
+    PendingResults pending_;
+    std::vector<platform::FileError> toTell_;
     ui::Bitmap background_;
     std::array<std::array<TMujLabel*, kColumns>, kRows> grid_{};
 };

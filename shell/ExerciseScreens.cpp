@@ -24,13 +24,12 @@ public:
         table.Cesta = env_.hd("\\P" + key + ".res");
         table.NactiSoubor();
     }
-    void record(const std::string& pupilName, const std::string& title, const std::string& title2, int right,
-                int wrong, int runLength) override {
-        const std::string r = std::to_string(right);
-        const std::string w = std::to_string(wrong);
-        const std::string grade = env_.ZnamkaZa(right, runLength);
-        env_.Tabulka().VlozNovyZaznam(pupilName, r, w, grade);
-        env_.ZapisVysledek(pupilName, title, title2, r, w, grade);
+    // The table first, then the log; a failure of either is told on the table and does not stop
+    // the other (see TTabulka1Form::ZaznamenejVysledek). The results log has no second title line.
+    void record(const std::string& pupilName, const std::string& title, const std::string& /*title2*/,
+                int right, int wrong, int runLength) override {
+        env_.Tabulka().ZaznamenejVysledek(env_.hd("\\Vysledky.dat"), pupilName, title, std::to_string(right),
+                                          std::to_string(wrong), env_.ZnamkaZa(right, runLength));
     }
     void showTable(const std::string& key) override {
         results::TTabulka1Form& table = env_.Tabulka();

@@ -66,6 +66,7 @@ Program::Program(Sluzby& sluzby) : sluzby_(sluzby) {}
 
 Program::~Program() {
     if (sluzby_.signals) sluzby_.signals->setHandler(nullptr);
+    platform::setDisplayLostHandler(nullptr);
     // The screens go before the environment they refer to.
     app_.reset();
 }
@@ -94,6 +95,15 @@ bool Program::start() {
     if (sluzby_.signals)
         sluzby_.signals->setHandler([app = app_.get()] { app->post([app] { app->terminate(); }); });
     if (sluzby_.windowBoxes) app_->setMessageBoxes(*sluzby_.windowBoxes);
+    // The X server gone: nothing can be shown any more, but a result on screen is still written.
+    platform::setDisplayLostHandler([this] {
+        if (!env_ || !env_->Tabulka1Form) return;
+        try {
+            env_->Tabulka1Form->UlozPokudZobrazena();
+        } catch (const platform::FileError&) {
+            // already written to standard error, with the file and the cause
+        }
+    });
     env_ = std::make_unique<Pozadi>(*app_, sluzby_.libraries, koreny.cd, koreny.hd);
     env_->Screens = &sluzby_.screens;
 
@@ -146,8 +156,8 @@ int Program::finish() {
         if (env_->Tabulka1Form) {
             try {
                 env_->Tabulka1Form->UlozPokudZobrazena();
-            } catch (const platform::FileError& e) {
-                platform::logMessage(kChyba, e.what());
+            } catch (const platform::FileError&) {
+                // each failure is already on standard error, with the file and the cause
                 failed_ = true;
             }
         }

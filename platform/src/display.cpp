@@ -1,7 +1,12 @@
 #include "platform/display.h"
 
+#include "platform/message_box.h"
+
 #include <SDL.h>
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
 #include <stdexcept>
 
 namespace platform {
@@ -29,7 +34,37 @@ void leaveFullscreen(SDL_Window* window) {
                           SDL_WINDOWPOS_CENTERED_DISPLAY(display));
 }
 
+std::function<void()>& displayLost() {
+    static std::function<void()> save;
+    return save;
+}
+
+// The X library's fatal I/O error handler: called once the connection to the server is gone. The
+// library's own one prints a line and exits, which would skip saving what is on screen.
+int onConnectionLost(void*) {
+    logMessage("Chyba", "Spojenie s grafickým serverom sa prerušilo. Aplikácia bude ukončená.");
+    if (displayLost()) displayLost()();
+    std::_Exit(1);
+}
+
+// SDL loads the X library itself; its handler is set through the copy already in the process, so
+// the program does not link the X library.
+void watchForConnectionLoss() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || std::strcmp(driver, "x11") != 0) return;
+    void* x11 = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
+    if (!x11) return;
+    using Handler = int (*)(void*);
+    using SetHandler = Handler (*)(Handler);
+    if (auto set = reinterpret_cast<SetHandler>(dlsym(x11, "XSetIOErrorHandler"))) set(&onConnectionLost);
+    dlclose(x11); // still loaded by SDL
+}
+
 } // namespace
+
+void setDisplayLostHandler(std::function<void()> save) {
+    displayLost() = std::move(save);
+}
 
 struct SdlDisplay::Impl {
     SDL_Window* window = nullptr;
@@ -70,6 +105,7 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
             SDL_FreeSurface(icon);
         }
     }
+    watchForConnectionLoss();
     SDL_RenderSetLogicalSize(impl_->renderer, kCanvasWidth, kCanvasHeight);
     SDL_RenderSetIntegerScale(impl_->renderer, SDL_TRUE);
     const bool refused = fullscreen && !enterFullscreen(impl_->window);

@@ -9,6 +9,7 @@
 #include "platform/encoding.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <ini.h>
 #include <iterator>
@@ -74,9 +75,18 @@ IniFile IniFile::fromText(std::string_view text) {
 }
 
 IniFile IniFile::load(const std::string& path) {
+    // Only a regular file is read: a folder of that name (which the stream library opens and
+    // then fails to read with an exception) counts as unreadable, like a missing file.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return {};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return {}; // a read error: unreadable
+    }
     // The file is Windows-1250 unless it is marked (BOM) or readable as UTF-8: plain ASCII reads
     // the same either way, and Windows-1250 text with accents is practically never valid UTF-8.
     bool utf8 = bytes.starts_with("\xEF\xBB\xBF") || detail::isValidUtf8(bytes);

@@ -14,6 +14,7 @@ sigset_t terminationSet() {
     sigemptyset(&set);
     sigaddset(&set, SIGTERM);
     sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGHUP); // the terminal closed
     return set;
 }
 

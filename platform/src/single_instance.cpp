@@ -166,7 +166,12 @@ private:
 } // namespace
 
 std::string runtimeDirectory() {
-    if (const char* dir = std::getenv("XDG_RUNTIME_DIR"); dir && dir[0] == '/') return dir;
+    // Only a folder that is there and can take the lock file; a session that set the variable
+    // without making the folder gets the private folder below.
+    if (const char* dir = std::getenv("XDG_RUNTIME_DIR"); dir && dir[0] == '/') {
+        struct stat st {};
+        if (::stat(dir, &st) == 0 && S_ISDIR(st.st_mode) && ::access(dir, W_OK | X_OK) == 0) return dir;
+    }
     // A folder of the user's own in /tmp; never one that someone else created or can enter.
     std::string dir = "/tmp/brevion-runtime-" + std::to_string(::getuid());
     if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST)

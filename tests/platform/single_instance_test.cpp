@@ -95,11 +95,21 @@ TEST_F(SingleInstanceTest, StaleSocketOfACrashedCopyIsReplaced) {
 }
 
 TEST(RuntimeDirectory, FallsBackToAPrivateFolderOfTheUser) {
+    // Not set, set to a folder that does not exist, set to a file.
+    for (const char* value :
+         {static_cast<const char*>(nullptr), "/nonexistent/brevion-runtime", "/dev/null"}) {
+        if (value)
+            setenv("XDG_RUNTIME_DIR", value, 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
+        std::string dir = runtimeDirectory();
+        struct stat st {};
+        ASSERT_EQ(lstat(dir.c_str(), &st), 0) << (value ? value : "unset");
+        EXPECT_TRUE(S_ISDIR(st.st_mode));
+        EXPECT_EQ(st.st_uid, getuid());
+        EXPECT_EQ(st.st_mode & 0777, 0700u);
+        EXPECT_NE(dir, value ? value : "");
+        EXPECT_TRUE(makeSingleInstance(dir)->acquire("Brevion runtime test"));
+    }
     unsetenv("XDG_RUNTIME_DIR");
-    std::string dir = runtimeDirectory();
-    struct stat st {};
-    ASSERT_EQ(lstat(dir.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISDIR(st.st_mode));
-    EXPECT_EQ(st.st_uid, getuid());
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
 }

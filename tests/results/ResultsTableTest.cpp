@@ -1,6 +1,9 @@
 #include "results/ResultsTable.h"
+#include "results/TextFile.h"
 
 #include <platform/errors.h>
+
+#include "ResultFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -16,31 +19,7 @@ namespace fs = std::filesystem;
 using results::ResultRecord;
 using results::ResultsTable;
 
-namespace {
-
-std::vector<std::string> names(const ResultsTable& t) {
-    std::vector<std::string> out;
-    for (const auto& r : t.records())
-        out.push_back(r.name);
-    return out;
-}
-
-std::string bytesOf(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-struct TempDir {
-    fs::path path =
-        fs::temp_directory_path() / ("brevion-table-" + std::to_string(::getpid()) + "-" +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    TempDir() { fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path); }
-};
-
-} // namespace
+namespace {} // namespace
 
 TEST(ResultsTable, Ranking) {
     ResultsTable t;
@@ -66,9 +45,10 @@ TEST(ResultsTable, DamagedFieldsSinkInsteadOfLosingTheNewResult) {
     t.loadText("A|10|0|1\r\nBroken|5|0|x\r\nC|3|7|4\r\n");
     t.VlozNovyZaznam("new", "5", "5", "3");
     EXPECT_EQ(names(t), (std::vector<std::string>{"A", "new", "C", "Broken"}));
-    // A result without a grade (its percentage fell between two bands) is still recorded.
+    // A result without a grade (its percentage fell between two bands) is still recorded, below
+    // every graded one and above the damaged line.
     t.VlozNovyZaznam("no grade", "4", "6", "");
-    EXPECT_EQ(names(t).back(), "no grade");
+    EXPECT_EQ(names(t), (std::vector<std::string>{"A", "new", "C", "no grade", "Broken"}));
     EXPECT_EQ(t.records().size(), 5u);
 }
 
@@ -108,7 +88,8 @@ TEST(ResultsTable, FailedSaveKeepsTheOldFile) {
     fs::path file = dir.path / "P02.res";
     std::ofstream(file, std::ios::binary) << "A|1|2|3\r\n";
     ResultsTable t;
-    t.loadText("Ж|1|2|3\r\n"); // cannot be stored in Windows-1250
+    t.NactiSoubor(file);
+    t.VlozNovyZaznam("Ж", "1", "2", "3"); // cannot be stored in Windows-1250
     EXPECT_THROW(t.UlozSoubor(file), platform::ConversionError);
     EXPECT_EQ(bytesOf(file), "A|1|2|3\r\n");
     fs::path blocked = dir.path / "nofolder" / "P03.res";
@@ -139,14 +120,14 @@ TEST(ResultsTable, SaveSurvivesBeingKilled) {
     }
     versionA.loadText(a);
     versionB.loadText(b);
-    versionA.UlozSoubor(file);
+    results::replaceFileAtomically(file, versionA.text());
     std::mt19937 random(42);
     for (int round = 0; round < 40; ++round) {
         pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (int i = 0;; ++i)
-                (i % 2 ? versionA : versionB).UlozSoubor(file);
+                results::replaceFileAtomically(file, (i % 2 ? versionA : versionB).text());
         }
         ::usleep(1000 + random() % 20000);
         ::kill(child, SIGKILL);

@@ -4,6 +4,9 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/encoding.h"
+#include "platform/errors.h"
+#include "platform/file_lock.h"
+#include "platform/message_box.h"
 #include "platform/sound.h"
 #include "ui/Application.h"
 #include "ui/Automation.h"
@@ -14,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -94,10 +98,81 @@ TEST_F(Table1Test, CloseRequestAndEndOfProgramAlsoSave) {
     table.close(); // the system's close request while the table is on top
     EXPECT_EQ(saved(), "Eva|8|2|2\r\n");
 
-    table.VlozNovyZaznam("Jano", "9", "1", "1");
-    table.UlozPokudZobrazena(); // hidden: nothing to save
-    EXPECT_EQ(saved(), "Eva|8|2|2\r\n");
     table.Ukaz();
+    table.UlozPokudZobrazena(); // on screen: written again
+    EXPECT_EQ(saved(), "Eva|8|2|2\r\n");
+    table.hide();
+    // A result not yet written is written at the end also when the table is not on screen.
+    table.VlozNovyZaznam("Jano", "9", "1", "1");
     table.UlozPokudZobrazena();
     EXPECT_EQ(saved(), "Jano|9|1|1\r\nEva|8|2|2\r\n");
+}
+
+struct EndOfRunTest : Table1Test {
+    platform::FakeMessageBoxes boxes;
+    fs::path log = file.parent_path() / ("brevion-log-" + std::to_string(::getpid()) + ".dat");
+    EndOfRunTest() { app.setMessageBoxes(boxes); }
+    ~EndOfRunTest() override { fs::remove_all(log); }
+    void finishRun(const std::string& name) {
+        table.ZaznamenejVysledek(log.string(), name, "Podmet a prísudok", "7", "3", "3");
+        table.Ukaz();
+    }
+    std::string logText() const {
+        std::stringstream s;
+        s << std::ifstream(log, std::ios::binary).rdbuf();
+        return platform::cp1250ToUtf8(s.str());
+    }
+};
+
+// The log cannot be written (a folder in its place): the table still gets the result, the pupil is
+// told which file failed and why, and the log record is written once the log can be.
+TEST_F(EndOfRunTest, AnUnwritableLogDoesNotCostTheTableRecord) {
+    load("Adam|9|1|1\r\n");
+    fs::create_directory(log);
+    finishRun("Eva");
+    EXPECT_EQ(saved(), "Adam|9|1|1\r\nEva|7|3|3\r\n");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text.substr(0, boxes.shown[0].text.find('\r')),
+              "Výsledok sa nepodarilo zapísať do " + log.string() + ": na mieste súboru je priečinok.");
+    EXPECT_EQ(table.cekajici().size(), 1u);
+
+    fs::remove(log);
+    bot.click(*table.IZpet); // leaving the table tries again
+    EXPECT_NE(logText().find("Meno:  Eva"), std::string::npos);
+    EXPECT_TRUE(table.cekajici().empty());
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+// Another copy holds the table's lock: the result waits in the program and is written when the
+// pupil leaves the table; what the other copy wrote meanwhile stays.
+TEST_F(EndOfRunTest, ALockedTableIsWrittenWhenThePupilLeaves) {
+    load("Adam|9|1|1\r\n");
+    table.setLockTimeout(std::chrono::milliseconds(100));
+    const int other = ::open(file.c_str(), O_RDWR);
+    ASSERT_TRUE(platform::lockFile(other, file.c_str(), std::chrono::milliseconds(0)).locked);
+    finishRun("Eva");
+    EXPECT_EQ(saved(), "Adam|9|1|1\r\n");
+    EXPECT_NE(logText().find("Meno:  Eva"), std::string::npos);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find(file.string() + ": súbor práve zapisuje iný počítač"),
+              std::string::npos);
+    EXPECT_EQ(row(2), "2.|Eva|7|3|3"); // shown all the same
+
+    std::ofstream(file, std::ios::binary) << "Adam|9|1|1\r\nBea|8|2|2\r\n"; // the other copy's save
+    ::close(other);
+    bot.click(*table.IZpet);
+    EXPECT_EQ(saved(), "Adam|9|1|1\r\nBea|8|2|2\r\nEva|7|3|3\r\n");
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+// A table that cannot be written is refused when the exercise opens, with the file and the cause.
+TEST_F(EndOfRunTest, AnUnwritableTableIsReportedWhenTheExerciseOpens) {
+    const fs::path folder = file.parent_path() / ("brevion-folder-" + std::to_string(::getpid()) + ".res");
+    fs::create_directory(folder);
+    table.Cesta = folder.string();
+    EXPECT_THROW(table.NactiSoubor(), platform::FileError);
+    fs::remove(folder);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Výsledky cvičenia nebude možné zapísať do " + folder.string() +
+                                       ": na mieste súboru je priečinok.");
 }

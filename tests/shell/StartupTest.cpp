@@ -55,6 +55,14 @@ TEST_F(ShellTest, BadGradesFileEndsWithTheDataFilesMessage) {
     EXPECT_EQ(program->finish(), 1);
 }
 
+TEST_F(ShellTest, AnIniThatIsAFolderGetsTheIniMessage) {
+    fs::create_directories(config.path / "Brevion.ini");
+    EXPECT_FALSE(start());
+    ASSERT_EQ(systemBoxes.shown.size(), 1u);
+    EXPECT_EQ(systemBoxes.shown[0].text, "Nemožno nájsť súbor BREVION.INI. Nainštalujte aplikáciu znova.");
+    EXPECT_EQ(program->finish(), 1);
+}
+
 TEST_F(ShellTest, IntroWaitCountsFromItsShowingAndEndsAtAClick) {
     writeGoodIni();
     ASSERT_TRUE(start());

@@ -501,9 +501,7 @@ void Application::keyPressed(std::int32_t key, unsigned mods) {
         invalidateAll();
         return;
     }
-    Control* target = focused_;
-    Form* modal = modal_.empty() ? nullptr : modal_.back();
-    if (modal && !isWithin(target, modal)) target = modal;
+    Control* target = focusedInFront();
     if (!target) target = activeForm();
     KeyEvent ev{key, shiftState()};
     // The focused control first; a key it does not use goes to its form.
@@ -520,9 +518,16 @@ void Application::keyPressed(std::int32_t key, unsigned mods) {
     }
 }
 
+Control* Application::focusedInFront() const {
+    // Keys belong to the form in front (the modal one while one runs): a control focused on a
+    // form underneath, such as the setup screen's name field under an exercise screen, gets none.
+    Form* front = activeForm();
+    return front && isWithin(focused_, front) ? focused_ : nullptr;
+}
+
 void Application::textTyped(const char* utf8) {
-    Control* target = focused_;
-    if (!target || (!modal_.empty() && !isWithin(target, modal_.back()))) return;
+    Control* target = focusedInFront();
+    if (!target) return;
     Watch w(*this, target);
     std::string s(utf8);
     for (std::size_t i = 0; i < s.size() && target;) {

@@ -2,6 +2,7 @@
 // The program's one window. Screens are drawn into a 640x480 canvas; the display shows it scaled
 // by the largest whole factor that fits, centred on black, full screen or in a window.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 struct SDL_Surface;
@@ -58,6 +59,12 @@ private:
     const std::uint32_t* icon_ = nullptr;
     int iconSize_ = 0;
 };
+
+// What to do when the X server goes away (the session ended, the server crashed) while the window
+// is open: the X library ends the process right after, so `save` must only write files. Runs on the
+// thread that used the display; the process then ends with status 1. Applies to SdlDisplay windows
+// on X11 opened after the call; an empty function removes it.
+void setDisplayLostHandler(std::function<void()> save);
 
 // No window at all: for tests. Counts what was asked of it.
 class FakeDisplay final : public Display {

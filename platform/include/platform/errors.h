@@ -6,15 +6,19 @@
 
 namespace platform {
 
-// A file that cannot be found, opened, read, written or parsed.
+// A file that cannot be found, opened, read, written or parsed. `code` is the system's error
+// number (errno) when the system gave one, ETIMEDOUT when a lock could not be had in time, 0 for a
+// file that was read but is not what it should be.
 class FileError : public std::runtime_error {
 public:
-    FileError(const std::string& path, const std::string& what)
-        : std::runtime_error(what + ": " + path), path_(path) {}
+    FileError(const std::string& path, const std::string& what, int code = 0)
+        : std::runtime_error(what + ": " + path), path_(path), code_(code) {}
     const std::string& path() const noexcept { return path_; }
+    int code() const noexcept { return code_; }
 
 private:
     std::string path_;
+    int code_;
 };
 
 // Text that cannot be converted: a number that is not a number, a character that Windows-1250

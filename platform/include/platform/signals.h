@@ -1,6 +1,6 @@
 #pragma once
 // Termination requests from the system (SIGTERM at shutdown or from `kill`, SIGINT from a
-// terminal), taken on a thread of their own so the program can end through its normal end.
+// terminal, SIGHUP when the terminal closes), taken on a thread of their own so the program can end through its normal end.
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -9,7 +9,7 @@ namespace platform {
 
 class TerminationSignals {
 public:
-    // Blocks SIGTERM and SIGINT in the calling thread, and so in every thread it starts later, and
+    // Blocks SIGTERM, SIGINT and SIGHUP in the calling thread, and so in every thread it starts later, and
     // keeps SDL from turning them into a quit event. Construct it first thing in main(), before any
     // other thread exists, and keep it until the end.
     TerminationSignals();

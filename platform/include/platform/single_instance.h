@@ -19,7 +19,8 @@ public:
     virtual void listen(std::function<void()> onRequest) = 0;
 };
 
-// $XDG_RUNTIME_DIR, or a private folder of the user's own (mode 0700) when it is not set.
+// $XDG_RUNTIME_DIR, or a private folder of the user's own (mode 0700) when it is not set or names
+// no folder that can be written.
 std::string runtimeDirectory();
 
 std::unique_ptr<SingleInstance> makeSingleInstance(const std::string& runtimeDir = runtimeDirectory());

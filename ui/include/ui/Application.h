@@ -142,6 +142,8 @@ private:
     void idleWait(int timeoutMs);
     int msUntilNextTimer() const;
     template <class F> void guarded(F&& f);
+    // The focused control when it is on the form in front, nullptr otherwise.
+    Control* focusedInFront() const;
     friend class Watch;
     void paintControl(Control& c, const Painter& parent);
     void paintTooltip(Painter& p);
