@@ -1,6 +1,5 @@
 #include "shell/Pozadi.h"
 
-#include "results/ResultsLog.h"
 #include "results/Table1.h"
 #include "shell/Help.h"
 #include "shell/Select.h"
@@ -102,12 +101,6 @@ void Pozadi::Cekej(int ms) const {
 
 std::string Pozadi::ZnamkaZa(double right, double runLength) const {
     return results::ZnamkaZa(right, runLength, Znamky);
-}
-
-void Pozadi::ZapisVysledek(const std::string& name, const std::string& title, const std::string& title2,
-                           const std::string& right, const std::string& wrong,
-                           const std::string& grade) const {
-    results::ZapisVysledek(hd("\\Vysledky.dat"), name, title, title2, right, wrong, grade, clock().now());
 }
 
 int Pozadi::KodHry() const {

@@ -12,8 +12,8 @@
 //               crSipka, crRuka, crNapoveda.
 //   Waits       Cekej(ms): waits while the screens keep repainting and reacting.
 //   Texts       IndexTextu(text, list): index of a text in a list regardless of case, -1 if absent.
-//   Grades      Znamky (loaded once at start-up), ZnamkaZa(right, runLength), and
-//               ZapisVysledek(...) appending a record to CestaHD + "\Vysledky.dat".
+//   Grades      Znamky (loaded once at start-up), ZnamkaZa(right, runLength); a finished run is
+//               recorded by the results table screen (TTabulka1Form::ZaznamenejVysledek).
 //   Forms       the long-lived screens, set by start-up: PozadiForm, IntroForm, SelectForm,
 //               Tabulka1Form, HelpForm; SetupForm is the open setup screen (nullptr when none).
 //               The shortcuts below give exercise screens what they read from them:
@@ -95,9 +95,6 @@ public:
     // The grade bands; ZnamkaZa returns "" when no band holds the percentage (or runLength is 0).
     std::vector<results::GradeBand> Znamky;
     std::string ZnamkaZa(double right, double runLength) const;
-    // Appends one four-line record with the current date and time (platform::FileError on failure).
-    void ZapisVysledek(const std::string& name, const std::string& title, const std::string& title2,
-                       const std::string& right, const std::string& wrong, const std::string& grade) const;
 
     // The screens, owned by the application; set by start-up.
     TPozadiForm* PozadiForm = nullptr;
