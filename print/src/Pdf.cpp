@@ -250,6 +250,27 @@ LayoutPtr exampleLayout(const Typesetter& ts, const Example& example, Room room,
     return layout;
 }
 
+// The line at the top of a first page: the program's name and what kind of page it is; returns
+// where the line below it begins.
+double topLine(const Typesetter& ts, std::string_view kind, bool draw) {
+    auto program = ts.layout(kProgram, {9.5, true});
+    auto kindLayout = ts.layout(kind, {9.5});
+    if (draw) {
+        ts.draw(program.get(), kMargin, kTop, kAccent);
+        ts.draw(kindLayout.get(), kMargin + kContentWidth - widthOf(kindLayout.get()), kTop, kGrey);
+    }
+    return kTop + heightOf(program.get()) + 4;
+}
+
+// The footer of every page: what the document is and the page number.
+void pageFooter(const Typesetter& ts, std::string_view what, std::size_t page, std::size_t pages) {
+    auto left = ts.layout(std::string(kProgram) + " · " + std::string(what), {8.5});
+    auto right = ts.layout("Strana " + std::to_string(page) + " z " + std::to_string(pages), {8.5});
+    rule(ts.cr(), kFooterTop - 4, kRule, 0.5);
+    ts.draw(left.get(), kMargin, kFooterTop, kGrey);
+    ts.draw(right.get(), kMargin + kContentWidth - widthOf(right.get()), kFooterTop, kGrey);
+}
+
 struct Block {
     LayoutPtr number;
     LayoutPtr text;
@@ -371,14 +392,7 @@ private:
     // The first page's header; returns where the examples begin. Draws only when `draw` is set.
     double firstHeader(bool draw) const {
         const Exercise& exercise = *sheet_.exercise;
-        double y = kTop;
-        auto program = ts_.layout(kProgram, {9.5, true});
-        auto kind = ts_.layout("Pracovný list", {9.5});
-        if (draw) {
-            ts_.draw(program.get(), kMargin, y, kAccent);
-            ts_.draw(kind.get(), kMargin + kContentWidth - widthOf(kind.get()), y, kGrey);
-        }
-        y += heightOf(program.get()) + 4;
+        double y = topLine(ts_, "Pracovný list", draw);
 
         auto title = ts_.layout(exercise.title, {20, true, kContentWidth});
         if (draw) ts_.draw(title.get(), kMargin, y, kInk);
@@ -441,11 +455,7 @@ private:
     }
 
     void footer(std::size_t page, std::size_t pages) const {
-        auto left = ts_.layout(std::string(kProgram) + " · " + std::string(sheet_.exercise->title), {8.5});
-        auto right = ts_.layout("Strana " + formatCount(page) + " z " + formatCount(pages), {8.5});
-        rule(ts_.cr(), kFooterTop - 4, kRule, 0.5);
-        ts_.draw(left.get(), kMargin, kFooterTop, kGrey);
-        ts_.draw(right.get(), kMargin + kContentWidth - widthOf(right.get()), kFooterTop, kGrey);
+        pageFooter(ts_, sheet_.exercise->title, page, pages);
     }
 
     Typesetter ts_;
@@ -494,26 +504,14 @@ public:
                 ts_.draw(e->question.get(), textX, top, kGrey);
                 ts_.draw(e->answer.get(), textX, top + heightOf(e->question.get()) + 3, kInk);
             }
-            auto left = ts_.layout(std::string(kProgram) + " · " + std::string(kKeyTitle), {8.5});
-            auto right =
-                ts_.layout("Strana " + formatCount(p + 1) + " z " + formatCount(pages.size()), {8.5});
-            rule(ts_.cr(), kFooterTop - 4, kRule, 0.5);
-            ts_.draw(left.get(), kMargin, kFooterTop, kGrey);
-            ts_.draw(right.get(), kMargin + kContentWidth - widthOf(right.get()), kFooterTop, kGrey);
+            pageFooter(ts_, kKeyTitle, p + 1, pages.size());
             cairo_show_page(ts_.cr());
         }
     }
 
 private:
     double header(bool draw) const {
-        double y = kTop;
-        auto program = ts_.layout(kProgram, {9.5, true});
-        auto kind = ts_.layout("Pre učiteľa", {9.5});
-        if (draw) {
-            ts_.draw(program.get(), kMargin, y, kAccent);
-            ts_.draw(kind.get(), kMargin + kContentWidth - widthOf(kind.get()), y, kGrey);
-        }
-        y += heightOf(program.get()) + 4;
+        double y = topLine(ts_, "Pre učiteľa", draw);
         auto title = ts_.layout(kKeyTitle, {20, true, kContentWidth});
         if (draw) ts_.draw(title.get(), kMargin, y, kInk);
         y += heightOf(title.get()) + 6;
