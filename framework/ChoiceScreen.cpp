@@ -33,6 +33,10 @@ SentenceTable ChoiceScreen::NactiSoubor(const std::string& path) {
     return layout_.read(path);
 }
 
+std::string ChoiceScreen::keyAnswer(const Sentence& s) const {
+    return answerText(s[0].remark);
+}
+
 ui::Form& ChoiceScreen::createCorrectAnswer(int r, const Sentence& s) {
     return createLineAnswer(app(), services(), left() + 8, top() + 70 + layout_.words.pitch * r,
                             answerText(s[0].remark));

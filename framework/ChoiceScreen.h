@@ -39,6 +39,7 @@ protected:
     void Inicializace() override;
     SentenceTable NactiSoubor(const std::string& path) override;
     ui::Form& createCorrectAnswer(int r, const Sentence& s) override;
+    std::string keyAnswer(const Sentence& s) const override;
     // One print line per example: the text of the first slot, the whole sentence.
     PrintForm printData() override;
 

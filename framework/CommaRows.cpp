@@ -156,6 +156,16 @@ std::vector<std::string> commaPieces(const Sentence& s) {
     return pieces;
 }
 
+std::string commaSentence(const Sentence& s) {
+    std::string text;
+    for (const std::string& piece : commaPieces(s)) {
+        const bool closes = piece.starts_with('.') || piece.starts_with('?') || piece.starts_with('!');
+        if (closes && text.ends_with(' ')) text.pop_back();
+        text += piece;
+    }
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
 std::pair<std::string, std::string> splitAtWidth(const std::vector<std::string>& pieces, int limit,
                                                  const std::function<int(std::string_view)>& measure) {
     std::pair<std::string, std::string> lines;

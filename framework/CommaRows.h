@@ -119,6 +119,8 @@ private:
 // The correct sentence as pieces: each non-empty word followed by ", " when a comma belongs after
 // it and by " " otherwise.
 std::vector<std::string> commaPieces(const Sentence& s);
+// The sentence with its commas as one line, no space before a full stop or a question mark.
+std::string commaSentence(const Sentence& s);
 
 // Splits pieces into two lines: the first takes them while the joined text stays at most `limit`
 // pixels wide; from the piece that makes it wider, the rest go to the second line.

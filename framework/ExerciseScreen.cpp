@@ -286,8 +286,10 @@ void ExerciseScreen::printWorksheet() {
         requireEnoughSentences(table_.count, runLength, path);
         flow_ = std::make_unique<RunFlow>(info_.shape, runLength, table_.count);
         flow_->drawAll(*random_);
-        PrintForm form = printData();
-        return PrintData{std::move(form), flow_->runLength(), pupilName_};
+        PrintData data{printData(), flow_->runLength(), pupilName_, info_.key, info_.title, {}};
+        for (int i = 1; i <= flow_->runLength(); ++i)
+            data.answers.push_back(keyAnswer(table_.sentence(flow_->draw(i))));
+        return data;
     });
 }
 

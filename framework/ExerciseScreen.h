@@ -168,6 +168,8 @@ protected:
     // The print data of the drawn run. By default one line per example (words of slots 1 to
     // ExerciseInfo::printedSlots).
     virtual PrintForm printData();
+    // The correct answer of an example as the worksheet's answer key gives it to the teacher.
+    virtual std::string keyAnswer(const Sentence& s) const = 0;
 
 private:
     friend class EvaluationImage;

@@ -50,6 +50,10 @@ void SentenceChoiceScreen::Inicializace() {
                               choiceItems(setup_.choices));
 }
 
+std::string SentenceChoiceScreen::keyAnswer(const Sentence& s) const {
+    return answerText(s[0].remark);
+}
+
 ui::Form& SentenceChoiceScreen::createCorrectAnswer(int r, const Sentence& s) {
     return createLineAnswer(app(), services(), left() + 8, top() + 70 + kPitch * r, answerText(s[0].remark));
 }

@@ -46,6 +46,7 @@ public:
 protected:
     void Inicializace() override;
     ui::Form& createCorrectAnswer(int r, const Sentence& s) override;
+    std::string keyAnswer(const Sentence& s) const override;
     PrintForm printData() override;
 
 private:

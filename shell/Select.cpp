@@ -195,7 +195,9 @@ void TSelectForm::AppOnException(std::exception_ptr error) {
         std::rethrow_exception(error);
     } catch (const platform::PrinterError& e) {
         if (e.noDefaultPrinter()) {
-            env_.messageBoxes().show("Upozornenie pri tlači", "Nie je nainštalovaná žiadna tlačiareň.",
+            env_.messageBoxes().show("Upozornenie pri tlači",
+                                     e.notice().empty() ? "Nie je nainštalovaná žiadna tlačiareň."
+                                                        : e.notice(),
                                      MessageIcon::Information, MessageButtons::Ok);
             return;
         }

@@ -56,6 +56,13 @@ framework::SentenceTable TMainForm01::NactiSoubor(const std::string& path) {
     return ex01::NactiSoubor(path);
 }
 
+std::string TMainForm01::keyAnswer(const framework::Sentence& s) const {
+    const std::string& remark = s[0].remark;
+    return framework::joinedAnswer(
+        {framework::codedWordsAnswer(s, {{kSubject, "Podmet"}, {kPredicate, "Prísudok"}}),
+         remark.empty() ? std::string() : kRemarkLead + remark});
+}
+
 ui::Form& TMainForm01::createCorrectAnswer(int r, const framework::Sentence& s) {
     const auto colour = [](const framework::PPravidla& slot) -> std::optional<ui::Color> {
         if (slot.code == kSubject) return kSubjectColour;

@@ -76,6 +76,13 @@ framework::SentenceTable TMainForm05::NactiSoubor(const std::string& path) {
     return ex05::NactiSoubor(path);
 }
 
+std::string TMainForm05::keyAnswer(const framework::Sentence& s) const {
+    std::string bold;
+    for (const framework::PPravidla& word : s)
+        if (word.code != 0 && !word.text.empty()) bold += (bold.empty() ? "" : " ") + word.text;
+    return framework::joinedAnswer({bold, answerText(s[0].remark)});
+}
+
 ui::Form& TMainForm05::createCorrectAnswer(int r, const framework::Sentence& s) {
     return framework::createLineAnswer(app(), services(), left() + 8, top() + 70 + kPitch * r,
                                        answerText(s[0].remark));

@@ -79,6 +79,10 @@ framework::SentenceTable TMainForm06b::NactiSoubor(const std::string& path) {
 }
 
 // The sentence with its commas, on a second line from the word that would pass 570 pixels.
+std::string TMainForm06b::keyAnswer(const framework::Sentence& s) const {
+    return framework::joinedAnswer({framework::commaSentence(s)});
+}
+
 ui::Form& TMainForm06b::createCorrectAnswer(int r, const framework::Sentence& s) {
     const auto [first, second] =
         framework::splitAtWidth(framework::commaPieces(s), framework::kAnswerWindowLimit, measureWords);

@@ -97,6 +97,10 @@ framework::SentenceTable TMainForm08b::NactiSoubor(const std::string& path) {
 
 // The sentence with its commas, and what they set apart. The last row's window opens higher, so
 // that it stays on the screen.
+std::string TMainForm08b::keyAnswer(const framework::Sentence& s) const {
+    return framework::joinedAnswer({framework::commaSentence(s), answerText(s[0].remark)});
+}
+
 ui::Form& TMainForm08b::createCorrectAnswer(int r, const framework::Sentence& s) {
     std::string sentence;
     for (const std::string& piece : framework::commaPieces(s))

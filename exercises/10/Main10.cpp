@@ -48,6 +48,10 @@ framework::SentenceTable TMainForm10::NactiSoubor(const std::string& path) {
     return ex10::NactiSoubor(path);
 }
 
+std::string TMainForm10::keyAnswer(const framework::Sentence& s) const {
+    return framework::clausesAnswer(s);
+}
+
 ui::Form& TMainForm10::createCorrectAnswer(int r, const framework::Sentence& s) {
     return framework::createSentenceLineAnswer(
         app(), services(), left() + 8, top() + 73 + kPitch * r, s, kSlots,

@@ -99,6 +99,10 @@ framework::SentenceTable TMainForm11::NactiSoubor(const std::string& path) {
     return ex11::NactiSoubor(path);
 }
 
+std::string TMainForm11::keyAnswer(const framework::Sentence& s) const {
+    return framework::joinedAnswer({framework::clausesAnswer(s), answerText(s[0].remark)});
+}
+
 ui::Form& TMainForm11::createCorrectAnswer(int r, const framework::Sentence& s) {
     return framework::createSentenceAnswer(
         app(), services(), left() + 8, top() + 73 + kPitch * r, s, kSlots,

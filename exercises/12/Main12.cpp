@@ -156,6 +156,12 @@ void TMainForm12::closePopups() {
     if (list_) list_->close();
 }
 
+std::string TMainForm12::keyAnswer(const framework::Sentence& s) const {
+    for (const framework::PPravidla& slot : s)
+        if (slot.code == kGap) return "Doplň: " + slot.text;
+    return {};
+}
+
 ui::Form& TMainForm12::createCorrectAnswer(int r, const framework::Sentence& s) {
     ui::Form& window =
         framework::createLineAnswer(app(), services(), left() + 8, top() + 70 + kPitch * r, answerText(s));

@@ -55,6 +55,7 @@ protected:
     bool judgeRow(int r, const framework::Sentence& s) override;
     void closePopups() override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
+    std::string keyAnswer(const framework::Sentence& s) const override;
     framework::PrintForm printData() override;
 
 private:

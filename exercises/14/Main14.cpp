@@ -55,6 +55,10 @@ framework::SentenceTable TMainForm14::NactiSoubor(const std::string& path) {
 }
 
 // The sentence with its commas on one line, at the size at which its words fit 550 pixels.
+std::string TMainForm14::keyAnswer(const framework::Sentence& s) const {
+    return framework::commaSentence(s);
+}
+
 ui::Form& TMainForm14::createCorrectAnswer(int r, const framework::Sentence& s) {
     const int size =
         framework::fitFontSize(framework::slotTexts(s, kSlots), kAnswerLimit, framework::measureFormText);

@@ -30,6 +30,7 @@ protected:
     void Inicializace() override;
     framework::SentenceTable NactiSoubor(const std::string& path) override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
+    std::string keyAnswer(const framework::Sentence& s) const override;
 
 private:
     framework::CommaRows* rows_ = nullptr;

@@ -14,6 +14,9 @@ int printLines(std::string_view key, const ShortString* lines, int count, int bl
 int printMarkedWords(std::string_view key, const ShortString* words, const std::uint8_t* flags, int count,
                      const ShortString* name) noexcept;
 int printWords(std::string_view key, const ShortString* words, int count, const ShortString* name) noexcept;
+// The answer key of the last sheet this library kept (see tisk::KeyEntry).
+int printKey(const ShortString* exerciseKey, const ShortString* title, const ShortString* questions,
+             const ShortString* answers, int count, char* kept, std::uint32_t keptSize) noexcept;
 
 } // namespace tisk
 

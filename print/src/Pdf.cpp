@@ -250,6 +250,27 @@ LayoutPtr exampleLayout(const Typesetter& ts, const Example& example, Room room,
     return layout;
 }
 
+// The line at the top of a first page: the program's name and what kind of page it is; returns
+// where the line below it begins.
+double topLine(const Typesetter& ts, std::string_view kind, bool draw) {
+    auto program = ts.layout(kProgram, {9.5, true});
+    auto kindLayout = ts.layout(kind, {9.5});
+    if (draw) {
+        ts.draw(program.get(), kMargin, kTop, kAccent);
+        ts.draw(kindLayout.get(), kMargin + kContentWidth - widthOf(kindLayout.get()), kTop, kGrey);
+    }
+    return kTop + heightOf(program.get()) + 4;
+}
+
+// The footer of every page: what the document is and the page number.
+void pageFooter(const Typesetter& ts, std::string_view what, std::size_t page, std::size_t pages) {
+    auto left = ts.layout(std::string(kProgram) + " · " + std::string(what), {8.5});
+    auto right = ts.layout("Strana " + std::to_string(page) + " z " + std::to_string(pages), {8.5});
+    rule(ts.cr(), kFooterTop - 4, kRule, 0.5);
+    ts.draw(left.get(), kMargin, kFooterTop, kGrey);
+    ts.draw(right.get(), kMargin + kContentWidth - widthOf(right.get()), kFooterTop, kGrey);
+}
+
 struct Block {
     LayoutPtr number;
     LayoutPtr text;
@@ -371,14 +392,7 @@ private:
     // The first page's header; returns where the examples begin. Draws only when `draw` is set.
     double firstHeader(bool draw) const {
         const Exercise& exercise = *sheet_.exercise;
-        double y = kTop;
-        auto program = ts_.layout(kProgram, {9.5, true});
-        auto kind = ts_.layout("Pracovný list", {9.5});
-        if (draw) {
-            ts_.draw(program.get(), kMargin, y, kAccent);
-            ts_.draw(kind.get(), kMargin + kContentWidth - widthOf(kind.get()), y, kGrey);
-        }
-        y += heightOf(program.get()) + 4;
+        double y = topLine(ts_, "Pracovný list", draw);
 
         auto title = ts_.layout(exercise.title, {20, true, kContentWidth});
         if (draw) ts_.draw(title.get(), kMargin, y, kInk);
@@ -441,11 +455,7 @@ private:
     }
 
     void footer(std::size_t page, std::size_t pages) const {
-        auto left = ts_.layout(std::string(kProgram) + " · " + std::string(sheet_.exercise->title), {8.5});
-        auto right = ts_.layout("Strana " + formatCount(page) + " z " + formatCount(pages), {8.5});
-        rule(ts_.cr(), kFooterTop - 4, kRule, 0.5);
-        ts_.draw(left.get(), kMargin, kFooterTop, kGrey);
-        ts_.draw(right.get(), kMargin + kContentWidth - widthOf(right.get()), kFooterTop, kGrey);
+        pageFooter(ts_, sheet_.exercise->title, page, pages);
     }
 
     Typesetter ts_;
@@ -454,6 +464,70 @@ private:
     bool beside_;
     double answerHeight_ = 0;
     std::vector<Block> blocks_;
+};
+
+// The answer key: a header naming the exercise, the date and the sheet, then per example its
+// question in grey and the answer below it in bold. Examples are never split across pages.
+class KeyWriter {
+public:
+    KeyWriter(cairo_t* cr, const AnswerKey& key) : ts_(cr), key_(key) {}
+
+    void write() {
+        struct Entry {
+            LayoutPtr number, question, answer;
+            double height;
+        };
+        std::vector<Entry> entries;
+        int n = 0;
+        for (const auto& line : key_.lines) {
+            Entry e{ts_.layout(formatCount(++n) + ".", {kExampleSize, true}),
+                    ts_.layout(line.question, {10.5, false, kTextWidth}),
+                    ts_.layout(line.answer, {kExampleSize, true, kTextWidth}), 0};
+            e.height = heightOf(e.question.get()) + 3 + heightOf(e.answer.get());
+            entries.push_back(std::move(e));
+        }
+        std::vector<std::vector<std::pair<const Entry*, double>>> pages(1);
+        double y = header(false);
+        for (const auto& e : entries) {
+            if (y + e.height > kBodyBottom && !pages.back().empty()) {
+                pages.emplace_back();
+                y = kTop + 16;
+            }
+            pages.back().emplace_back(&e, y);
+            y += e.height + 9;
+        }
+        const double textX = kMargin + kNumberWidth;
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            if (p == 0) header(true);
+            for (const auto& [e, top] : pages[p]) {
+                ts_.draw(e->number.get(), textX - 7 - widthOf(e->number.get()), top, kAccent);
+                ts_.draw(e->question.get(), textX, top, kGrey);
+                ts_.draw(e->answer.get(), textX, top + heightOf(e->question.get()) + 3, kInk);
+            }
+            pageFooter(ts_, kKeyTitle, p + 1, pages.size());
+            cairo_show_page(ts_.cr());
+        }
+    }
+
+private:
+    double header(bool draw) const {
+        double y = topLine(ts_, "Pre učiteľa", draw);
+        auto title = ts_.layout(kKeyTitle, {20, true, kContentWidth});
+        if (draw) ts_.draw(title.get(), kMargin, y, kInk);
+        y += heightOf(title.get()) + 6;
+        const std::string name = key_.title.empty() ? std::string(key_.exercise->title) : key_.title;
+        std::string lines =
+            "Cvičenie: " + name + "\nDátum: " + key_.date + "\nPracovný list: " + key_.sheetFile;
+        if (!key_.pupil.empty()) lines += "\nMeno: " + key_.pupil;
+        auto about = ts_.layout(lines, {11, false, kContentWidth});
+        if (draw) ts_.draw(about.get(), kMargin, y, kInk);
+        y += heightOf(about.get()) + 8;
+        if (draw) rule(ts_.cr(), y, kRule);
+        return y + 16;
+    }
+
+    Typesetter ts_;
+    const AnswerKey& key_;
 };
 
 cairo_status_t writeToFile(void* closure, const unsigned char* data, unsigned int length) {
@@ -468,24 +542,33 @@ void check(cairo_status_t status) {
                                  cairo_status_to_string(status));
 }
 
-} // namespace
-
-void writePdf(const Sheet& sheet, std::FILE* out) {
+// A PDF of A4 pages titled `title`, drawn by `draw`.
+template <class Draw> void writeDocument(std::FILE* out, const std::string& title, Draw draw) {
     std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
         cairo_pdf_surface_create_for_stream(writeToFile, out, kPageWidth, kPageHeight),
         cairo_surface_destroy);
     check(cairo_surface_status(surface.get()));
-    const std::string title =
-        std::string(sheet.exercise->title) + (sheet.pupil.empty() ? "" : " – " + sheet.pupil);
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, title.c_str());
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, kProgram);
     {
         std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(surface.get()), cairo_destroy);
-        SheetWriter(cr.get(), sheet).write();
+        draw(cr.get());
         check(cairo_status(cr.get()));
     }
     cairo_surface_finish(surface.get());
     check(cairo_surface_status(surface.get()));
+}
+
+} // namespace
+
+void writePdf(const Sheet& sheet, std::FILE* out) {
+    writeDocument(out, std::string(sheet.exercise->title) + (sheet.pupil.empty() ? "" : " – " + sheet.pupil),
+                  [&](cairo_t* cr) { SheetWriter(cr, sheet).write(); });
+}
+
+void writeKeyPdf(const AnswerKey& key, std::FILE* out) {
+    writeDocument(out, std::string(kKeyTitle) + " – " + std::string(key.exercise->title),
+                  [&](cairo_t* cr) { KeyWriter(cr, key).write(); });
 }
 
 } // namespace tisk

@@ -9,5 +9,7 @@ namespace tisk {
 // Writes the sheet to `out`. Examples are never split across pages. Throws std::runtime_error
 // when cairo reports an error.
 void writePdf(const Sheet& sheet, std::FILE* out);
+// Writes the answer key to `out`, titled "Kľúč správnych odpovedí".
+void writeKeyPdf(const AnswerKey& key, std::FILE* out);
 
 } // namespace tisk

@@ -46,6 +46,20 @@ struct Sheet {
     std::vector<Example> examples;
 };
 
+// The answer key of a sheet: per example its question (the example as printed) and its answer.
+struct KeyLine {
+    std::string question;
+    std::string answer;
+};
+struct AnswerKey {
+    const Exercise* exercise;
+    std::string title; // the exercise's name as the program calls it
+    std::string pupil;
+    std::string date;
+    std::string sheetFile; // the file name of the sheet the key belongs to
+    std::vector<KeyLine> lines;
+};
+
 // Examples from the three argument forms. `count` is limited to the size of the block; empty
 // examples are left out.
 std::vector<Example> examplesFromLines(const ShortString* lines, int count, int blockSize);

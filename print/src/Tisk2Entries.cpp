@@ -22,3 +22,11 @@ TISK_EXPORT int TR12(const tisk::ShortString* words, std::uint8_t count, const t
     return tisk::printWords("12", words, count, name);
 }
 static_assert(std::is_same_v<decltype(TR12), tisk::WordsEntry>);
+
+// The answer key of the sheet just printed.
+TISK_EXPORT int TRKey(const tisk::ShortString* exercise, const tisk::ShortString* title,
+                      const tisk::ShortString* questions, const tisk::ShortString* answers,
+                      std::uint8_t count, char* kept, std::uint32_t keptSize) {
+    return tisk::printKey(exercise, title, questions, answers, count, kept, keptSize);
+}
+static_assert(std::is_same_v<decltype(TRKey), tisk::KeyEntry>);

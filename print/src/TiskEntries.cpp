@@ -18,3 +18,11 @@ TISK_EXPORT int TR5(const tisk::ShortString* words, const std::uint8_t* markers,
     return tisk::printMarkedWords("05", words, markers, count, name);
 }
 static_assert(std::is_same_v<decltype(TR5), tisk::MarkedWordsEntry>);
+
+// The answer key of the sheet just printed.
+TISK_EXPORT int TRKey(const tisk::ShortString* exercise, const tisk::ShortString* title,
+                      const tisk::ShortString* questions, const tisk::ShortString* answers,
+                      std::uint8_t count, char* kept, std::uint32_t keptSize) {
+    return tisk::printKey(exercise, title, questions, answers, count, kept, keptSize);
+}
+static_assert(std::is_same_v<decltype(TRKey), tisk::KeyEntry>);

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -117,3 +118,25 @@ extern "C" __attribute__((visibility("default"))) int TR11b(const tisk::ShortStr
                                                             const tisk::ShortString* name) {
     return logWords("TR11b", words, flags, count, name);
 }
+
+#ifdef FAKE_KEY_ENTRY
+// The key entry: writes "TRKey <count>", the exercise, the title and "question => answer" per
+// example to the log followed by ".key", and reports two made-up paths.
+extern "C" __attribute__((visibility("default"))) int
+TRKey(const tisk::ShortString* exercise, const tisk::ShortString* title, const tisk::ShortString* questions,
+      const tisk::ShortString* answers, std::uint8_t count, char* kept, std::uint32_t keptSize) {
+    const char* path = std::getenv("BREVION_FAKE_PRINT_LOG");
+    if (!path) return tisk::kFailed;
+    std::FILE* f = std::fopen((std::string(path) + ".key").c_str(), "wb");
+    if (!f) return tisk::kFailed;
+    std::fprintf(f, "TRKey %d\n%.*s\n%.*s\n", int(count), int(exercise->length), exercise->text,
+                 int(title->length), title->text);
+    for (int i = 0; i < count; ++i)
+        std::fprintf(f, "%.*s => %.*s\n", int(questions[i].length), questions[i].text, int(answers[i].length),
+                     answers[i].text);
+    std::fclose(f);
+    std::snprintf(kept, keptSize,
+                  "/home/ucitel/Documents/Brevion/01_a.pdf\n/home/ucitel/Documents/Brevion/01_a_kluc.pdf");
+    return status();
+}
+#endif

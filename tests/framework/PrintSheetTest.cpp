@@ -61,7 +61,8 @@ protected:
                const std::string& entry = "TR1") {
         setenv("BREVION_FAKE_PRINT_STATUS", std::to_string(status).c_str(), 1);
         framework::printSheet(loader, boxes, library, entry, [] {
-            return framework::PrintData{framework::PrintLines{{"Prvá veta. ", "Druhá ? "}}, 2, "Ľubo"};
+            return framework::PrintData{
+                framework::PrintLines{{"Prvá veta. ", "Druhá ? "}}, 2, "Ľubo", "01", "Základné sklady", {}};
         });
     }
     bool failureShown() {
@@ -112,6 +113,80 @@ TEST_F(PrintCall, EveryFailureShowsThePrintFailureButNoPrinterIsAPrinterError) {
         EXPECT_TRUE(e.noDefaultPrinter());
     }
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A library that offers the key entry: the key follows the sheet, and the notice after printing
+// names where both were kept, with and without a printer.
+TEST_F(PrintCall, TheKeyEntryGetsTheSheetsExamplesWithTheirAnswersAndTheNoticeNamesTheFiles) {
+    const auto printWithKey = [&](int status) {
+        setenv("BREVION_FAKE_PRINT_STATUS", std::to_string(status).c_str(), 1);
+        framework::printSheet(loader, boxes, FAKE_KEY_LIBRARY, "TR1", [] {
+            return framework::PrintData{framework::PrintLines{{"Prvá veta. ", "Druhá ? ", "nie"}},
+                                        2,
+                                        "Ľubo",
+                                        "01",
+                                        "Základné sklady",
+                                        {"Podmet: Prvá", "Prísudok: Druhá"}};
+        });
+    };
+    printWithKey(tisk::kPrinted);
+    std::ifstream in(log.string() + ".key", std::ios::binary);
+    std::vector<std::string> got;
+    for (std::string line; std::getline(in, line);)
+        got.push_back(platform::cp1250ToUtf8(line));
+    EXPECT_EQ(got, (std::vector<std::string>{"TRKey 2", "01", "Základné sklady",
+                                             "Prvá veta.  => Podmet: Prvá", "Druhá ?  => Prísudok: Druhá"}));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text,
+              "Pracovný list bol odoslaný na tlačiareň."
+              "\rPracovný list je uložený ako PDF:\r/home/ucitel/Documents/Brevion/01_a.pdf"
+              "\rKľúč správnych odpovedí:\r/home/ucitel/Documents/Brevion/01_a_kluc.pdf");
+    boxes.shown.clear();
+    try {
+        printWithKey(tisk::kNoDefaultPrinter);
+        FAIL() << "no PrinterError";
+    } catch (const platform::PrinterError& e) {
+        EXPECT_TRUE(e.noDefaultPrinter());
+        EXPECT_EQ(e.notice(), "Nie je nainštalovaná žiadna tlačiareň."
+                              "\rPracovný list je uložený ako PDF:\r/home/ucitel/Documents/Brevion/01_a.pdf"
+                              "\rKľúč správnych odpovedí:\r/home/ucitel/Documents/Brevion/01_a_kluc.pdf");
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+    std::filesystem::remove(log.string() + ".key");
+}
+
+// The key's question lines are the sheet's examples in every print form.
+TEST(KeyLines, QuestionsAreTheSheetsExamplesInEveryForm) {
+    std::vector<std::string> slots(2 * tisk::kWordsPerExample);
+    slots[0] = "Viem ";
+    slots[1] = "#že | aby | kým ";
+    slots[2] = "prší";
+    slots[3] = ".";
+    slots[tisk::kWordsPerExample] = "Druhá";
+    const struct {
+        framework::PrintForm form;
+        std::vector<std::string> questions;
+    } cases[] = {
+        {framework::PrintLines{{"Jano spí. ", "Eva ? "}}, {"Jano spí. ", "Eva ? "}},
+        {framework::PrintMarkedWords{{{"Jano", ",", "myslím", ",", "príde", "."}, {"Eva"}}, {}},
+         {"Jano, myslím, príde.", "Eva"}},
+        {framework::PrintWordSlots{slots}, {"Viem _____ prší.", "Druhá"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(framework::questionLines({c.form, 2, "", "", "", {}}), c.questions);
+}
+
+TEST(KeyLines, AnswersNameTheCodedWordsAndTheClauses) {
+    Sentence s = sentence({"Mama", "varí", "obed", "."});
+    s[0].code = 1;
+    s[1].code = 2;
+    EXPECT_EQ(framework::codedWordsAnswer(s, {{1, "Podmet"}, {2, "Prísudok"}, {3, "Predmet"}}),
+              "Podmet: Mama; Prísudok: varí");
+    Sentence clauses = sentence({"Viem, ", "že prší."});
+    clauses[0].code = 1;
+    clauses[1].code = 2;
+    EXPECT_EQ(framework::clausesAnswer(clauses), "Viem, (hlavná) | že prší. (vedľajšia)");
+    EXPECT_EQ(framework::joinedAnswer({"a", "", "b"}), "a – b");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // which tells them apart by kind.
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace platform {
 
@@ -29,15 +30,18 @@ public:
 };
 
 // Printing failed. `noDefaultPrinter()` tells the missing printer (a notice, the program goes on)
-// from every other failure.
+// from every other failure. `notice()`, when not empty, is the text to show the user for it
+// (for example where the worksheet was kept instead).
 class PrinterError : public std::runtime_error {
 public:
-    PrinterError(const std::string& what, bool noDefaultPrinter)
-        : std::runtime_error(what), noDefaultPrinter_(noDefaultPrinter) {}
+    PrinterError(const std::string& what, bool noDefaultPrinter, std::string notice = {})
+        : std::runtime_error(what), noDefaultPrinter_(noDefaultPrinter), notice_(std::move(notice)) {}
     bool noDefaultPrinter() const noexcept { return noDefaultPrinter_; }
+    const std::string& notice() const noexcept { return notice_; }
 
 private:
     bool noDefaultPrinter_;
+    std::string notice_;
 };
 
 } // namespace platform

@@ -38,7 +38,19 @@ typedef int MarkedWordsEntry(const ShortString* words, const std::uint8_t* flags
 // "TR12": a word table of 30 x 15 short strings that are printed one after another as they are;
 // a word that begins with "#" is the gap, followed by its three candidates separated by " | ".
 typedef int WordsEntry(const ShortString* words, std::uint8_t count, const ShortString* name);
+// "TRKey", offered besides the seventeen entries: the answer key of the sheet this library has just
+// printed. `exercise` is the exercise key ("01" ... "14"), `title` the exercise's name, `questions`
+// and `answers` hold `count` short strings, example by example in the sheet's order. The key is
+// kept as a PDF beside the sheet and sent to the default printer after it. `kept` receives the
+// full paths of the sheet and of the key in UTF-8, separated by a line feed and ended by a zero
+// byte, cut to `keptSize` bytes. Returns a status like the other entries; kFailed also when this
+// library has printed no sheet before.
+typedef int KeyEntry(const ShortString* exercise, const ShortString* title, const ShortString* questions,
+                     const ShortString* answers, std::uint8_t count, char* kept, std::uint32_t keptSize);
 }
+
+inline constexpr std::string_view kKeyEntry = "TRKey";
+inline constexpr std::string_view kKeyTitle = "Kľúč správnych odpovedí";
 
 enum class EntryForm { Lines, MarkedWords, Words };
 

@@ -1,0 +1,212 @@
+// Every exercise's worksheet printed from the menu through the real print library: the answer key
+// of the same draw is kept beside the sheet, holds the right answer of every example in the
+// sheet's order, and the notice after printing names both files.
+#include "../exercises/ExerciseFixture.h"
+
+#include "exercises/01/Main01.h"
+#include "exercises/05/Main05.h"
+#include "exercises/06b/Main06b.h"
+#include "exercises/07/Main07.h"
+#include "exercises/08/Main08.h"
+#include "exercises/08b/Main08b.h"
+#include "exercises/09/Main09.h"
+#include "exercises/10/Main10.h"
+#include "exercises/11/Main11.h"
+#include "exercises/11b/Main11b.h"
+#include "exercises/12/Main12.h"
+#include "exercises/13/Main13.h"
+#include "exercises/14/Main14.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <regex>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct KeyCase {
+    const char* key;
+    void (*registerScreen)(shell::ExerciseScreens&);
+    int category, slot;
+    const char* library;
+    std::function<std::string(int)> sentence; // sentence i of the crafted file
+    std::function<std::string(int)> answer;   // its answer in the key
+};
+
+std::string n(int i) {
+    return std::to_string(i);
+}
+
+// Every crafted sentence carries its number glued to one of these words.
+const std::regex kMarker("(Jano|Mama|Prišiel|Pes)([0-9]+)");
+
+const std::vector<KeyCase>& cases() {
+    static const std::vector<KeyCase> table{
+        {"01", registerScreen01, 1, 1, "Tisk.dll",
+         [](int i) { return i % 2 ? "$Prišiel" + n(i) + " domov.@on" : "#Mama" + n(i) + " $varí obed.@"; },
+         [](int i) {
+             return i % 2 ? "Prísudok: Prišiel" + n(i) + " – Podmet - nevyjadrený: on"
+                          : "Podmet: Mama" + n(i) + "; Prísudok: varí";
+         }},
+        {"05", registerScreen05, 2, 1, "Tisk.dll",
+         [](int i) { return "Včera $Jano" + n(i) + " prišiel.@Pod"; },
+         [](int i) { return "Jano" + n(i) + " – Vetný člen: Podmet"; }},
+        {"06b", registerScreen06b, 2, 3, "Tisk.dll",
+         [](int i) { return "Jano" + n(i) + ", náš sused, opravuje auto ."; },
+         [](int i) { return "Jano" + n(i) + ", náš sused, opravuje auto."; }},
+        {"07", registerScreen07, 3, 1, "Tisk.dll",
+         [](int i) { return "Jano" + n(i) + (i % 2 ? " prišiel.@Oznamovaci" : " príde?@Tazaci"); },
+         [](int i) { return i % 2 ? "Druh vety: oznamovacia" : "Druh vety: opytovacia"; }},
+        {"08", registerScreen08, 3, 2, "Tisk.dll",
+         [](int i) {
+             return i % 2 ? "Pes" + n(i) + " breše.@Dvojclenna" : "Mama" + n(i) + ", pozor!@Jednoclenna";
+         },
+         [](int i) { return i % 2 ? "Druh vety: dvojčlenná" : "Druh vety: jednočlenná"; }},
+        {"08b", registerScreen08b, 3, 3, "Tisk2.dll",
+         [](int i) { return "Jano" + n(i) + ", poď sem .#osloveni"; },
+         [](int i) { return "Jano" + n(i) + ", poď sem. – Čiarka oddeluje: oslovenie"; }},
+        {"09", registerScreen09, 4, 1, "Tisk2.dll",
+         [](int i) { return "Jano" + n(i) + " spieva a Eva tancuje.@Slucovaci"; },
+         [](int) { return "Vzťah medzi hlavnými vetami: zlučovací"; }},
+        {"10", registerScreen10, 4, 2, "Tisk2.dll", [](int i) { return "#Jano" + n(i) + " vie, $že prší."; },
+         [](int i) { return "Jano" + n(i) + " vie, (hlavná) | že prší. (vedľajšia)"; }},
+        {"11", registerScreen11, 4, 3, "Tisk2.dll",
+         [](int i) { return "#Jano" + n(i) + " vie, $že prší.@Predmetne"; },
+         [](int) { return "že prší (vedľajšia) – Druh vedľajšej"; }},
+        {"11b", registerScreen11b, 4, 4, "Tisk2.dll",
+         [](int i) {
+             return "Jano" + n(i) + (i % 2 ? ", #myslím, príde.@vsuvka" : ", #ktorý spieva, príde.@vedlejsi");
+         },
+         [](int i) { return i % 2 ? "Druh vety: vsuvka" : "Druh vety: vložená veta"; }},
+        {"12", registerScreen12, 5, 3, "Tisk2.dll",
+         [](int i) {
+             return "Jano" + n(i) + (i % 2 ? " vie, #že prší.$že$aby$kým" : " čaká, #kým príde.$kým$že$aby");
+         },
+         [](int i) { return i % 2 ? "Doplň: že" : "Doplň: kým"; }},
+        {"13", registerScreen13, 5, 1, "Tisk2.dll",
+         [](int i) {
+             return i % 2 ? "Keď príde Jano" + n(i) + ", pôjdeme von.@podradici"
+                          : "Jano" + n(i) + " píše a Eva kreslí.@souradici";
+         },
+         [](int i) { return i % 2 ? "podraďovacie" : "priraďovacie"; }},
+        {"14", registerScreen14, 5, 2, "Tisk2.dll",
+         [](int i) { return "Jano" + n(i) + " povedal, že príde ."; },
+         [](int i) { return "Jano" + n(i) + " povedal, že príde."; }},
+    };
+    return table;
+}
+
+std::string pdfText(const fs::path& pdf) {
+    std::string text;
+    std::FILE* pipe = popen(("pdftotext -raw -enc UTF-8 '" + pdf.string() + "' -").c_str(), "r");
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        text.append(buffer, got);
+    EXPECT_EQ(pclose(pipe), 0) << pdf;
+    // Lines wrap at spaces: one space for every run of white space.
+    return std::regex_replace(text, std::regex("\\s+"), " ");
+}
+
+struct AnswerKeyTest : ExerciseTest, ::testing::WithParamInterface<KeyCase> {
+    TempDir home;
+
+    void SetUp() override {
+        ExerciseTest::SetUp();
+        setenv("HOME", home.path.c_str(), 1);
+        unsetenv("XDG_CONFIG_HOME");
+        // No CUPS server answers here: the sheet is kept and the missing printer is reported.
+        setenv("CUPS_SERVER", (home.path / "no-cups.sock").c_str(), 1);
+    }
+
+    // Prints a sheet of ten from the setup screen with the real library; returns the PDFs kept.
+    std::vector<fs::path> printTen(const KeyCase& c, const char* library) {
+        useCdTree(nullptr);
+        fs::copy_file(library, fakeCd.path / "Data" / c.library);
+        std::vector<std::string> lines;
+        for (int i = 1; i <= 20; ++i)
+            lines.push_back(c.sentence(i));
+        openExerciseSetup(c.key, c.registerScreen, c.category, c.slot, lines, "Ema", "I10");
+        bot->click("ITiskni");
+        app().processMessages();
+        std::vector<fs::path> kept;
+        if (fs::exists(home.path / "Documents" / "Brevion"))
+            for (const auto& entry : fs::directory_iterator(home.path / "Documents" / "Brevion"))
+                kept.push_back(entry.path());
+        std::sort(kept.begin(), kept.end());
+        return kept;
+    }
+
+    std::vector<std::string> notices() const {
+        std::vector<std::string> texts;
+        for (const auto* boxes : {&systemBoxes, &windowBoxes})
+            for (const auto& shown : boxes->shown)
+                texts.push_back(shown.text);
+        return texts;
+    }
+};
+
+TEST_P(AnswerKeyTest, TheKeyOfTheSameDrawIsKeptBesideTheSheetWithTheRightAnswers) {
+    const KeyCase& c = GetParam();
+    const std::vector<fs::path> kept = printTen(c, (fs::path(REAL_PRINT_DIR) / c.library).c_str());
+    ASSERT_EQ(kept.size(), 2u) << "the sheet and its key";
+    const fs::path& sheet = kept[0];
+    const fs::path& key = kept[1];
+    EXPECT_EQ(key.filename().string(), sheet.stem().string() + "_kluc.pdf");
+
+    const std::string sheetText = pdfText(sheet);
+    const std::string keyText = pdfText(key);
+    EXPECT_NE(keyText.find("Kľúč správnych odpovedí"), std::string::npos) << keyText;
+    EXPECT_NE(keyText.find("Pracovný list: " + sheet.filename().string()), std::string::npos) << keyText;
+    EXPECT_NE(keyText.find("Dátum: "), std::string::npos);
+    EXPECT_NE(keyText.find("Meno: Ema"), std::string::npos);
+
+    // The sheet's examples in order, by their numbers.
+    std::vector<std::string> drawn;
+    for (std::sregex_iterator m(sheetText.begin(), sheetText.end(), kMarker), end; m != end; ++m)
+        drawn.push_back((*m)[2]);
+    ASSERT_EQ(drawn.size(), 10u) << sheetText;
+
+    // The key: the same examples in the same order, each followed by its answer.
+    std::size_t at = 0;
+    for (std::size_t e = 0; e < drawn.size(); ++e) {
+        const int i = std::stoi(drawn[e]);
+        std::smatch m;
+        const std::string rest = keyText.substr(at);
+        ASSERT_TRUE(std::regex_search(
+            rest, m, std::regex(std::to_string(e + 1) + "\\. [^0-9]*" + drawn[e] + "(?![0-9])")))
+            << "example " << e + 1 << " (sentence " << i << ") in " << keyText.substr(at);
+        at += std::size_t(m.position(0) + m.length(0));
+        const std::size_t answer = keyText.find(c.answer(i), at);
+        ASSERT_NE(answer, std::string::npos)
+            << "answer of sentence " << i << ": " << c.answer(i) << " in " << keyText.substr(at);
+        const std::size_t next = keyText.find(" " + std::to_string(e + 2) + ". ", at);
+        EXPECT_LT(answer, next) << "the answer belongs to example " << e + 1;
+    }
+    EXPECT_EQ(keyText.find(" 11. "), std::string::npos) << "ten examples, no more";
+
+    // The notice of the missing printer keeps its text and names both files.
+    const std::vector<std::string> texts = notices();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_TRUE(texts[0].starts_with("Nie je nainštalovaná žiadna tlačiareň.")) << texts[0];
+    EXPECT_NE(texts[0].find(sheet.string()), std::string::npos) << texts[0];
+    EXPECT_NE(texts[0].find(key.string()), std::string::npos) << texts[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScreen, AnswerKeyTest, ::testing::ValuesIn(cases()),
+                         [](const auto& info) { return std::string("Exercise") + info.param.key; });
+
+// A library that does not offer the key entry still prints the sheet; the notice stays as it was.
+TEST_F(AnswerKeyTest, ALibraryWithoutTheKeyEntryStillPrintsTheSheet) {
+    const KeyCase& c = cases()[0];
+    printTen(c, FAKE_PRINT_LIBRARY);
+    const std::vector<std::string> log = printLog();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log[0], "TR1 10");
+    const std::vector<std::string> texts = notices();
+    EXPECT_TRUE(texts.empty() || texts == std::vector<std::string>{"Nie je nainštalovaná žiadna tlačiareň."});
+}
+
+} // namespace
