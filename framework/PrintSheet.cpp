@@ -3,6 +3,7 @@
 #include <platform/dynlib.h>
 #include <platform/encoding.h>
 #include <platform/errors.h>
+#include <platform/helper_process.h>
 #include <platform/message_box.h>
 #include <print/TiskAbi.h>
 
@@ -93,10 +94,7 @@ void printSheet(platform::LibraryLoader& loader, platform::MessageBoxes& boxes,
                 const std::function<int(void* entry)>& print) {
     int status = tisk::kFailed;
     try {
-        std::unique_ptr<platform::DynamicLibrary> library = loader.load(libraryPath);
-        void* entry = library->symbol(entryName);
-        if (!entry) throw platform::FileError(libraryPath, "the print library has no entry " + entryName);
-        status = print(entry);
+        status = platform::callEntryInHelper(loader, libraryPath, entryName, print);
     } catch (const platform::FileError& e) {
         return reportFailure(boxes, e.what());
     } catch (const platform::ConversionError& e) {

@@ -42,8 +42,9 @@ int callMarkedWordsEntry(void* entry, const std::vector<std::vector<std::string>
                          const std::vector<std::vector<std::uint8_t>>& flags, int count,
                          const std::string& pupilName);
 
-// One worksheet: loads the library, looks up the entry, lets `print` build the data and call the
-// entry (returning the entry's status), releases the library. Every failure (the library or the
+// One worksheet: in a short-lived helper process (platform::callEntryInHelper) loads the library,
+// looks up the entry and lets `print` build the data and call the entry (returning the entry's
+// status). Every failure (the library or the
 // entry missing, a sentence file or a text that cannot be read or converted, the library's own
 // failure) shows the print failure message. A library that found no default printer raises
 // platform::PrinterError with noDefaultPrinter() set, for the application's printer notice.
