@@ -12,7 +12,7 @@ packages=(
   libcups2-dev
   libinih-dev
   libgtest-dev googletest ccache
-  xvfb xauth xdotool imagemagick poppler-utils
+  xvfb xauth xdotool imagemagick poppler-utils strace libxdamage-dev libxtst-dev
   cups-daemon cups-client printer-driver-cups-pdf
 )
 
