@@ -30,6 +30,18 @@ void leaveFullscreen(SDL_Window* window) {
                           SDL_WINDOWPOS_CENTERED_DISPLAY(display));
 }
 
+// Where the canvas lies in a window of `w` x `h`: scaled by the largest whole factor that fits
+// (at least 1), centred.
+struct Placement {
+    int factor;
+    SDL_Point origin;
+};
+
+Placement placement(int w, int h) {
+    const int factor = std::max(1, std::min(w / kCanvasWidth, h / kCanvasHeight));
+    return {factor, {(w - kCanvasWidth * factor) / 2, (h - kCanvasHeight * factor) / 2}};
+}
+
 // Copies canvas area `r` onto `screen`, each pixel as a `factor` x `factor` square, the canvas's
 // top left corner at `origin`. Returns the screen area written (empty when none of it is visible).
 SDL_Rect scaleArea(SDL_Surface* canvas, SDL_Rect r, SDL_Surface* screen, int factor, SDL_Point origin) {
@@ -136,8 +148,9 @@ void SdlDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& chang
         impl_->screenWidth = screen->w;
         impl_->screenHeight = screen->h;
     }
-    const int factor = std::max(1, std::min(screen->w / kCanvasWidth, screen->h / kCanvasHeight));
-    const SDL_Point origin{(screen->w - kCanvasWidth * factor) / 2, (screen->h - kCanvasHeight * factor) / 2};
+    const Placement at = placement(screen->w, screen->h);
+    const int factor = at.factor;
+    const SDL_Point origin = at.origin;
     std::vector<SDL_Rect> sent;
     if (whole) {
         // Black bars only where the canvas does not cover the window.
@@ -165,6 +178,16 @@ void SdlDisplay::bringForward() {
     if (!impl_) return;
     if (SDL_GetWindowFlags(impl_->window) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(impl_->window);
     SDL_RaiseWindow(impl_->window);
+}
+
+SDL_Point SdlDisplay::toCanvas(SDL_Point p) const {
+    if (!impl_) return p;
+    int w = 0, h = 0;
+    SDL_GetWindowSize(impl_->window, &w, &h);
+    const Placement at = placement(w, h);
+    // Rounded down also left of and above the canvas, so that the bars never map onto its edge.
+    auto down = [&](int v) { return v >= 0 ? v / at.factor : -((-v + at.factor - 1) / at.factor); };
+    return {down(p.x - at.origin.x), down(p.y - at.origin.y)};
 }
 
 std::uint32_t SdlDisplay::windowId() const {

@@ -82,6 +82,7 @@ to_setup() {
     25) click 149 423 ;;
     30) click 73 384 ;;
     esac
+    sleep 2 # the continue and print buttons light up, one animation after the other
 }
 
 # From the intro to the first page of exercise 01 for EXAMPLES examples.

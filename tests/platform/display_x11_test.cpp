@@ -5,6 +5,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <utility>
 
 // After gtest: the X11 headers define macros such as None and Bool.
 #include <SDL_syswm.h>
@@ -46,6 +47,17 @@ void expectOnlyChangedAreasReachTheScreen(SdlDisplay& display) {
     auto paint = [&](SDL_Rect r, Uint32 rgb) {
         SDL_FillRect(canvas, &r, SDL_MapRGB(canvas->format, rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
     };
+    // Mouse positions in the window map back onto the canvas; the bars lie outside it.
+    const std::pair<SDL_Point, SDL_Point> mapped[] = {{{0, 32}, {0, 0}},
+                                                      {{1, 33}, {0, 0}},
+                                                      {{1279, 991}, {639, 479}},
+                                                      {{640, 0}, {320, -16}},
+                                                      {{5, 1000}, {2, 484}}};
+    for (const auto& [window, expected] : mapped) {
+        const SDL_Point got = display.toCanvas(window);
+        EXPECT_EQ(got.x, expected.x) << window.x << "," << window.y;
+        EXPECT_EQ(got.y, expected.y) << window.x << "," << window.y;
+    }
     paint({0, 0, kCanvasWidth, kCanvasHeight}, 0x2080F0);
     pump();
     display.presentWhole(canvas);

@@ -366,19 +366,26 @@ void Application::dispatch(const SDL_Event& e) {
     auto foreign = [&](Uint32 windowId) {
         return windowId != 0 && display_.windowId() != 0 && windowId != display_.windowId();
     };
+    // Mouse positions arrive in window pixels; the window shows the canvas scaled.
+    auto canvasPoint = [&](int x, int y) {
+        const SDL_Point p = display_.toCanvas({x, y});
+        return Point{p.x, p.y};
+    };
     MouseButton b;
     switch (e.type) {
-    case SDL_MOUSEMOTION:
+    case SDL_MOUSEMOTION: {
         if (foreign(e.motion.windowID)) return;
-        mouseMoved({e.motion.x, e.motion.y}, inCanvas({e.motion.x, e.motion.y}));
+        const Point p = canvasPoint(e.motion.x, e.motion.y);
+        mouseMoved(p, inCanvas(p));
         break;
+    }
     case SDL_MOUSEBUTTONDOWN:
         if (foreign(e.button.windowID) || !toButton(e.button.button, b)) return;
-        mousePressed({e.button.x, e.button.y}, b, e.button.clicks);
+        mousePressed(canvasPoint(e.button.x, e.button.y), b, e.button.clicks);
         break;
     case SDL_MOUSEBUTTONUP:
         if (foreign(e.button.windowID) || !toButton(e.button.button, b)) return;
-        mouseReleased({e.button.x, e.button.y}, b);
+        mouseReleased(canvasPoint(e.button.x, e.button.y), b);
         break;
     case SDL_KEYDOWN:
         if (foreign(e.key.windowID)) return;

@@ -31,6 +31,8 @@ public:
     virtual void bringForward() = 0;
     // The SDL window id, 0 without a window (events of other windows are ignored).
     virtual std::uint32_t windowId() const = 0;
+    // The canvas point under a point of the window (outside the canvas in the black bars).
+    virtual SDL_Point toCanvas(SDL_Point windowPoint) const = 0;
     // Leaves full screen and closes the window.
     virtual void close() = 0;
 };
@@ -48,6 +50,7 @@ public:
     void present(SDL_Surface* canvas, const std::vector<SDL_Rect>& changed, bool whole) override;
     void bringForward() override;
     std::uint32_t windowId() const override;
+    SDL_Point toCanvas(SDL_Point windowPoint) const override;
     void close() override;
 
 private:
@@ -74,6 +77,7 @@ public:
     void present(SDL_Surface* canvas, const std::vector<SDL_Rect>& changed, bool whole) override;
     void bringForward() override { ++broughtForward; }
     std::uint32_t windowId() const override { return 0; }
+    SDL_Point toCanvas(SDL_Point windowPoint) const override { return windowPoint; }
     void close() override { opened = false; }
 
     bool fullscreenPossible = true;
