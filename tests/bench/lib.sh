@@ -46,7 +46,7 @@ click() {
 # The processor time of each thread of a process, "tid nanoseconds" per line.
 cpu_snap() {
     for t in /proc/"$1"/task/*; do
-        [ -r "$t/schedstat" ] && echo "${t##*/} $(cut -d' ' -f1 "$t/schedstat" 2>/dev/null)"
+        if [ -r "$t/schedstat" ]; then echo "${t##*/} $(cut -d' ' -f1 "$t/schedstat" 2>/dev/null)"; fi
     done
 }
 

@@ -49,12 +49,22 @@ for i in $(seq 0 $((copies - 1))); do
     xv=xpid_c$i dv=display_c$i
     xpids+=("${!xv}")
     displays+=("${!dv}")
-    DISPLAY=${!dv} "$program" 2>"$work/program-$i.log" &
+    # Each copy is another pupil: a home and data roots of its own (one program per user).
+    (
+        export HOME="$work/home$i" XDG_CONFIG_HOME="$work/home$i/.config" XDG_DATA_HOME="$work/home$i/.local/share"
+        export XDG_RUNTIME_DIR="$work/run$i" DISPLAY=${!dv}
+        mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+        "$root/scripts/prepare-data.sh" "$build" >/dev/null
+        exec "$program" 2>"$work/program-$i.log"
+    ) &
     pids+=($!)
 done
 sleep 5
 for i in $(seq 0 $((copies - 1))); do
     DISPLAY=${displays[$i]} click 320 240 0.2 # the intro goes: the menu
+done
+for i in $(seq 0 $((copies - 1))); do
+    on "$i" xdotool mousemove 0 0 # off the buttons: no hover, no tooltip
 done
 sleep 3
 
