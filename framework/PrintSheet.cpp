@@ -5,6 +5,7 @@
 #include <platform/dynlib.h>
 #include <platform/encoding.h>
 #include <platform/errors.h>
+#include <platform/helper_process.h>
 #include <platform/message_box.h>
 #include <print/TiskAbi.h>
 
@@ -256,11 +257,23 @@ void printSheet(platform::LibraryLoader& loader, platform::MessageBoxes& boxes,
     int status = tisk::kFailed;
     KeptFiles kept;
     try {
-        std::unique_ptr<platform::DynamicLibrary> library = loader.load(libraryPath);
-        void* entry = library->symbol(entryName);
-        if (!entry) throw platform::FileError(libraryPath, "the print library has no entry " + entryName);
-        void* keyEntry = library->symbol(std::string(tisk::kKeyEntry));
-        status = callEntry(entry, entryName, data(), keyEntry, &kept);
+        const PrintData printData = data();
+        std::string reply;
+        status = platform::callEntryInHelper(
+            loader, libraryPath, entryName,
+            [&](platform::DynamicLibrary& library, void* entry, std::string& answer) {
+                // Both entries in the one child: the library pairs the key with the sheet it kept last.
+                KeptFiles paths;
+                const int s = callEntry(entry, entryName, printData,
+                                        library.symbol(std::string(tisk::kKeyEntry)), &paths);
+                answer = paths.sheet + '
+' + paths.key; return s;
+            },
+            reply);
+        const auto feed = reply.find('
+');
+        kept.sheet = reply.substr(0, feed);
+        kept.key = feed == std::string::npos ? std::string() : reply.substr(feed + 1);
     } catch (const platform::FileError& e) {
         return reportFailure(boxes, e.what());
     } catch (const platform::ConversionError& e) {

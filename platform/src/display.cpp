@@ -60,17 +60,74 @@ void watchForConnectionLoss() {
     dlclose(x11); // still loaded by SDL
 }
 
+// Where the canvas lies in a window of `w` x `h`: scaled by the largest whole factor that fits
+// (at least 1), centred.
+struct Placement {
+    int factor;
+    SDL_Point origin;
+};
+
+Placement placement(int w, int h) {
+    const int factor = std::max(1, std::min(w / kCanvasWidth, h / kCanvasHeight));
+    return {factor, {(w - kCanvasWidth * factor) / 2, (h - kCanvasHeight * factor) / 2}};
+}
+
+// Copies canvas area `r` onto `screen`, each pixel as a `factor` x `factor` square, the canvas's
+// top left corner at `origin`. Returns the screen area written (empty when none of it is visible).
+SDL_Rect scaleArea(SDL_Surface* canvas, SDL_Rect r, SDL_Surface* screen, int factor, SDL_Point origin) {
+    // The visible part of the area: the canvas is cut only when the window is smaller than it,
+    // and then the factor is 1.
+    int x0 = std::max({r.x, 0, -origin.x}), y0 = std::max({r.y, 0, -origin.y});
+    int x1 = std::min({r.x + r.w, canvas->w, (screen->w - origin.x) / factor});
+    int y1 = std::min({r.y + r.h, canvas->h, (screen->h - origin.y) / factor});
+    if (x1 <= x0 || y1 <= y0) return {0, 0, 0, 0};
+    SDL_Rect src{x0, y0, x1 - x0, y1 - y0};
+    SDL_Rect dst{origin.x + x0 * factor, origin.y + y0 * factor, src.w * factor, src.h * factor};
+    const SDL_PixelFormat* from = canvas->format;
+    const SDL_PixelFormat* to = screen->format;
+    const bool sameLayout = from->BytesPerPixel == 4 && to->BytesPerPixel == 4 && from->Rmask == to->Rmask &&
+                            from->Gmask == to->Gmask && from->Bmask == to->Bmask;
+    if (!sameLayout) {
+        // Any other window format: SDL converts (slower, but only where such a format is met).
+        SDL_BlitScaled(canvas, &src, screen, &dst);
+        return dst;
+    }
+    SDL_LockSurface(screen);
+    const std::size_t rowBytes = std::size_t(dst.w) * 4;
+    for (int y = 0; y < src.h; ++y) {
+        auto in = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(canvas->pixels) +
+                                                  std::ptrdiff_t(y0 + y) * canvas->pitch) +
+                  x0;
+        auto* first = static_cast<Uint8*>(screen->pixels) +
+                      std::ptrdiff_t(dst.y + y * factor) * screen->pitch + std::ptrdiff_t(dst.x) * 4;
+        if (factor == 1) {
+            std::memcpy(first, in, rowBytes);
+            continue;
+        }
+        auto* out = reinterpret_cast<Uint32*>(first);
+        for (int x = 0; x < src.w; ++x)
+            for (int k = 0; k < factor; ++k)
+                *out++ = in[x];
+        for (int k = 1; k < factor; ++k)
+            std::memcpy(first + std::ptrdiff_t(k) * screen->pitch, first, rowBytes);
+    }
+    SDL_UnlockSurface(screen);
+    return dst;
+}
+
 } // namespace
 
 void setDisplayLostHandler(std::function<void()> save) {
     displayLost() = std::move(save);
 }
 
+// The window is drawn through its own frame buffer (SDL's window surface, shared memory with the
+// X server where it can): only the areas that changed are scaled into it and sent.
 struct SdlDisplay::Impl {
     SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
-    Uint32 textureFormat = 0;
+    SDL_Surface* screen = nullptr; // the surface the window had at the last present
+    int screenWidth = 0;
+    int screenHeight = 0;
 };
 
 SdlDisplay::~SdlDisplay() {
@@ -89,8 +146,7 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
     // Hidden until it has its final size and place, so it appears once, as it will stay.
     impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                      kCanvasWidth, kCanvasHeight, SDL_WINDOW_HIDDEN);
-    if (impl_->window) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
-    if (!impl_->renderer) {
+    if (!impl_->window) {
         std::string error = SDL_GetError();
         close();
         throw std::runtime_error("Cannot open the window: " + error);
@@ -106,8 +162,6 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
         }
     }
     watchForConnectionLoss();
-    SDL_RenderSetLogicalSize(impl_->renderer, kCanvasWidth, kCanvasHeight);
-    SDL_RenderSetIntegerScale(impl_->renderer, SDL_TRUE);
     const bool refused = fullscreen && !enterFullscreen(impl_->window);
     if (refused) leaveFullscreen(impl_->window);
     SDL_ShowWindow(impl_->window);
@@ -128,25 +182,41 @@ void SdlDisplay::toggleFullscreen() {
     }
 }
 
-void SdlDisplay::present(SDL_Surface* canvas) {
+void SdlDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& changed, bool whole) {
     if (!impl_ || !canvas) return;
-    Uint32 format = canvas->format->format;
-    if (!impl_->texture || impl_->textureFormat != format) {
-        if (impl_->texture) SDL_DestroyTexture(impl_->texture);
-        impl_->texture = SDL_CreateTexture(impl_->renderer, format, SDL_TEXTUREACCESS_STREAMING, kCanvasWidth,
-                                           kCanvasHeight);
-        impl_->textureFormat = format;
-        if (!impl_->texture)
-            throw std::runtime_error(std::string("Cannot draw the window: ") + SDL_GetError());
+    SDL_Surface* screen = SDL_GetWindowSurface(impl_->window);
+    if (!screen) throw std::runtime_error(std::string("Cannot draw the window: ") + SDL_GetError());
+    // A new frame buffer (the window changed size) holds nothing yet.
+    if (screen != impl_->screen || screen->w != impl_->screenWidth || screen->h != impl_->screenHeight) {
+        whole = true;
+        impl_->screen = screen;
+        impl_->screenWidth = screen->w;
+        impl_->screenHeight = screen->h;
     }
-    SDL_Rect area{0, 0, std::min(canvas->w, kCanvasWidth), std::min(canvas->h, kCanvasHeight)};
-    SDL_LockSurface(canvas);
-    SDL_UpdateTexture(impl_->texture, &area, canvas->pixels, canvas->pitch);
-    SDL_UnlockSurface(canvas);
-    SDL_SetRenderDrawColor(impl_->renderer, 0, 0, 0, 255);
-    SDL_RenderClear(impl_->renderer);
-    SDL_RenderCopy(impl_->renderer, impl_->texture, nullptr, nullptr);
-    SDL_RenderPresent(impl_->renderer);
+    const Placement at = placement(screen->w, screen->h);
+    const int factor = at.factor;
+    const SDL_Point origin = at.origin;
+    std::vector<SDL_Rect> sent;
+    if (whole) {
+        // Black bars only where the canvas does not cover the window.
+        const int right = origin.x + kCanvasWidth * factor, bottom = origin.y + kCanvasHeight * factor;
+        const Uint32 black = SDL_MapRGB(screen->format, 0, 0, 0);
+        const SDL_Rect bars[4] = {{0, 0, screen->w, origin.y},
+                                  {0, bottom, screen->w, screen->h - bottom},
+                                  {0, origin.y, origin.x, bottom - origin.y},
+                                  {right, origin.y, screen->w - right, bottom - origin.y}};
+        for (const SDL_Rect& bar : bars)
+            if (bar.w > 0 && bar.h > 0) SDL_FillRect(screen, &bar, black);
+        scaleArea(canvas, {0, 0, kCanvasWidth, kCanvasHeight}, screen, factor, origin);
+        sent.push_back({0, 0, screen->w, screen->h});
+    } else {
+        for (const SDL_Rect& r : changed) {
+            SDL_Rect done = scaleArea(canvas, r, screen, factor, origin);
+            if (done.w > 0 && done.h > 0) sent.push_back(done);
+        }
+    }
+    if (!sent.empty() && SDL_UpdateWindowSurfaceRects(impl_->window, sent.data(), int(sent.size())) != 0)
+        throw std::runtime_error(std::string("Cannot draw the window: ") + SDL_GetError());
 }
 
 void SdlDisplay::bringForward() {
@@ -155,14 +225,22 @@ void SdlDisplay::bringForward() {
     SDL_RaiseWindow(impl_->window);
 }
 
+SDL_Point SdlDisplay::toCanvas(SDL_Point p) const {
+    if (!impl_) return p;
+    int w = 0, h = 0;
+    SDL_GetWindowSize(impl_->window, &w, &h);
+    const Placement at = placement(w, h);
+    // Rounded down also left of and above the canvas, so that the bars never map onto its edge.
+    auto down = [&](int v) { return v >= 0 ? v / at.factor : -((-v + at.factor - 1) / at.factor); };
+    return {down(p.x - at.origin.x), down(p.y - at.origin.y)};
+}
+
 std::uint32_t SdlDisplay::windowId() const {
     return impl_ ? SDL_GetWindowID(impl_->window) : 0;
 }
 
 void SdlDisplay::close() {
     if (!impl_) return;
-    if (impl_->texture) SDL_DestroyTexture(impl_->texture);
-    if (impl_->renderer) SDL_DestroyRenderer(impl_->renderer);
     if (impl_->window) {
         SDL_SetWindowFullscreen(impl_->window, 0);
         SDL_DestroyWindow(impl_->window);
@@ -170,6 +248,31 @@ void SdlDisplay::close() {
     delete impl_;
     impl_ = nullptr;
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+FakeDisplay::~FakeDisplay() {
+    SDL_FreeSurface(shown_);
+}
+
+void FakeDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& changed, bool whole) {
+    ++presents;
+    lastChanged = changed;
+    lastWhole = whole;
+    if (!canvas) return;
+    if (!shown_) {
+        shown_ = SDL_CreateRGBSurfaceWithFormat(0, kCanvasWidth, kCanvasHeight, 32, canvas->format->format);
+        if (!shown_)
+            throw std::runtime_error(std::string("Cannot keep the shown picture: ") + SDL_GetError());
+        whole = true;
+    }
+    if (whole) {
+        SDL_BlitSurface(canvas, nullptr, shown_, nullptr);
+        return;
+    }
+    for (SDL_Rect r : changed) {
+        SDL_Rect to = r;
+        SDL_BlitSurface(canvas, &r, shown_, &to);
+    }
 }
 
 } // namespace platform

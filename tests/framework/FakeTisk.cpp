@@ -1,13 +1,15 @@
 // A stand-in for the print library: its entries write what they received to the file named by
 // BREVION_FAKE_PRINT_LOG and return the status in BREVION_FAKE_PRINT_STATUS (printed when it is not
-// set). The log holds "<entry> <count>", the name, then one line per example of the 30: the print
-// line, or for "TR5", "TR11b" and "TR12" the 15 words separated by "|" ("TR5" and "TR11b": a flagged
-// word between asterisks).
+// set; "crash" aborts the process, "hang" never returns). The log holds "<entry> <count>", the name, then one
+// line per example of the 30: the print line, or for "TR5", "TR11b" and "TR12" the 15 words separated by "|"
+// ("TR5" and "TR11b": a flagged word between asterisks).
 #include "print/TiskAbi.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +22,10 @@ std::FILE* openLog(const char* entry, std::uint8_t count, const tisk::ShortStrin
 
 int status() {
     const char* status = std::getenv("BREVION_FAKE_PRINT_STATUS");
+    if (status && std::strcmp(status, "crash") == 0) std::abort();
+    if (status && std::strcmp(status, "hang") == 0)
+        for (;;)
+            pause();
     return status ? std::atoi(status) : tisk::kPrinted;
 }
 

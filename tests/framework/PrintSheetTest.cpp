@@ -4,13 +4,17 @@
 #include <platform/dynlib.h>
 #include <platform/encoding.h>
 #include <platform/errors.h>
+#include <platform/helper_process.h>
 #include <platform/message_box.h>
 #include <print/TiskAbi.h>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -59,7 +63,11 @@ protected:
     void TearDown() override { std::filesystem::remove(log); }
     void print(int status, const std::string& library = FAKE_PRINT_LIBRARY,
                const std::string& entry = "TR1") {
-        setenv("BREVION_FAKE_PRINT_STATUS", std::to_string(status).c_str(), 1);
+        print(std::to_string(status), library, entry);
+    }
+    void print(const std::string& status, const std::string& library = FAKE_PRINT_LIBRARY,
+               const std::string& entry = "TR1") {
+        setenv("BREVION_FAKE_PRINT_STATUS", status.c_str(), 1);
         framework::printSheet(loader, boxes, library, entry, [] {
             return framework::PrintData{
                 framework::PrintLines{{"Prvá veta. ", "Druhá ? "}}, 2, "Ľubo", "01", "Základné sklady", {}};
@@ -187,6 +195,42 @@ TEST(KeyLines, AnswersNameTheCodedWordsAndTheClauses) {
     clauses[1].code = 2;
     EXPECT_EQ(framework::clausesAnswer(clauses), "Viem, (hlavná) | že prší. (vedľajšia)");
     EXPECT_EQ(framework::joinedAnswer({"a", "", "b"}), "a – b");
+}
+
+// The library runs in a helper process: it never stays loaded here, and a helper that cannot
+// start, crashes or hangs ends in the print failure message while the program goes on.
+TEST_F(PrintCall, TheLibraryIsNeverLoadedIntoTheProgram) {
+    print(tisk::kPrinted);
+    EXPECT_TRUE(boxes.shown.empty());
+    std::ifstream maps("/proc/self/maps");
+    const std::string text((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.find(std::filesystem::path(FAKE_PRINT_LIBRARY).filename().string()), std::string::npos);
+}
+
+TEST_F(PrintCall, AHelperThatCannotStartCrashesOrHangsShowsThePrintFailure) {
+    platform::HelperSettings& settings = platform::helperSettings();
+    const platform::HelperSettings saved = settings;
+    settings.timeLimit = std::chrono::milliseconds(300);
+    settings.startChild = [] {
+        errno = EAGAIN;
+        return pid_t(-1);
+    };
+    print(tisk::kPrinted);
+    EXPECT_TRUE(failureShown()) << "cannot start";
+    settings.startChild = saved.startChild;
+
+    print("crash");
+    EXPECT_TRUE(failureShown()) << "crash";
+
+    const auto start = std::chrono::steady_clock::now();
+    print("hang");
+    EXPECT_TRUE(failureShown()) << "hang";
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    settings = saved;
+
+    // The program goes on: the next sheet prints.
+    print(tisk::kPrinted);
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Sound, system message boxes without a display, and run-time libraries.
 #include "platform/dynlib.h"
 #include "platform/errors.h"
+#include "platform/helper_process.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
 
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -141,5 +143,53 @@ TEST(DlLibraryLoader, MissingLibraryIsAFileErrorWithTheReason) {
         EXPECT_EQ(e.path(), path);
         EXPECT_NE(std::string(e.what()).find("cannot open shared object file"), std::string::npos)
             << e.what();
+    }
+}
+
+// The entry runs in a helper process and sees the caller's data; what it returns or raises comes
+// back as it was.
+TEST(HelperProcess, ReturnsTheEntrysAnswerAndRaisesTheChildsErrorsAsTheyWere) {
+    DlLibraryLoader loader;
+    const std::string path = PLUGIN_DIR "/plugin.so";
+    const int argument = 20;
+    auto answer = [&](void* entry) { return reinterpret_cast<int (*)(int)>(entry)(argument); };
+    EXPECT_EQ(callEntryInHelper(loader, path, "plugin_answer", answer), 41);
+
+    struct Case {
+        const char* what;
+        std::string path, entry;
+        std::function<int(void*)> call;
+        std::string expectedPath; // FileError's path; empty: not a FileError
+        const char* expectedText;
+    };
+    const Case cases[] = {
+        {"no library", PLUGIN_DIR "/none.so", "plugin_answer", answer, PLUGIN_DIR "/none.so", "Cannot load"},
+        {"no entry", path, "TR99", answer, path, "no entry TR99"},
+        {"a file error", path, "plugin_answer",
+         [](void*) -> int { throw FileError("/hd/01.dat", "Cannot open"); }, "/hd/01.dat",
+         "Cannot open: /hd/01.dat"},
+        {"a conversion error", path, "plugin_answer",
+         [](void*) -> int { throw ConversionError("not Windows-1250: ŕ"); }, "", "not Windows-1250: ŕ"},
+    };
+    for (const Case& c : cases) {
+        try {
+            callEntryInHelper(loader, c.path, c.entry, c.call);
+            ADD_FAILURE() << c.what << ": no error";
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.path(), c.expectedPath) << c.what;
+            EXPECT_NE(std::string(e.what()).find(c.expectedText), std::string::npos)
+                << c.what << ": " << e.what();
+        } catch (const ConversionError& e) {
+            EXPECT_TRUE(c.expectedPath.empty()) << c.what;
+            EXPECT_STREQ(e.what(), c.expectedText) << c.what;
+        }
+    }
+    try {
+        callEntryInHelper(loader, path, "plugin_answer",
+                          [](void*) -> int { throw PrinterError("no printer", true); });
+        ADD_FAILURE() << "no PrinterError";
+    } catch (const PrinterError& e) {
+        EXPECT_TRUE(e.noDefaultPrinter());
+        EXPECT_STREQ(e.what(), "no printer");
     }
 }

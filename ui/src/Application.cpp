@@ -117,7 +117,7 @@ bool Application::openWindow(bool fullscreen) {
     bool ok = display_.open(title_, fullscreen);
     windowOpen_ = true;
     setScreenCursor(cursor_);
-    invalidateAll();
+    redrawWindow();
     return ok;
 }
 
@@ -298,7 +298,7 @@ void Application::post(std::function<void()> work) {
 void Application::postBringForward() {
     post([this] {
         display_.bringForward();
-        invalidateAll();
+        redrawWindow();
     });
 }
 
@@ -366,19 +366,26 @@ void Application::dispatch(const SDL_Event& e) {
     auto foreign = [&](Uint32 windowId) {
         return windowId != 0 && display_.windowId() != 0 && windowId != display_.windowId();
     };
+    // Mouse positions arrive in window pixels; the window shows the canvas scaled.
+    auto canvasPoint = [&](int x, int y) {
+        const SDL_Point p = display_.toCanvas({x, y});
+        return Point{p.x, p.y};
+    };
     MouseButton b;
     switch (e.type) {
-    case SDL_MOUSEMOTION:
+    case SDL_MOUSEMOTION: {
         if (foreign(e.motion.windowID)) return;
-        mouseMoved({e.motion.x, e.motion.y}, inCanvas({e.motion.x, e.motion.y}));
+        const Point p = canvasPoint(e.motion.x, e.motion.y);
+        mouseMoved(p, inCanvas(p));
         break;
+    }
     case SDL_MOUSEBUTTONDOWN:
         if (foreign(e.button.windowID) || !toButton(e.button.button, b)) return;
-        mousePressed({e.button.x, e.button.y}, b, e.button.clicks);
+        mousePressed(canvasPoint(e.button.x, e.button.y), b, e.button.clicks);
         break;
     case SDL_MOUSEBUTTONUP:
         if (foreign(e.button.windowID) || !toButton(e.button.button, b)) return;
-        mouseReleased({e.button.x, e.button.y}, b);
+        mouseReleased(canvasPoint(e.button.x, e.button.y), b);
         break;
     case SDL_KEYDOWN:
         if (foreign(e.key.windowID)) return;
@@ -397,7 +404,7 @@ void Application::dispatch(const SDL_Event& e) {
             mouseMoved(mouse_, false);
         else if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
                  e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.window.event == SDL_WINDOWEVENT_RESTORED)
-            invalidateAll();
+            redrawWindow();
         else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
             keyMods_ = 0;
         break;
@@ -498,7 +505,7 @@ void Application::mouseReleased(Point p, MouseButton b) {
 void Application::keyPressed(std::int32_t key, unsigned mods) {
     if (key == SDLK_F11 || ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && (mods & KMOD_ALT))) {
         display_.toggleFullscreen();
-        invalidateAll();
+        redrawWindow();
         return;
     }
     Control* target = focusedInFront();
@@ -618,22 +625,61 @@ void Application::paintTooltip(Painter& p) {
 
 // ---------------------------------------------------------------- painting
 
+namespace {
+
+constexpr std::size_t kMaxInvalidAreas = 8;
+
+long long areaOf(const Rect& r) {
+    return (long long)r.width * r.height;
+}
+
+} // namespace
+
 void Application::invalidate(const Rect& area) {
-    dirty_ = dirty_.united(area.intersected({0, 0, platform::kCanvasWidth, platform::kCanvasHeight}));
+    Rect r = area.intersected({0, 0, platform::kCanvasWidth, platform::kCanvasHeight});
+    if (r.empty()) return;
+    // Areas that overlap are merged (again, as a merged area may reach others), so no pixel is
+    // painted twice for overlapping changes; distant changes stay apart.
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (auto it = dirty_.begin(); it != dirty_.end(); ++it) {
+            if (it->intersected(r).empty()) continue;
+            r = r.united(*it);
+            dirty_.erase(it);
+            merged = true;
+            break;
+        }
+    }
+    if (dirty_.size() == kMaxInvalidAreas) {
+        // Too many apart: the new one joins the area it grows least.
+        auto best = dirty_.begin();
+        long long bestGrowth = -1;
+        for (auto it = dirty_.begin(); it != dirty_.end(); ++it) {
+            long long growth = areaOf(it->united(r)) - areaOf(*it);
+            if (bestGrowth < 0 || growth < bestGrowth) {
+                best = it;
+                bestGrowth = growth;
+            }
+        }
+        r = r.united(*best);
+        dirty_.erase(best);
+        return invalidate(r);
+    }
+    dirty_.push_back(r);
 }
 
 void Application::invalidateAll() {
     invalidate({0, 0, platform::kCanvasWidth, platform::kCanvasHeight});
 }
 
-void Application::paintNow() {
-    if (dirty_.empty() || painting_) return;
-    painting_ = true;
-    Rect clip = dirty_;
-    dirty_ = {};
+void Application::redrawWindow() {
+    wholeWindow_ = true;
+    invalidateAll();
+}
+
+void Application::paintArea(const Rect& clip, std::exception_ptr& error) {
     Painter root(canvas_.get(), {0, 0}, clip);
     root.fillRect(clip, colors::Black);
-    std::exception_ptr error;
     for (Form* f : stack()) {
         if (!f->visible()) continue;
         try {
@@ -642,9 +688,26 @@ void Application::paintNow() {
             if (!error) error = std::current_exception(); // reported once the canvas is consistent
         }
     }
-    if (tooltipFor_) paintTooltip(root);
+    if (tooltipFor_ && !tooltipRect_.intersected(clip).empty()) paintTooltip(root);
+}
+
+void Application::paintNow() {
+    if (dirty_.empty() || painting_) return;
+    painting_ = true;
+    std::vector<Rect> areas;
+    areas.swap(dirty_);
+    std::exception_ptr error;
+    for (const Rect& clip : areas)
+        paintArea(clip, error);
     painting_ = false;
-    if (windowOpen_) display_.present(canvas_.get());
+    if (windowOpen_) {
+        std::vector<SDL_Rect> changed;
+        for (const Rect& r : areas)
+            changed.push_back({r.left, r.top, r.width, r.height});
+        const bool whole = wholeWindow_;
+        wholeWindow_ = false;
+        display_.present(canvas_.get(), changed, whole);
+    }
     if (error) reportError(error);
 }
 
@@ -682,6 +745,7 @@ void Application::paintControl(Control& c, const Painter& parent) {
 
 void Application::screenshot(const std::string& path) {
     paintNow();
+    PictureCache::instance().forget(path);
     if (SDL_SaveBMP(canvas_.get(), path.c_str()) != 0)
         throw platform::FileError(path, std::string("Cannot write the screenshot (") + SDL_GetError() + ")");
 }

@@ -5,9 +5,12 @@
 #include <SDL_ttf.h>
 #include <algorithm>
 #include <fontconfig/fontconfig.h>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace ui {
 
@@ -58,7 +61,11 @@ public:
         if (!TTF_WasInit() && TTF_Init() != 0)
             throw std::runtime_error(std::string("Cannot start the font library: ") + TTF_GetError());
         const std::string& file = this->file(bold);
-        TTF_Font* font = TTF_OpenFontDPI(file.c_str(), points, 96, 96);
+        // Every size is opened from the one copy of the file read into memory: a font opened
+        // from the file itself is read again, in small pieces, for each size.
+        const std::vector<char>& bytes = contents(bold, file);
+        TTF_Font* font =
+            TTF_OpenFontDPIRW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1, points, 96, 96);
         if (!font)
             throw platform::FileError(file, std::string("Cannot open the font (") + TTF_GetError() + ")");
         fonts_.emplace(key, font);
@@ -73,6 +80,20 @@ public:
     }
 
 private:
+    const std::vector<char>& contents(bool bold, const std::string& file) {
+        std::vector<char>& bytes = contents_[bold ? 1 : 0];
+        if (!bytes.empty()) return bytes;
+        std::ifstream in(file, std::ios::binary);
+        if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (!in || bytes.empty()) {
+            bytes.clear();
+            throw platform::FileError(file, "Cannot read the font");
+        }
+        return bytes;
+    }
+
+    // The fonts read from these for as long as they are open.
+    std::vector<char> contents_[2];
     std::map<std::pair<int, bool>, TTF_Font*> fonts_;
     std::string files_[2];
 };

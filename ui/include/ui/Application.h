@@ -95,10 +95,14 @@ public:
         errorHandler_ = std::move(handler);
     }
 
-    // --- Painting.
+    // --- Painting. The areas invalidated since the last frame are kept apart (a few at most, those
+    // that overlap merged); a frame repaints and presents only them. The window is drawn whole only
+    // when it was opened, resized, exposed or switched to or from full screen.
     void invalidate(const Rect& canvasArea);
     void invalidateAll();
     void paintNow();
+    // The areas waiting for the next frame.
+    const std::vector<Rect>& invalidAreas() const { return dirty_; }
     SDL_Surface* canvas() const { return canvas_.get(); }
     // Paints what is invalid and writes the canvas as a BMP file (platform::FileError on failure).
     void screenshot(const std::string& path);
@@ -147,6 +151,9 @@ private:
     friend class Watch;
     void paintControl(Control& c, const Painter& parent);
     void paintTooltip(Painter& p);
+    void paintArea(const Rect& clip, std::exception_ptr& error);
+    // The window lost what it showed: everything is painted and presented whole.
+    void redrawWindow();
     unsigned shiftState() const;
 
     platform::Display& display_;
@@ -167,7 +174,8 @@ private:
     std::function<void(std::exception_ptr)> errorHandler_;
 
     SurfacePtr canvas_;
-    Rect dirty_;
+    std::vector<Rect> dirty_;
+    bool wholeWindow_ = true;
 
     std::array<SDL_Cursor*, 3> cursors_{};
     int cursor_ = CursorArrow;
