@@ -3,6 +3,7 @@
 #include "../exercises/ExerciseFixture.h"
 
 #include "exercises/02/Main02.h"
+#include "exercises/04/Main04.h"
 #include "platform/encoding.h"
 
 namespace {
@@ -56,6 +57,36 @@ TEST_F(RunTest, Exercise02ARunOfTen) {
 TEST_F(RunTest, Exercise02WorksheetGivesTR2TheWords) {
     expectWorksheet("02", registerScreen02, 2, numberedSentences("#JanoN a #Mira behajú.@N", 20), "TR2", 15,
                     " a Mira behajú. ");
+}
+
+TEST_F(RunTest, Exercise04ARunOfFifteenThroughTheHalfPage) {
+    openExerciseSetup("04", registerScreen04, 1, 4, numberedSentences("JanoN $je $smutný.@H#JMSS", 20), "Ema",
+                      "I15");
+    bot->click("IPokracuj");
+    auto& s = bot->find<ex04::TMainForm04>("MainForm04");
+    // First page: row 2 verbal instead of nominal, row 9 unmarked; the extent never touched.
+    for (int r = 1; r <= 10; ++r) {
+        if (r != 9) markKey(s.marking(), r, "IPrisudek");
+        bot->click(s.kinds().image(r));
+        if (r != 2) bot->click(s.kinds().image(r));
+    }
+    bot->click("IKontr");
+    bot->click("IPokracuj");
+    // The half page: the second images hidden again, five rows; row 5 expanded instead of simple.
+    EXPECT_TRUE(bot->find("IPanel").visible());
+    for (int r = 1; r <= 5; ++r) {
+        EXPECT_FALSE(s.extents().image(r).visible());
+        markKey(s.marking(), r, "IPrisudek");
+        bot->click(s.kinds().image(r));
+        bot->click(s.kinds().image(r));
+        if (r == 5) bot->click(s.extents().image(r));
+    }
+    expectRecorded("04", "Druhy prísudku", 12, 3);
+}
+
+TEST_F(RunTest, Exercise04WorksheetGivesTR4TheWords) {
+    expectWorksheet("04", registerScreen04, 4, numberedSentences("JanoN $je $smutný.@H#JMSS", 20), "TR4", 10,
+                    " je smutný. ");
 }
 
 } // namespace
