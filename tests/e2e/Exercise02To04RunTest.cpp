@@ -3,6 +3,7 @@
 #include "../exercises/ExerciseFixture.h"
 
 #include "exercises/02/Main02.h"
+#include "exercises/03/Main03.h"
 #include "exercises/04/Main04.h"
 #include "platform/encoding.h"
 
@@ -87,6 +88,27 @@ TEST_F(RunTest, Exercise04ARunOfFifteenThroughTheHalfPage) {
 TEST_F(RunTest, Exercise04WorksheetGivesTR4TheWords) {
     expectWorksheet("04", registerScreen04, 4, numberedSentences("JanoN $je $smutný.@H#JMSS", 20), "TR4", 10,
                     " je smutný. ");
+}
+
+TEST_F(RunTest, Exercise03ARunOfTen) {
+    openExerciseSetup("03", registerScreen03, 1, 3, numberedSentences("#JanoN už spí.@Pod", 12), "Ema",
+                      "I10");
+    bot->click("IPokracuj");
+    auto& s = bot->find<ex03::TMainForm03>("MainForm03");
+    for (int r = 1; r <= 10; ++r) {
+        markKey(s.marking(), r, "IPodmet");
+        if (r == 6) continue; // no part of speech
+        bot->click(s.choices().image(r));
+        bot->click(s.choices().list().item(r == 8 ? 2 : 0)); // row 8: a pronoun
+    }
+    bot->click(s.answerField(3));
+    bot->type("on"); // no unexpressed subject in the sentence
+    expectRecorded("03", "Podmet vyjadrený slovným druhom", 7, 3);
+}
+
+TEST_F(RunTest, Exercise03WorksheetGivesTR3TheWords) {
+    expectWorksheet("03", registerScreen03, 3, numberedSentences("#JanoN už spí.@Pod", 20), "TR3", 20,
+                    " už spí. ");
 }
 
 } // namespace
