@@ -53,12 +53,9 @@ framework::SentenceTable TMainForm02::NactiSoubor(const std::string& path) {
 }
 
 ui::Form& TMainForm02::createCorrectAnswer(int r, const framework::Sentence& s) {
-    const auto colour = [](const framework::PPravidla& slot) -> std::optional<ui::Color> {
-        if (slot.code == kSubject) return kSubjectColour;
-        return std::nullopt;
-    };
     return framework::createSentenceAnswer(app(), services(), left() + 8, top() + 73 + 33 * r, s, kSlots,
-                                           colour, kindText(s[0].remark));
+                                           framework::linesUnderCode(kSubject, kSubjectColour),
+                                           kindText(s[0].remark));
 }
 
 } // namespace ex02

@@ -33,7 +33,10 @@ framework::ChoiceListGeometry list03() {
                       .topOffset = 57,
                       .pictures = std::move(pictures),
                       .answers = {kPartsOfSpeech.begin(), kPartsOfSpeech.end()}},
-            .items = kItems};
+            .items = kItems,
+            // Wide enough for "Podstatné meno" at the list's size (106 clips its last letter).
+            .listWidth = 116,
+            .itemWidth = 112};
 }
 
 } // namespace
@@ -80,12 +83,9 @@ framework::SentenceTable TMainForm03::NactiSoubor(const std::string& path) {
 }
 
 ui::Form& TMainForm03::createCorrectAnswer(int r, const framework::Sentence& s) {
-    const auto colour = [](const framework::PPravidla& slot) -> std::optional<ui::Color> {
-        if (slot.code == kSubject) return kSubjectColour;
-        return std::nullopt;
-    };
     return framework::createSentenceAnswer(app(), services(), left() + 8, top() + 73 + 33 * r, s, kSlots,
-                                           colour, answerText(s[0].subject, s[0].remark));
+                                           framework::linesUnderCode(kSubject, kSubjectColour),
+                                           answerText(s[0].subject, s[0].remark));
 }
 
 } // namespace ex03

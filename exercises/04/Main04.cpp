@@ -77,12 +77,9 @@ framework::SentenceTable TMainForm04::NactiSoubor(const std::string& path) {
 }
 
 ui::Form& TMainForm04::createCorrectAnswer(int r, const framework::Sentence& s) {
-    const auto colour = [](const framework::PPravidla& slot) -> std::optional<ui::Color> {
-        if (slot.code == kPredicate) return kPredicateColour;
-        return std::nullopt;
-    };
     return framework::createSentenceAnswer(app(), services(), left() + 8, top() + 73 + 33 * r, s, kSlots,
-                                           colour, kindText(s[0].remark, s[1].remark));
+                                           framework::linesUnderCode(kPredicate, kPredicateColour),
+                                           kindText(s[0].remark, s[1].remark));
 }
 
 } // namespace ex04

@@ -73,7 +73,7 @@ TEST_F(Exercise03Test, TheListOpensBelowTheImageOrAboveItAtTheBottomAndShowsTheC
     framework::ChoiceListRows& c = s().choices();
     bot->click(c.image(1));
     ASSERT_TRUE(c.list().visible());
-    EXPECT_EQ(c.list().bounds(), (ui::Rect{547 + 58 - 106, 90 + 32 - 8, 106, 100}));
+    EXPECT_EQ(c.list().bounds(), (ui::Rect{547 + 58 - 116, 90 + 32 - 8, 116, 100}));
     bot->click(c.list().item(4));
     EXPECT_FALSE(c.list().visible());
     EXPECT_EQ(c.answer(1), "Slo");
