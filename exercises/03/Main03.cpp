@@ -10,15 +10,6 @@ namespace ex03 {
 
 namespace {
 
-framework::ExerciseInfo info03() {
-    return {.key = "03",
-            .title = "Podmet vyjadrený slovným druhom",
-            .title2 = "",
-            .library = "\\Data\\Tisk.dll",
-            .entry = "TR3",
-            .hasEdit1 = true};
-}
-
 // The list's items, in the order of kPartsOfSpeech, and the same in the correct-answer window.
 const std::vector<std::string> kItems = {"Podstatné meno", "Prídavné meno", "Zámeno",
                                          "Číslovka",       "Sloveso",       "Citoslovce"};
@@ -43,7 +34,14 @@ framework::ChoiceListGeometry list03() {
 
 TMainForm03::TMainForm03(ui::Application& app, const framework::ExerciseContext& context,
                          framework::RandomSource* random)
-    : ExerciseScreen(app, context, info03(), random),
+    : ExerciseScreen(app, context,
+                     {.key = "03",
+                      .title = "Podmet vyjadrený slovným druhom",
+                      .title2 = "",
+                      .library = "\\Data\\Tisk.dll",
+                      .entry = "TR3",
+                      .hasEdit1 = true},
+                     random),
       marking_(addPart<framework::WordMarking>(*this, services(),
                                                framework::oneToolMarking(
                                                    "IPodmet", "ctrl_po", kSubjectColour, kRowLimit,

@@ -6,12 +6,9 @@
 #include "framework/ChoiceList.h"
 #include "framework/ExerciseScreen.h"
 #include "framework/WordMarking.h"
+#include "shell/ExerciseScreens.h"
 
 #include <string>
-
-namespace shell {
-class ExerciseScreens;
-}
 
 namespace ex03 {
 

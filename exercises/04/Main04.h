@@ -5,12 +5,9 @@
 #include "framework/ChoiceImages.h"
 #include "framework/ExerciseScreen.h"
 #include "framework/WordMarking.h"
+#include "shell/ExerciseScreens.h"
 
 #include <string>
-
-namespace shell {
-class ExerciseScreens;
-}
 
 namespace ex04 {
 
