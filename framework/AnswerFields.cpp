@@ -3,7 +3,8 @@
 namespace framework {
 
 AnswerFields::AnswerFields(ui::Control& parent, const ScreenServices& env, AnswerFieldGeometry geometry,
-                           int rows, std::function<void()> readOnlyPress) {
+                           int rows, std::function<void()> readOnlyPress)
+    : key_(geometry.key) {
     for (int r = 1; r <= rows; ++r) {
         controls::TGRAlignEdit& field = parent.add<controls::TGRAlignEdit>();
         field.setName(geometry.name + std::to_string(r));
@@ -22,8 +23,12 @@ AnswerFields::AnswerFields(ui::Control& parent, const ScreenServices& env, Answe
         field.OnMouseLeave = [&env, &field](ui::Control&) {
             if (!field.readOnly()) env.setCursor(kPointerCursor);
         };
-        field.OnMouseDown = [readOnlyPress, &field](ui::Control&, const ui::MouseEvent&) {
-            if (field.readOnly() && readOnlyPress) readOnlyPress();
+        field.OnMouseDown = [this, readOnlyPress, &field](ui::Control&, const ui::MouseEvent&) {
+            if (field.readOnly()) {
+                if (readOnlyPress) readOnlyPress();
+            } else if (OnPress) {
+                OnPress();
+            }
         };
         fields_.push_back(&field);
     }
@@ -39,7 +44,7 @@ void AnswerFields::clear(int r) {
 bool AnswerFields::judge(int r, const Sentence& s) {
     controls::TGRAlignEdit& f = field(r);
     f.setReadOnly(true);
-    return f.text() == s[0].remark;
+    return f.text() == s[0].*key_;
 }
 
 } // namespace framework

@@ -22,6 +22,8 @@ struct AnswerFieldGeometry {
     ui::Color colour{};
     int maxLength = 0;
     std::string name = "Odpoved"; // the fields are named name + row
+    // The field of slot 1 that the typed text must equal.
+    std::string PPravidla::*key = &PPravidla::remark;
 };
 
 class AnswerFields : public RowPart {
@@ -38,7 +40,11 @@ public:
     void hide(int r) override { field(r).hide(); }
     bool judge(int r, const Sentence& s) override;
 
+    // A press on a field that can be edited (after the field has taken it).
+    std::function<void()> OnPress;
+
 private:
+    std::string PPravidla::*key_;
     std::vector<controls::TGRAlignEdit*> fields_;
 };
 

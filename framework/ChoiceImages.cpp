@@ -19,7 +19,11 @@ void TVolbaImage::mouseLeave() {
 
 // No sound: the picture itself answers the click.
 void TVolbaImage::mouseDown(const ui::MouseEvent& e) {
-    if (e.button == ui::MouseButton::Left && clickable) rows_.choose(row());
+    if (e.button != ui::MouseButton::Left || !clickable) return;
+    if (rows_.OnClick)
+        rows_.OnClick(row());
+    else
+        rows_.choose(row());
 }
 
 ChoiceRows::ChoiceRows(ui::Control& parent, const ScreenServices& env, ChoiceGeometry geometry, int rows)

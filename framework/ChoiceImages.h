@@ -51,6 +51,7 @@ struct ChoiceGeometry {
     std::vector<std::string> answers;
     int resetCounter = 0;       // the counter of a new example (0: no picture)
     bool visibleAtReset = true; // a new example shows the image
+    int remarkSlot = 1;         // the key is the remark of this slot (1-based)
 };
 
 // As a row part: layout shows nothing (the image waits from the reset), a row is right when its
@@ -81,13 +82,16 @@ public:
     void clear(int r) override { reset(r); }
     bool judge(int r, const Sentence& s) override {
         freeze(r);
-        return image(r).counter() > 0 && answer(r) == s[0].remark;
+        return image(r).counter() > 0 && answer(r) == s.at(std::size_t(geometry_.remarkSlot - 1)).remark;
     }
     // After the check: clicks no longer change the answer.
     void freeze(int r) { image(r).clickable = false; }
 
     // After a click has changed row r's state (the exercise's side effects).
     std::function<void(int row, int counter)> OnChoose;
+    // When set, a click on a clickable image calls this instead of moving to the next state (the
+    // image then shows what is chosen elsewhere, through set()).
+    std::function<void(int row)> OnClick;
 
 private:
     friend class TVolbaImage;

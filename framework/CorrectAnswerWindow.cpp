@@ -65,6 +65,13 @@ void addSentence(shell::HintBubble& window, const Sentence& s, int slots, const 
 
 } // namespace
 
+LineColour linesUnderCode(std::int32_t code, ui::Color colour) {
+    return [code, colour](const PPravidla& slot) -> std::optional<ui::Color> {
+        if (slot.code == code) return colour;
+        return std::nullopt;
+    };
+}
+
 ui::Form& createSentenceAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
                                const Sentence& s, int slots, const LineColour& lineColour,
                                const std::string& remark, const Sticks& sticks) {

@@ -8,6 +8,7 @@
 
 #include <ui/Geometry.h>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -24,6 +25,9 @@ inline constexpr int kAnswerWindowLimit = 570;
 
 // The colour of the line under a word, none for a word without one.
 using LineColour = std::function<std::optional<ui::Color>(const PPravidla& slot)>;
+
+// A line in `colour` under the words of `code`, none under the others.
+LineColour linesUnderCode(std::int32_t code, ui::Color colour);
 
 // Texts that follow the word before them without a gap.
 using Sticks = std::function<bool(std::string_view)>;

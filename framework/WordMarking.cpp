@@ -54,6 +54,17 @@ ToolButtons::Tool clauseEraserTool(int left, int top) {
     return markingTool("ISmazat", "ctrl_sm", kEraseTool, left, top);
 }
 
+WordMarkingSetup oneToolMarking(const char* name, const char* picture, ui::Color colour, int fitLimit,
+                                std::function<bool()> frozen, std::function<void()> beforeClick) {
+    return {.geometry = {.fitLimit = fitLimit},
+            .tools = {markingTool(name, picture, 1, 207, 421),
+                      markingTool("ISmazat", "ctrl_sm", kEraseTool, 337, 421)},
+            .colours = {{1, colour}},
+            .unmarkable = textIsOneOf({".", "?", "!"}),
+            .frozen = std::move(frozen),
+            .beforeClick = std::move(beforeClick)};
+}
+
 WordMarking::WordMarking(ui::Control& parent, const ScreenServices& env, WordMarkingSetup setup, int rows)
     : tools(env, 96, 59), env_(env), setup_(std::move(setup)),
       rows_(parent, checkedGeometry(setup_.geometry), rows), marks_(std::size_t(rows)),

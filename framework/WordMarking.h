@@ -55,6 +55,11 @@ struct WordMarkingSetup {
     std::function<void()> beforeClick;                // runs first on every tool click and word press
 };
 
+// One marking tool `name` (pictures `picture`0 to 2, code 1, underline `colour`) at 207, 421 and the
+// eraser ISmazat at 337, 421, over fifteen words fitted to `fitLimit`; ".", "?" and "!" take no mark.
+WordMarkingSetup oneToolMarking(const char* name, const char* picture, ui::Color colour, int fitLimit,
+                                std::function<bool()> frozen, std::function<void()> beforeClick = {});
+
 // As a row part: a row is right when every word carries the mark of its key; the tools are the
 // part's.
 class WordMarking : public RowPart {

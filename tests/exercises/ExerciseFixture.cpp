@@ -1,5 +1,7 @@
 #include "ExerciseFixture.h"
 
+#include "framework/ExerciseScreen.h"
+#include "framework/WordMarking.h"
 #include "platform/encoding.h"
 #include "platform/paths.h"
 #include "results/ResultsLog.h"
@@ -54,6 +56,23 @@ std::vector<std::string> ExerciseTest::printLog() const {
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
+}
+
+void ExerciseTest::markKey(framework::WordMarking& marking, int r, const char* tool, int extra) {
+    bot->click(tool);
+    for (int k = 1; k <= framework::kMarkedSlots; ++k)
+        if (marking.key(r, k) != 0 || k == extra) bot->click(marking.rows().label(r, k));
+}
+
+int ExerciseTest::rowStarting(const framework::ExerciseScreen& screen, const std::string& start) {
+    for (int r = 1; r <= screen.flow().rowsOnPage(); ++r) {
+        std::string words;
+        for (const framework::PPravidla& slot : screen.sentenceOfRow(r))
+            words += slot.text + " ";
+        if (words.starts_with(start)) return r;
+    }
+    ADD_FAILURE() << "no row begins with " << start;
+    return 1;
 }
 
 void ExerciseTest::press(ui::Control& c) {

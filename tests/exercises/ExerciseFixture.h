@@ -6,6 +6,11 @@
 #include <string>
 #include <vector>
 
+namespace framework {
+class ExerciseScreen;
+class WordMarking;
+} // namespace framework
+
 // A sentence file line in the stored form: three filler characters before each text character.
 std::string storedLine(const std::string& utf8);
 
@@ -27,6 +32,11 @@ struct ExerciseTest : ShellTest {
     // Leaves the results table shown at the end of a run and checks that the run wrote exactly one
     // line for the pupil "Ema" to "P<key>.res" and one record to the results log.
     void expectRecorded(const std::string& key, const std::string& title, int right, int wrong);
+
+    // Underlines with `tool` every word of row r that the key marks (`extra`: one more word, slot k).
+    void markKey(framework::WordMarking& marking, int r, const char* tool, int extra = 0);
+    // The row of the page whose sentence begins with `start`.
+    int rowStarting(const framework::ExerciseScreen& screen, const std::string& start);
 
     void press(ui::Control& c);
     void release(ui::Control& c);

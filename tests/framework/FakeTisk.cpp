@@ -62,6 +62,21 @@ extern "C" __attribute__((visibility("default"))) int TR1(const tisk::ShortStrin
     return logLines("TR1", lines, count, name);
 }
 
+extern "C" __attribute__((visibility("default"))) int TR2(const tisk::ShortString* lines, std::uint8_t count,
+                                                          const tisk::ShortString* name) {
+    return logLines("TR2", lines, count, name);
+}
+
+extern "C" __attribute__((visibility("default"))) int TR3(const tisk::ShortString* lines, std::uint8_t count,
+                                                          const tisk::ShortString* name) {
+    return logLines("TR3", lines, count, name);
+}
+
+extern "C" __attribute__((visibility("default"))) int TR4(const tisk::ShortString* lines, std::uint8_t count,
+                                                          const tisk::ShortString* name) {
+    return logLines("TR4", lines, count, name);
+}
+
 extern "C" __attribute__((visibility("default"))) int TR6b(const tisk::ShortString* lines, std::uint8_t count,
                                                            const tisk::ShortString* name) {
     return logLines("TR6b", lines, count, name);
