@@ -70,9 +70,11 @@ void TTabulka1Form::NactiSoubor() {
         table_.NactiSoubor(Cesta);
         tablePath_ = Cesta;
         checkReplaceable(Cesta);
-    } catch (const platform::FileError& e) {
+    } catch (platform::FileError& e) {
         app().messageBoxes().show("Chyba", zpravaOTabulce(e), platform::MessageIcon::Error,
                                   platform::MessageButtons::Ok);
+        // The exercise that asked for the table does not open; the pupil may choose another.
+        e.setToldAndRefused();
         throw;
     }
 }

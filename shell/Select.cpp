@@ -213,6 +213,11 @@ void TSelectForm::AppOnException(std::exception_ptr error) {
             "Čísla,\rpoložka Oddeľovač desatinných miest, či je tam desatinná čiarka "
             "namiesto bodky.",
             MessageIcon::Error, MessageButtons::Ok);
+    } catch (const platform::FileError& e) {
+        std::cerr << "brevion: " << e.what() << '\n';
+        if (e.toldAndRefused()) return;
+        env_.messageBoxes().show("Chyba aplikácie", kDataFilesMessage, MessageIcon::Error,
+                                 MessageButtons::Ok);
     } catch (const std::exception& e) {
         std::cerr << "brevion: " << e.what() << '\n';
         env_.messageBoxes().show("Chyba aplikácie", kDataFilesMessage, MessageIcon::Error,

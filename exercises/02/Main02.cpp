@@ -52,6 +52,11 @@ framework::SentenceTable TMainForm02::NactiSoubor(const std::string& path) {
     return ex02::NactiSoubor(path);
 }
 
+std::string TMainForm02::keyAnswer(const framework::Sentence& s) const {
+    return framework::joinedAnswer(
+        {framework::codedWordsAnswer(s, {{kSubject, "Podmet"}}), kindText(s[0].remark)});
+}
+
 ui::Form& TMainForm02::createCorrectAnswer(int r, const framework::Sentence& s) {
     return framework::createSentenceAnswer(app(), services(), left() + 8, top() + 73 + 33 * r, s, kSlots,
                                            framework::linesUnderCode(kSubject, kSubjectColour),

@@ -36,6 +36,7 @@ public:
 protected:
     void Inicializace() override;
     framework::SentenceTable NactiSoubor(const std::string& path) override;
+    std::string keyAnswer(const framework::Sentence& s) const override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
 
 private:

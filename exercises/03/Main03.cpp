@@ -80,6 +80,11 @@ framework::SentenceTable TMainForm03::NactiSoubor(const std::string& path) {
     return ex03::NactiSoubor(path);
 }
 
+std::string TMainForm03::keyAnswer(const framework::Sentence& s) const {
+    return framework::joinedAnswer(
+        {framework::codedWordsAnswer(s, {{kSubject, "Podmet"}}), answerText(s[0].subject, s[0].remark)});
+}
+
 ui::Form& TMainForm03::createCorrectAnswer(int r, const framework::Sentence& s) {
     return framework::createSentenceAnswer(app(), services(), left() + 8, top() + 73 + 33 * r, s, kSlots,
                                            framework::linesUnderCode(kSubject, kSubjectColour),

@@ -76,6 +76,11 @@ framework::SentenceTable TMainForm04::NactiSoubor(const std::string& path) {
     return ex04::NactiSoubor(path);
 }
 
+std::string TMainForm04::keyAnswer(const framework::Sentence& s) const {
+    return framework::joinedAnswer(
+        {framework::codedWordsAnswer(s, {{kPredicate, "Prísudok"}}), kindText(s[0].remark, s[1].remark)});
+}
+
 ui::Form& TMainForm04::createCorrectAnswer(int r, const framework::Sentence& s) {
     return framework::createSentenceAnswer(app(), services(), left() + 8, top() + 73 + 33 * r, s, kSlots,
                                            framework::linesUnderCode(kPredicate, kPredicateColour),

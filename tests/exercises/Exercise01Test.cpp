@@ -7,9 +7,12 @@
 #include "platform/paths.h"
 #include "results/Table1.h"
 #include "shell/Hint.h"
+#include "shell/Setup.h"
 
 #include <controls/GRAlignEdit.h>
 #include <ui/Label.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -217,6 +220,23 @@ TEST_F(Exercise01Test, BackInTheMiddleOfARunRecordsNothingAndTheNextRunStartsAfr
     TMainForm01& again = screen();
     EXPECT_EQ(again.flow().right() + again.flow().wrong(), 0);
     EXPECT_FALSE(again.evaluated());
+}
+
+} // namespace
+
+namespace {
+
+// A results table that cannot be written is found when the exercise opens: the pupil is told which
+// file and why, the exercise does not open, and the program goes on at the setup screen.
+TEST_F(Exercise01Test, ATableThatCannotBeWrittenRefusesTheRunAndTheProgramGoesOn) {
+    std::filesystem::create_directory(hd.path / "P01.res");
+    openSetup01("Eva", "I10");
+    bot->click("IPokracuj");
+    EXPECT_FALSE(screenOpen());
+    ASSERT_EQ(windowBoxes.shown.size(), 1u);
+    EXPECT_NE(windowBoxes.shown[0].text.find("P01.res"), std::string::npos) << windowBoxes.shown[0].text;
+    EXPECT_FALSE(app().terminated());
+    EXPECT_TRUE(env().SetupForm && env().SetupForm->visible());
 }
 
 } // namespace

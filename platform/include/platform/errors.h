@@ -16,10 +16,15 @@ public:
         : std::runtime_error(what + ": " + path), path_(path), code_(code) {}
     const std::string& path() const noexcept { return path_; }
     int code() const noexcept { return code_; }
+    // Set by the code that has already told the user what went wrong and refused only the action
+    // at hand (opening an exercise whose results cannot be saved): the program goes on.
+    bool toldAndRefused() const noexcept { return toldAndRefused_; }
+    void setToldAndRefused() noexcept { toldAndRefused_ = true; }
 
 private:
     std::string path_;
     int code_;
+    bool toldAndRefused_ = false;
 };
 
 // Text that cannot be converted: a number that is not a number, a character that Windows-1250
