@@ -266,12 +266,11 @@ void printSheet(platform::LibraryLoader& loader, platform::MessageBoxes& boxes,
                 KeptFiles paths;
                 const int s = callEntry(entry, entryName, printData,
                                         library.symbol(std::string(tisk::kKeyEntry)), &paths);
-                answer = paths.sheet + '
-' + paths.key; return s;
+                answer = paths.sheet + '\n' + paths.key;
+                return s;
             },
             reply);
-        const auto feed = reply.find('
-');
+        const auto feed = reply.find('\n');
         kept.sheet = reply.substr(0, feed);
         kept.key = feed == std::string::npos ? std::string() : reply.substr(feed + 1);
     } catch (const platform::FileError& e) {
