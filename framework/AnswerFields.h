@@ -37,6 +37,7 @@ public:
     void clear(int r) override;
     void hide(int r) override { field(r).hide(); }
     bool judge(int r, const Sentence& s) override;
+    bool answered(int r) const override { return !field(r).text().empty(); }
 
 private:
     std::vector<controls::TGRAlignEdit*> fields_;

@@ -83,6 +83,7 @@ public:
         freeze(r);
         return image(r).counter() > 0 && answer(r) == s[0].remark;
     }
+    bool answered(int r) const override { return image(r).counter() != geometry_.resetCounter; }
     // After the check: clicks no longer change the answer.
     void freeze(int r) { image(r).clickable = false; }
 

@@ -15,12 +15,18 @@
 #include "ui/Label.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace results {
 
 // The grid's labels: the toolkit's label, nothing added.
 class TMujLabel : public ui::Label {};
+
+// The result of a run in words: "8 z 10 správne · známka 2", and a sentence for grades "1" to "5"
+// (empty for any other grade).
+std::string vysledokSlovami(int right, int total, const std::string& grade);
+std::string vetaKZnamke(const std::string& grade);
 
 class TTabulka1Form : public ui::Form {
 public:
@@ -34,7 +40,8 @@ public:
 
     // Reads the file named by Cesta (platform::FileError when it cannot be read).
     void NactiSoubor();
-    // Inserts a result at its ranking place.
+    // Inserts a result at its ranking place. Until the screen is next hidden it marks the pupil's
+    // row (when the result made the top ten) and says the result above the table.
     void VlozNovyZaznam(const std::string& name, const std::string& right, const std::string& wrong,
                         const std::string& grade);
     // Writes all records to Cesta, replacing the file atomically.
@@ -48,7 +55,12 @@ public:
 
     const ResultsTable& tabulka() const { return table_; }
     const TMujLabel& label(int row, int column) const { return *grid_.at(row).at(column); }
+    // The row (0-based) of the result of the run just ended; none when it did not make the top ten
+    // or the table was opened without a run.
+    std::optional<int> riadokVysledku() const { return novyRiadok_; }
 
+    ui::Label* LVysledok = nullptr; // "8 z 10 správne · známka 2"
+    ui::Label* LVeta = nullptr;     // a sentence that fits the grade
     controls::TObrazek* IZpet = nullptr;
 
 private:
@@ -62,6 +74,8 @@ private:
     ResultsTable table_;
     ui::Bitmap background_;
     std::array<std::array<TMujLabel*, kColumns>, kRows> grid_{};
+    std::optional<int> novyRiadok_;
+    bool poBehu_ = false; // the screen shows the end of a run
 };
 
 } // namespace results
