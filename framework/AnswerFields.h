@@ -39,6 +39,7 @@ public:
     void clear(int r) override;
     void hide(int r) override { field(r).hide(); }
     bool judge(int r, const Sentence& s) override;
+    bool answered(int r) const override { return !field(r).text().empty(); }
 
     // A press on a field that can be edited (after the field has taken it).
     std::function<void()> OnPress;

@@ -84,6 +84,7 @@ public:
         freeze(r);
         return image(r).counter() > 0 && answer(r) == s.at(std::size_t(geometry_.remarkSlot - 1)).remark;
     }
+    bool answered(int r) const override { return image(r).counter() != geometry_.resetCounter; }
     // After the check: clicks no longer change the answer.
     void freeze(int r) { image(r).clickable = false; }
 

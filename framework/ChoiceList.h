@@ -30,6 +30,7 @@ public:
     // The click on row r's image: the click sound and the list, its top 8 pixels inside the image.
     void open(int r);
     void closePopups() override { list_->close(); }
+    bool popupOpen() const override { return list_->visible(); }
 
 private:
     const ScreenServices& env_;

@@ -74,6 +74,21 @@ void CommaRows::showWords(int r, const Sentence& s, int first, int last, int top
     }
 }
 
+// A placed comma widens its word by the comma's width and moves the rest of the word's line as
+// far, so that the comma room stays a gap before the next word.
+void CommaRows::widen(CommaLabel& word, int by) {
+    word.setBounds(word.left(), word.top(), word.width() + by, word.height());
+    for (int k = word.slot() + 1; k <= geometry_.slots; ++k) {
+        CommaLabel& next = label(word.row(), k);
+        if (next.visible() && next.top() == word.top())
+            next.setBounds(next.left() + by, next.top(), next.width(), next.height());
+    }
+}
+
+int CommaRows::commaWidth(const CommaLabel& word) {
+    return measureFormText(",", word.fontSize(), word.bold());
+}
+
 void CommaRows::placeComma(CommaLabel& word) {
     if (frozen_() || word.commaPlaced) return;
     env_.playClick();
@@ -81,6 +96,7 @@ void CommaRows::placeComma(CommaLabel& word) {
     ++count;
     word.setText(word.text() + ",");
     word.commaPlaced = true;
+    widen(word, commaWidth(word));
     if (count == 1) eraser(word.row()).loadPicture(env_.cd(geometry_.eraserPicture));
 }
 
@@ -93,6 +109,7 @@ void CommaRows::erase(int r) {
         std::erase(text, ',');
         word.setText(text);
         word.commaPlaced = false;
+        widen(word, -commaWidth(word));
     }
     commas_.at(std::size_t(r - 1)) = 0;
 }

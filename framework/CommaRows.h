@@ -80,7 +80,7 @@ public:
     // each label is its text's width plus the comma room.
     void showWords(int r, const Sentence& s, int first, int last, int top, int size = kFormFontSize);
     // The press on a word: a comma after it, unless it has one (the first comma of the row shows
-    // the eraser).
+    // the eraser); the comma takes its own width, the words after it on its line move right.
     void placeComma(CommaLabel& word);
     // The eraser's press: every comma of the row removed.
     void erase(int r);
@@ -98,12 +98,15 @@ public:
         freeze(r);
         return commasMatch(r, s);
     }
+    bool answered(int r) const override { return commas(r) > 0; }
     // Whether every word's comma-placed flag is its code (a comma where the sentence has one).
     bool commasMatch(int r, const Sentence& s) const;
 
 private:
     friend class TGumaImage;
     std::size_t index(int r, int k) const { return std::size_t((r - 1) * geometry_.slots + (k - 1)); }
+    void widen(CommaLabel& word, int by);
+    static int commaWidth(const CommaLabel& word);
     void eraserEnter(TGumaImage& eraser);
     void eraserLeave(TGumaImage& eraser);
 

@@ -8,13 +8,21 @@
 #include <ui/Edit.h>
 #include <ui/Label.h>
 
+#include <platform/message_box.h>
 #include <platform/paths.h>
+
+#include <SDL_keycode.h>
 
 namespace framework {
 
 namespace {
 
 constexpr ui::Color kScreenColour = 9526306;
+
+// The question before answers that have not been checked are left.
+constexpr const char* kLeaveCaption = "Odchod z cvičenia";
+constexpr const char* kLeaveQuestion =
+    "Odpovede na tejto strane ešte neboli skontrolované.\rNaozaj chcete odísť?";
 
 } // namespace
 
@@ -79,11 +87,15 @@ ExerciseScreen::ExerciseScreen(ui::Application& app, const ExerciseContext& cont
         services().setCursor(kHelpCursor);
     };
     T->OnMouseLeave = [this](ui::Control&) { services().setCursor(kPointerCursor); };
+    T->setHint(kHelpHint);
+    T->setShowHint(true);
 
     IKontr = &addButton("IKontr", {273, 5, 91, 75});
     IKontr->OnClick = [this](ui::Control&) { IKontrClick(); };
     IKontr->OnMouseEnter = [this](ui::Control&) { hover(*IKontr, "mkonth.bmp", IKontr->enabled()); };
     IKontr->OnMouseLeave = [this](ui::Control&) { leave(*IKontr, "mkont.bmp"); };
+    IKontr->setHint(kCheckHint);
+    IKontr->setShowHint(true);
 
     INove = &addButton("INove", {364, 5, 91, 75});
     INove->OnClick = [this](ui::Control&) { INoveClick(); };
@@ -99,6 +111,8 @@ ExerciseScreen::ExerciseScreen(ui::Application& app, const ExerciseContext& cont
     IZpet->OnClick = [this](ui::Control&) { IZpetClick(); };
     IZpet->OnMouseEnter = [this](ui::Control&) { hover(*IZpet, "mzpeth.bmp", true); };
     IZpet->OnMouseLeave = [this](ui::Control&) { leave(*IZpet, "mzpet.bmp"); };
+    IZpet->setHint(kBackHint);
+    IZpet->setShowHint(true);
 
     IPokracuj = &addButton("IPokracuj", {520, 457, 94, 23});
     IPokracuj->OnClick = [this](ui::Control&) { IPokracujClick(); };
@@ -108,11 +122,24 @@ ExerciseScreen::ExerciseScreen(ui::Application& app, const ExerciseContext& cont
         services().setCursor(kHandCursor);
     };
     IPokracuj->OnMouseLeave = [this](ui::Control&) { services().setCursor(kPointerCursor); };
+    IPokracuj->setHint(kContinueHint);
+    IPokracuj->setShowHint(true);
 
     PokusnyLabel = &add<ui::Label>();
     PokusnyLabel->setName("PokusnyLabel");
     PokusnyLabel->setBounds(16, 88, 4, 20);
     PokusnyLabel->hide();
+
+    LStrana = &add<ui::Label>();
+    LStrana->setName("LStrana");
+    LStrana->setAutoSize(false);
+    LStrana->setBounds(info_.pageLabel);
+    LStrana->setAlignment(ui::Alignment::Right);
+    LStrana->setFontSize(10);
+    LStrana->setTransparent(true);
+    LStrana->setFontColor(ui::colors::White);
+    LStrana->setBold(true);
+    LStrana->OnClick = [this](ui::Control&) { backgroundClick(); }; // it lies on the background
 
     if (info_.shape.halfPage) {
         IPanel = &add<controls::TbmpPanel>();
@@ -218,6 +245,18 @@ void ExerciseScreen::closePopups() {
         part->closePopups();
 }
 
+bool ExerciseScreen::rowAnswered(int r) const {
+    for (const auto& part : parts_)
+        if (part->answered(r)) return true;
+    return false;
+}
+
+bool ExerciseScreen::popupOpen() const {
+    for (const auto& part : parts_)
+        if (part->popupOpen()) return true;
+    return false;
+}
+
 void ExerciseScreen::resetTools() {
     for (const auto& part : parts_)
         part->resetTools();
@@ -275,6 +314,11 @@ void ExerciseScreen::FormCreate() {
     Nulovani();
     flow_->drawAll(*random_);
     VygenerujSestavu();
+    // The keys belong to this screen from now on, not to a field of the screen it came from.
+    if (Edit1)
+        focusEdit1();
+    else
+        app().setFocus(nullptr);
 }
 
 void ExerciseScreen::printWorksheet() {
@@ -301,6 +345,7 @@ PrintForm ExerciseScreen::printData() {
 }
 
 void ExerciseScreen::VygenerujSestavu() {
+    LStrana->setText("Strana " + std::to_string(flow_->page()) + " z " + std::to_string(flow_->pages()));
     for (int r = 1; r <= flow_->rowsOnPage(); ++r)
         layoutRow(r, sentenceOfRow(r));
 }
@@ -414,13 +459,52 @@ void ExerciseScreen::TClick() {
     context_.navigation.showHelp("\\Bitmap\\Help\\" + info_.key + ".bmp");
 }
 
+bool ExerciseScreen::uncheckedAnswers() const {
+    if (!flow_ || evaluated()) return false;
+    for (int r = 1; r <= flow_->rowsOnPage(); ++r)
+        if (rowAnswered(r)) return true;
+    return false;
+}
+
 void ExerciseScreen::IZpetClick() {
     closePopups();
     focusEdit1();
     services().playClick();
+    if (uncheckedAnswers() &&
+        app().messageBoxes().show(kLeaveCaption, kLeaveQuestion, platform::MessageIcon::Question,
+                                  platform::MessageButtons::YesNo) != platform::MessageResult::Yes)
+        return;
     closeCorrectAnswer();
     context_.navigation.showSetup();
     close();
+}
+
+// ---------------------------------------------------------------- the keyboard
+
+// Keys do what the buttons do, and only what a button could do at that moment: nothing while the
+// correct-answer window is held open.
+bool ExerciseScreen::keyDown(const ui::KeyEvent& e) {
+    if (answerShown() || !flow_) return false;
+    switch (e.key) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        if (evaluated())
+            IPokracujClick();
+        else if (IKontr->enabled())
+            IKontrClick();
+        return true;
+    case SDLK_ESCAPE:
+        if (popupOpen())
+            closePopups();
+        else
+            IZpetClick();
+        return true;
+    case SDLK_F1:
+        TClick();
+        return true;
+    default:
+        return false;
+    }
 }
 
 // ---------------------------------------------------------------- the correct answer

@@ -48,6 +48,8 @@ struct ExerciseInfo {
     int panelTop = 254;    // IPanel (only with a half page): 6, panelTop, 627, panelHeight
     int panelHeight = 166;
     std::string continuePictures = "\\Bitmap\\Setup\\"; // the folder of pokrac1.bmp and pokrac2.bmp
+    // "Strana 2 z 3", right-aligned: beside the continue button, clear of the hint line.
+    ui::Rect pageLabel{430, 461, 84, 16};
 };
 
 class ExerciseScreen;
@@ -89,6 +91,7 @@ public:
     controls::TObrazek* IZpet = nullptr;
     controls::TObrazek* IPokracuj = nullptr;
     ui::Label* PokusnyLabel = nullptr;
+    ui::Label* LStrana = nullptr;          // "Strana 2 z 3": the page of the run on screen
     controls::TbmpPanel* IPanel = nullptr; // only with a half page
     ui::Edit* Edit1 = nullptr;             // only with ExerciseInfo::hasEdit1
     ui::ImageList ILPokracuj{94, 23};
@@ -102,6 +105,8 @@ public:
     void ITabulkaClick();
     void TClick();
     void IZpetClick();
+    // Some row of the page carries an answer that has not been checked.
+    bool uncheckedAnswers() const;
 
     const ExerciseInfo& info() const { return info_; }
     const RunFlow& flow() const { return *flow_; }
@@ -160,6 +165,10 @@ protected:
     // press on an evaluation image, new examples and the check, and on a click on the background,
     // on IPanel or on the bare form.
     virtual void closePopups();
+    // Whether the pupil has answered something in row r; by default any part says so.
+    virtual bool rowAnswered(int r) const;
+    // Whether a pop-up list is open over the page; by default any part's.
+    virtual bool popupOpen() const;
     // Tools back to normal (Tag 0, normal picture) and the current tool none; locked after a check.
     virtual void resetTools();
     virtual void lockTools();
@@ -170,6 +179,10 @@ protected:
     virtual PrintForm printData();
     // The correct answer of an example as the worksheet's answer key gives it to the teacher.
     virtual std::string keyAnswer(const Sentence& s) const = 0;
+
+    // Enter checks the page, or continues once it is checked; Escape closes an open list, else goes
+    // back; F1 opens the help.
+    bool keyDown(const ui::KeyEvent& e) override;
 
 private:
     friend class EvaluationImage;

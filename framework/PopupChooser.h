@@ -144,6 +144,8 @@ public:
     void clear(int r) override { reset(r); }
     bool judge(int r, const Sentence& s) override;
     void closePopups() override { closeList(); }
+    bool answered(int r) const override { return chosen(r).has_value(); }
+    bool popupOpen() const override { return list_->visible(); }
 
 private:
     const ScreenServices& env_;

@@ -26,6 +26,10 @@ public:
     virtual void loadPictures() {}
     // Closes what the part has open over the page (a pop-up list).
     virtual void closePopups() {}
+    // Whether the pupil has answered something in row r (a mark, a choice, a comma, a typed text).
+    virtual bool answered(int) const { return false; }
+    // Whether the part has a pop-up list open over the page.
+    virtual bool popupOpen() const { return false; }
     // Tools back to normal (Tag 0, normal picture) and the current tool none; locked after a check.
     virtual void resetTools() {}
     virtual void lockTools() {}

@@ -67,6 +67,9 @@ public:
     int runLength() const { return runLength_; }
     int remaining() const { return remaining_; }
     int rowsOnPage() const { return rowsOnPage_; }
+    // The page on screen (1-based) and the pages of the whole run.
+    int page() const { return pageOffset_ / shape_.pageSize + 1; }
+    int pages() const { return (runLength_ + shape_.pageSize - 1) / shape_.pageSize; }
     int pageOffset() const { return pageOffset_; }
     int right() const { return right_; }
     int wrong() const { return wrong_; }

@@ -15,4 +15,10 @@ inline constexpr const char* kEraserHint08b =
 inline constexpr const char* kEraserHint14 =
     "       Kliknutím\r\n       na gumu\r\nsa všetky čiarky\r\n        odstrania.";
 
+// On the toolbar and the continue button: what each does and the key that does the same.
+inline constexpr const char* kHelpHint = "Nápoveda (F1)";
+inline constexpr const char* kCheckHint = "Kontrola (Enter)";
+inline constexpr const char* kBackHint = "Späť (Esc)";
+inline constexpr const char* kContinueHint = "Pokračovať (Enter)";
+
 } // namespace framework

@@ -10,6 +10,12 @@
 
 namespace framework {
 
+bool WordMarking::answered(int r) const {
+    for (int k = 1; k <= kMarkedSlots; ++k)
+        if (mark(r, k) != 0) return true;
+    return false;
+}
+
 namespace {
 
 const WordRowGeometry& checkedGeometry(const WordRowGeometry& geometry) {

@@ -83,6 +83,7 @@ public:
     bool judge(int r) const;
     bool judge(int r, const Sentence&) override { return judge(r); }
     void clearAnswers() override { clearMarks(); }
+    bool answered(int r) const override;
     void loadPictures() override { tools.loadPictures(); }
     void resetTools() override { tools.reset(); }
     void lockTools() override { tools.lock(); }

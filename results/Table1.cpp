@@ -20,8 +20,25 @@ namespace {
 constexpr int kLeft[TTabulka1Form::kColumns] = {32, 91, 376, 464, 544};
 constexpr int kWidth[TTabulka1Form::kColumns] = {50, 260, 70, 70, 70};
 constexpr int kLabelHeight = 20;
+// The pupil's row: the light yellow of the lists under dark text.
+constexpr ui::Color kOwnRow = 11988223;
 
 } // namespace
+
+std::string vysledokSlovami(int right, int total, const std::string& grade) {
+    return std::to_string(right) + " z " + std::to_string(total) + " správne · známka " + grade;
+}
+
+std::string vetaKZnamke(const std::string& grade) {
+    if (grade == "1") return "Výborne! Len tak ďalej.";
+    if (grade == "2") return "Veľmi dobre, chýbal už len kúsok.";
+    if (grade == "3") return "Dobre. Ešte trochu precvičovania a bude to lepšie.";
+    if (grade == "4") return "Treba ešte precvičovať. Skús to znova.";
+    if (grade == "5") return "Tentoraz sa to nepodarilo. Skús to znova, pôjde to lepšie.";
+    return {};
+}
+
+namespace {} // namespace
 
 TTabulka1Form::TTabulka1Form(ui::Application& app, std::string cestaCD)
     : ui::Form(app), cestaCD_(std::move(cestaCD)) {
@@ -33,7 +50,28 @@ TTabulka1Form::TTabulka1Form(ui::Application& app, std::string cestaCD)
     };
     OnShow = [this](ui::Form&) { FormShow(); };
     // Leaving the table in any way (its back button, a close request) writes the file.
-    OnHide = [this](ui::Form&) { UlozSoubor(); };
+    OnHide = [this](ui::Form&) {
+        poBehu_ = false;
+        novyRiadok_.reset();
+        UlozSoubor();
+    };
+
+    for (ui::Label** label : {&LVysledok, &LVeta}) {
+        *label = &add<ui::Label>();
+        (*label)->setTransparent(true);
+        (*label)->setAutoSize(false);
+        (*label)->setAlignment(ui::Alignment::Center);
+        (*label)->setFontColor(ui::colors::White);
+        (*label)->hide();
+    }
+    LVysledok->setName("LVysledok");
+    LVysledok->setBounds(32, 74, 480, 22);
+    LVysledok->setFontSize(14);
+    LVysledok->setBold(true);
+    LVysledok->setFontColor(kOwnRow);
+    LVeta->setName("LVeta");
+    LVeta->setBounds(32, 97, 480, 18);
+    LVeta->setFontSize(10);
 
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kColumns; ++column) {
@@ -83,7 +121,7 @@ void TTabulka1Form::ZaznamenejVysledek(const std::string& logPath, const std::st
                                        const std::string& title, const std::string& right,
                                        const std::string& wrong, const std::string& grade) {
     const std::time_t now = app().clock().now();
-    table_.VlozNovyZaznam(name, right, wrong, grade);
+    VlozNovyZaznam(name, right, wrong, grade); // also marks the pupil's row and says the result
     pending_.addLogRecord(logPath, formatLogRecord(name, title, right, wrong, grade, platform::shortDate(now),
                                                    platform::longTime(now)));
     const auto failures = pending_.flush(tablePath_, &table_);
@@ -100,9 +138,30 @@ void TTabulka1Form::tell(const std::vector<platform::FileError>& failures) {
     }
 }
 
+// The new record's row is the first where the table differs from before; an unchanged table of
+// ten did not take it.
 void TTabulka1Form::VlozNovyZaznam(const std::string& name, const std::string& right,
                                    const std::string& wrong, const std::string& grade) {
+    const std::vector<ResultRecord> before = table_.records();
     table_.VlozNovyZaznam(name, right, wrong, grade);
+    const auto& after = table_.records();
+    novyRiadok_.reset();
+    for (std::size_t i = 0; i < after.size() && i < std::size_t(kRows); ++i) {
+        const bool same = i < before.size() && before[i].name == after[i].name &&
+                          before[i].right == after[i].right && before[i].wrong == after[i].wrong &&
+                          before[i].grade == after[i].grade;
+        if (!same) {
+            novyRiadok_ = int(i);
+            break;
+        }
+    }
+    poBehu_ = true;
+    const int r = std::stoi(right), w = std::stoi(wrong);
+    LVysledok->setText(vysledokSlovami(r, r + w, grade));
+    std::string veta = vetaKZnamke(grade);
+    if (!novyRiadok_)
+        veta += (veta.empty() ? "" : " ") + std::string("Do najlepšej desiatky to tentoraz nestačilo.");
+    LVeta->setText(veta);
 }
 
 void TTabulka1Form::UlozSoubor() {
@@ -141,7 +200,17 @@ void TTabulka1Form::FormShow() {
         grid_[row][2]->setText(r.right);
         grid_[row][3]->setText(r.wrong);
         grid_[row][4]->setText(r.grade);
+        const bool own = poBehu_ && novyRiadok_ == row;
+        // The rank keeps its badge; the name and the figures stand on the light yellow.
+        for (int column = 1; column < kColumns; ++column) {
+            TMujLabel* label = grid_[row][column];
+            label->setTransparent(!own);
+            label->setColor(kOwnRow);
+            label->setBold(own);
+        }
     }
+    LVysledok->setVisible(poBehu_);
+    LVeta->setVisible(poBehu_);
 }
 
 void TTabulka1Form::IZpetClick() {

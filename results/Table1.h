@@ -19,12 +19,18 @@
 #include "ui/Label.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace results {
 
 // The grid's labels: the toolkit's label, nothing added.
 class TMujLabel : public ui::Label {};
+
+// The result of a run in words: "8 z 10 správne · známka 2", and a sentence for grades "1" to "5"
+// (empty for any other grade).
+std::string vysledokSlovami(int right, int total, const std::string& grade);
+std::string vetaKZnamke(const std::string& grade);
 
 class TTabulka1Form : public ui::Form {
 public:
@@ -40,7 +46,8 @@ public:
     // could not be saved is refused before it is played (platform::FileError; the pupil is told
     // the file and the cause).
     void NactiSoubor();
-    // Inserts a result at its ranking place (saved with the next UlozSoubor()).
+    // Inserts a result at its ranking place. Until the screen is next hidden it marks the pupil's
+    // row (when the result made the top ten) and says the result above the table.
     void VlozNovyZaznam(const std::string& name, const std::string& right, const std::string& wrong,
                         const std::string& grade);
     // The end of a run: the result goes into this table and its file first, then into the results
@@ -64,7 +71,12 @@ public:
     const PendingResults& cekajici() const { return pending_; }
     void setLockTimeout(std::chrono::milliseconds timeout) { pending_.lockTimeout = timeout; }
     const TMujLabel& label(int row, int column) const { return *grid_.at(row).at(column); }
+    // The row (0-based) of the result of the run just ended; none when it did not make the top ten
+    // or the table was opened without a run.
+    std::optional<int> riadokVysledku() const { return novyRiadok_; }
 
+    ui::Label* LVysledok = nullptr; // "8 z 10 správne · známka 2"
+    ui::Label* LVeta = nullptr;     // a sentence that fits the grade
     controls::TObrazek* IZpet = nullptr;
 
 private:
@@ -83,6 +95,8 @@ private:
     std::vector<platform::FileError> toTell_;
     ui::Bitmap background_;
     std::array<std::array<TMujLabel*, kColumns>, kRows> grid_{};
+    std::optional<int> novyRiadok_;
+    bool poBehu_ = false; // the screen shows the end of a run
 };
 
 } // namespace results

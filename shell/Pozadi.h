@@ -50,6 +50,7 @@ class TSelectForm;
 class TSetupForm;
 class THelpForm;
 class ExerciseScreens;
+class SoundSwitch;
 
 // The screen cursor numbers.
 constexpr int crSipka = 1;    // the normal pointer
@@ -105,6 +106,8 @@ public:
     TSetupForm* SetupForm = nullptr;
     // The exercise screens by code (the setup screen opens them).
     ExerciseScreens* Screens = nullptr;
+    // The switch every sound goes through (the menu's speaker button); set by start-up.
+    SoundSwitch* Zvuk = nullptr;
 
     int KodHry() const;
     int PocetPrikladu() const;

@@ -4,6 +4,7 @@
 #include "shell/Intro.h"
 #include "shell/Pozadi.h"
 #include "shell/Setup.h"
+#include "shell/SoundSwitch.h"
 
 #include "controls/JustOne.h"
 #include "platform/errors.h"
@@ -99,10 +100,25 @@ TSelectForm::TSelectForm(ui::Application& app, Pozadi& env,
         env_.setCursor(crSipka);
     };
 
+    IZvuk = button("IZvuk", {598, 442, 32, 32}, 0);
+    IZvuk->OnClick = [this](ui::Control&) { IZvukClick(); };
+    IZvuk->OnMouseEnter = [this](ui::Control&) {
+        ukazZvuk(true);
+        env_.playEnter();
+        env_.setCursor(crRuka);
+    };
+    IZvuk->OnMouseLeave = [this](ui::Control&) {
+        ukazZvuk(false);
+        env_.setCursor(crSipka);
+    };
+    IZvuk->setShowHint(true);
+    IZvuk->setVisible(env_.Zvuk != nullptr);
+
     // FormCreate
     this->app().setErrorHandler([this](std::exception_ptr error) { AppOnException(error); });
     background_ = ui::Bitmap::load(env_.cd("\\Bitmap\\Select\\bckg.bmp"));
     IKonec->loadPicture(env_.cd("\\Bitmap\\Select\\konec.bmp"));
+    ukazZvuk(false);
     OnPaint = [this](ui::Form&, ui::Painter& p) { p.drawBitmap(background_, 0, 0); };
     OnCloseQuery = [this](ui::Form&) { return FormCloseQuery(); };
 
@@ -110,6 +126,27 @@ TSelectForm::TSelectForm(ui::Application& app, Pozadi& env,
     justOne.SwitchToPrevious = true;
     justOne.Terminate = true;
     justOne.AlreadyExist = [this](controls::TXJustOne&) { XJustOne1AlreadyExist(); };
+}
+
+void TSelectForm::ukazZvuk(bool lit) {
+    if (!env_.Zvuk) return;
+    const bool on = env_.Zvuk->on();
+    IZvuk->loadPicture(
+        env_.cd(std::string("\\Bitmap\\Select\\zvuk") + (on ? "1" : "0") + (lit ? "h" : "") + ".bmp"));
+    IZvuk->setHint(on ? "Vypnúť zvuk" : "Zapnúť zvuk");
+}
+
+// A sound switched on greets with the click; one switched off is silent at once.
+void TSelectForm::IZvukClick() {
+    if (!env_.Zvuk) return;
+    const bool on = !env_.Zvuk->on();
+    // The picture follows the switch even when the choice cannot be written (the error follows).
+    struct Picture {
+        TSelectForm& form;
+        ~Picture() { form.ukazZvuk(true); }
+    } picture{*this};
+    env_.Zvuk->setOn(on);
+    env_.playClick();
 }
 
 void TSelectForm::ILeftMouseLeave() {

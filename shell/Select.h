@@ -34,6 +34,8 @@ public:
     bool UkoncenoChybou = false;
 
     controls::TObrazek* IKonec = nullptr;
+    // The speaker in the lower right corner: every sound of the program on or off.
+    controls::TObrazek* IZvuk = nullptr;
     controls::TObrazek* IBrevion = nullptr;
     std::array<controls::TObrazek*, 5> ILeft{};
     std::array<controls::TObrazek*, 4> IRight{};
@@ -49,6 +51,9 @@ private:
     void RightClick(int kod);
     void ILeftMouseLeave();
     void IKonecClick();
+    void IZvukClick();
+    // The speaker's picture and tooltip for the switch's state.
+    void ukazZvuk(bool lit);
     bool FormCloseQuery();
 
     Pozadi& env_;

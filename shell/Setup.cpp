@@ -8,6 +8,8 @@
 #include "platform/sound.h"
 #include "ui/Application.h"
 
+#include <SDL_keycode.h>
+
 #include <cstdio>
 
 namespace shell {
@@ -89,6 +91,8 @@ TSetupForm::TSetupForm(ui::Application& app, shell::Pozadi& env) : ui::Form(app)
     IPokracuj->setEnabled(false);
     IPokracuj->OnClick = [this](ui::Control&) { IPokracujClick(); };
     IPokracuj->OnMouseLeave = arrowCursor;
+    IPokracuj->setHint("Pokračovať (Enter)");
+    IPokracuj->setShowHint(true);
     // Only an enabled button greets the mouse.
     for (controls::TObrazek* b : {IPokracuj, ITiskni})
         b->OnMouseEnter = [this](ui::Control& c) {
@@ -224,6 +228,12 @@ void TSetupForm::ICisloClick(int index) {
     LevaSipka->repaint();
     TlacitkoPokracuj();
     TlacitkoTiskni();
+}
+
+bool TSetupForm::keyDown(const ui::KeyEvent& e) {
+    if (e.key != SDLK_RETURN && e.key != SDLK_KP_ENTER) return false;
+    if (IPokracuj->enabled()) IPokracujClick();
+    return true;
 }
 
 void TSetupForm::IPokracujClick() {

@@ -46,6 +46,10 @@ public:
     ui::ImageList ILTiskni{96, 23};
     ui::ImageList ILSipka{88, 100};
 
+protected:
+    // Enter continues into the exercise when the continue button is lit.
+    bool keyDown(const ui::KeyEvent& e) override;
+
 private:
     void ICisloClick(int index);
     void IPokracujClick();

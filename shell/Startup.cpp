@@ -6,6 +6,7 @@
 #include "shell/Intro.h"
 #include "shell/Pozadi.h"
 #include "shell/Select.h"
+#include "shell/SoundSwitch.h"
 
 #include "platform/clock.h"
 #include "platform/display.h"
@@ -91,7 +92,9 @@ bool Program::start() {
         break;
     }
 
-    app_ = std::make_unique<ui::Application>(sluzby_.display, sluzby_.clock, sluzby_.sound);
+    sound_ =
+        std::make_unique<SoundSwitch>(sluzby_.sound, soundSettingsPath(sluzby_.iniPath), sluzby_.schoolSound);
+    app_ = std::make_unique<ui::Application>(sluzby_.display, sluzby_.clock, *sound_);
     if (sluzby_.signals)
         sluzby_.signals->setHandler([app = app_.get()] { app->post([app] { app->terminate(); }); });
     if (sluzby_.windowBoxes) app_->setMessageBoxes(*sluzby_.windowBoxes);
@@ -106,6 +109,7 @@ bool Program::start() {
     });
     env_ = std::make_unique<Pozadi>(*app_, sluzby_.libraries, koreny.cd, koreny.hd);
     env_->Screens = &sluzby_.screens;
+    env_->Zvuk = sound_.get();
 
     env_->PozadiForm = &app_->create<TPozadiForm>();
     env_->PozadiForm->show();

@@ -24,6 +24,7 @@ namespace shell {
 
 class ExerciseScreens;
 class Pozadi;
+class SoundSwitch;
 
 struct Sluzby {
     platform::Display& display;
@@ -42,6 +43,8 @@ struct Sluzby {
     // The system's termination requests: once the application exists they end the message loop
     // without the end question, so finish() saves and restores as at a normal end.
     platform::TerminationSignals* signals = nullptr;
+    // The school's default of the sound switch ("0" off), for a pupil who has not chosen.
+    std::string schoolSound{};
 };
 
 struct Koreny {
@@ -76,9 +79,11 @@ public:
     // Available after start() got past the installation checks.
     ui::Application* app() const { return app_.get(); }
     Pozadi* env() const { return env_.get(); }
+    SoundSwitch* soundSwitch() const { return sound_.get(); }
 
 private:
     Sluzby& sluzby_;
+    std::unique_ptr<SoundSwitch> sound_;
     std::unique_ptr<ui::Application> app_;
     std::unique_ptr<Pozadi> env_;
     bool failed_ = false;

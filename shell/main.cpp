@@ -13,6 +13,7 @@
 #include "platform/single_instance.h"
 #include "platform/sound.h"
 
+#include <cstdlib>
 #include <exception>
 
 void registerAllScreens(shell::ExerciseScreens& screens);
@@ -35,6 +36,7 @@ int main() {
                          libraries, platform::makeSingleInstance(),
                          screens,   platform::joinPath(platform::windowsDirectory(), "\\Brevion.ini")};
     sluzby.signals = &signals;
+    if (const char* school = std::getenv("BREVION_ZVUK")) sluzby.schoolSound = school;
     try {
         return shell::SpustProgram(sluzby);
     } catch (const std::exception& e) {

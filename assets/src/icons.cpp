@@ -101,6 +101,35 @@ void back(cairo_t* cr, double cx, double cy, double s, Rgb c) {
     arrowHead(cr, cx - s * 0.42, cy - s * 0.24, pi, s * 0.34, c);
 }
 
+void speaker(cairo_t* cr, double cx, double cy, double s, Rgb c, bool on) {
+    // the box and the cone, left of the centre
+    const double x = cx - s * 0.42;
+    cairo_move_to(cr, x, cy - s * 0.13);
+    cairo_line_to(cr, x + s * 0.18, cy - s * 0.13);
+    cairo_line_to(cr, x + s * 0.42, cy - s * 0.36);
+    cairo_line_to(cr, x + s * 0.42, cy + s * 0.36);
+    cairo_line_to(cr, x + s * 0.18, cy + s * 0.13);
+    cairo_line_to(cr, x, cy + s * 0.13);
+    cairo_close_path(cr);
+    setColour(cr, c);
+    cairo_fill(cr);
+    strokeStyle(cr, c, s * 0.08);
+    if (on) {
+        for (double r : {0.2, 0.36}) {
+            cairo_new_sub_path(cr);
+            cairo_arc(cr, cx + s * 0.02, cy, s * r, -pi / 4, pi / 4);
+            cairo_stroke(cr);
+        }
+    } else {
+        const double m = cx + s * 0.26, d = s * 0.14;
+        cairo_move_to(cr, m - d, cy - d);
+        cairo_line_to(cr, m + d, cy + d);
+        cairo_move_to(cr, m + d, cy - d);
+        cairo_line_to(cr, m - d, cy + d);
+        cairo_stroke(cr);
+    }
+}
+
 void exitDoor(cairo_t* cr, double cx, double cy, double s, Rgb c) {
     // door frame open on the right, an arrow leaving through it
     strokeStyle(cr, c, s * 0.09);

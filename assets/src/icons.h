@@ -16,6 +16,8 @@ void pencil(cairo_t* cr, double cx, double cy, double s, Rgb tip);
 void question(cairo_t* cr, double cx, double cy, double r, Rgb disc, Rgb mark);
 void triangleDown(cairo_t* cr, double cx, double cy, double s, Rgb c);
 void triangleRight(cairo_t* cr, double cx, double cy, double s, Rgb c);
+// A loudspeaker; `on` adds two sound waves, off a cross beside it.
+void speaker(cairo_t* cr, double cx, double cy, double s, Rgb c, bool on);
 void star(cairo_t* cr, double cx, double cy, double r, Rgb c);
 
 } // namespace assets::icons

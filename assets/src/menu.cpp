@@ -127,6 +127,15 @@ void addMenu(Catalogue& c) {
                       fillAll(cr, menuBlue);
                       categoryButton(cr, n, open != 0);
                   });
+    // The sound switch in the lower right corner: on, off, and each lit under the mouse.
+    for (int on = 0; on < 2; ++on)
+        for (int lit = 0; lit < 2; ++lit)
+            c.add("Bitmap/Select/zvuk" + std::to_string(on) + (lit ? "h" : "") + ".bmp", 32, 32,
+                  [on, lit](cairo_t* cr) {
+                      fillAll(cr, menuBlue);
+                      fillRounded(cr, {1, 1, 30, 30}, 7, lit ? glow : navy, lit ? 1.0 : 0.6);
+                      icons::speaker(cr, 16, 16, 24, lit ? navy : Rgb{1, 1, 1}, on != 0);
+                  });
     for (const auto& e : exercises()) {
         const int h = slotGeometry(e.slot, static_cast<int>(inCategory(e.category).size())).height;
         for (int lit = 0; lit < 2; ++lit)

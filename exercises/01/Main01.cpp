@@ -17,7 +17,8 @@ framework::ExerciseInfo info01() {
             .title2 = "",
             .library = "\\Data\\Tisk.dll",
             .entry = "TR1",
-            .hasEdit1 = true};
+            .hasEdit1 = true,
+            .pageLabel = {520, 438, 94, 16}}; // above the continue button: the tools fill the bottom
 }
 
 // The three tools, and the word marking over fifteen slots with their underline bars.

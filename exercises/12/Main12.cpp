@@ -162,6 +162,14 @@ std::string TMainForm12::keyAnswer(const framework::Sentence& s) const {
     return {};
 }
 
+bool TMainForm12::rowAnswered(int r) const {
+    return !chooser(r).text().empty();
+}
+
+bool TMainForm12::popupOpen() const {
+    return list_ && list_->visible();
+}
+
 ui::Form& TMainForm12::createCorrectAnswer(int r, const framework::Sentence& s) {
     ui::Form& window =
         framework::createLineAnswer(app(), services(), left() + 8, top() + 70 + kPitch * r, answerText(s));

@@ -54,6 +54,8 @@ protected:
     void hideRow(int r) override;
     bool judgeRow(int r, const framework::Sentence& s) override;
     void closePopups() override;
+    bool rowAnswered(int r) const override;
+    bool popupOpen() const override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
     std::string keyAnswer(const framework::Sentence& s) const override;
     framework::PrintForm printData() override;

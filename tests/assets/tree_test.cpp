@@ -38,6 +38,10 @@ std::map<std::string, Expected> expectedPictures() {
          {"Games/mkont", "Games/mnove", "Games/mtab", "Games/mzpet", "Setup/zpet", "Select/konec"})
         for (const char* lit : {"", "h"})
             m[std::string("Bitmap/") + stem + lit + ".bmp"] = {91, 75};
+    // the menu's sound switch: off and on, normal and lit
+    for (const char* state : {"0", "1"})
+        for (const char* lit : {"", "h"})
+            m[std::string("Bitmap/Select/zvuk") + state + lit + ".bmp"] = {32, 32};
     // tool buttons: normal, hover, selected
     for (const char* tool : {"po", "pr", "sm", "hl", "ve"})
         for (int state = 0; state < 3; ++state)

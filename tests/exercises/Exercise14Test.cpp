@@ -98,3 +98,39 @@ TEST_F(Exercise14Test, LongSentencesShrinkOnTheRowAndInTheCorrectAnswer) {
 }
 
 } // namespace
+
+namespace {
+
+// A placed comma keeps the gap before the next word: the rest of the line moves right by the
+// comma's width, and the eraser puts every word back where it stood.
+TEST_F(Exercise14Test, APlacedCommaLeavesAGapBeforeTheNextWord) {
+    framework::CommaRows& rows = s().rows();
+    const int r = row("Chlapec"); // "Chlapec ktorý býva oproti nám chodí do hudobnej školy."
+    std::vector<int> before;
+    for (int k = 1; k <= 9; ++k)
+        before.push_back(rows.label(r, k).left());
+    const int size = rows.label(r, 1).fontSize();
+    const int comma = framework::measureFormText(",", size, false);
+    ASSERT_GT(comma, 0);
+
+    commas(r, {1, 5});
+    for (int k : {1, 5}) {
+        SCOPED_TRACE(k);
+        const framework::CommaLabel& word = rows.label(r, k);
+        const int textEnd = word.left() + framework::measureFormText(word.text(), size, false);
+        // (within a pixel: the comma's width alone and after its word may differ by the rounding)
+        EXPECT_NEAR(rows.label(r, k + 1).left() - textEnd, rows.geometry().commaRoom, 1)
+            << "the comma takes its width, the room stays a gap";
+    }
+    for (int k = 1; k <= 9; ++k) {
+        SCOPED_TRACE(k);
+        const int moved = (k > 1 ? comma : 0) + (k > 5 ? comma : 0);
+        EXPECT_EQ(rows.label(r, k).left(), before[std::size_t(k - 1)] + moved);
+    }
+
+    bot->click(rows.eraser(r));
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_EQ(rows.label(r, k).left(), before[std::size_t(k - 1)]) << k;
+}
+
+} // namespace

@@ -176,3 +176,63 @@ TEST_F(EndOfRunTest, AnUnwritableTableIsReportedWhenTheExerciseOpens) {
     EXPECT_EQ(boxes.shown[0].text, "Výsledky cvičenia nebude možné zapísať do " + folder.string() +
                                        ": na mieste súboru je priečinok.");
 }
+
+// The end of a run: the pupil's row marked and the result said above the table, until the table
+// is left; the table opened without a run shows neither.
+TEST_F(Table1Test, TheEndOfARunMarksThePupilsRowAndSaysTheResult) {
+    std::string full; // ten results better than 2 of 10
+    for (int i = 0; i < 10; ++i)
+        full += "P" + std::to_string(i) + "|9|1|1\r\n";
+    struct Case {
+        const char* name;
+        std::string file;
+        const char* right;
+        const char* wrong;
+        const char* grade;
+        std::optional<int> row; // 0-based
+        const char* words;
+        const char* sentence;
+    };
+    const Case cases[] = {
+        {"a new record on top", "A|7|3|3\r\nB|4|6|4\r\n", "8", "2", "2", 0, "8 z 10 správne · známka 2",
+         "Veľmi dobre, chýbal už len kúsok."},
+        {"below the top ten", full, "2", "8", "5", std::nullopt, "2 z 10 správne · známka 5",
+         "Tentoraz sa to nepodarilo. Skús to znova, pôjde to lepšie. Do najlepšej desiatky to tentoraz "
+         "nestačilo."},
+        // a tie goes above the equal results: the pupil's row, not the first of equals
+        {"a tie", "A|9|1|1\r\nB|7|3|2\r\nC|7|3|2\r\nD|5|5|3\r\n", "7", "3", "2", 1,
+         "7 z 10 správne · známka 2", "Veľmi dobre, chýbal už len kúsok."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        load(c.file);
+        table.VlozNovyZaznam("Ema", c.right, c.wrong, c.grade);
+        table.Ukaz();
+        EXPECT_EQ(table.riadokVysledku(), c.row);
+        if (c.row) {
+            EXPECT_EQ(table.label(*c.row, 1).text(), "Ema");
+        }
+        for (int r = 0; r < results::TTabulka1Form::kRows; ++r)
+            for (int col = 1; col < results::TTabulka1Form::kColumns; ++col)
+                EXPECT_EQ(table.label(r, col).transparent(), c.row != r) << r << "," << col;
+        EXPECT_TRUE(table.LVysledok->visible());
+        EXPECT_EQ(table.LVysledok->text(), c.words);
+        EXPECT_EQ(table.LVeta->text(), c.sentence);
+
+        bot.click(*table.IZpet); // left: the next opening from the table button is plain
+        table.Ukaz();
+        EXPECT_FALSE(table.LVysledok->visible());
+        EXPECT_FALSE(table.LVeta->visible());
+        EXPECT_FALSE(table.riadokVysledku());
+        for (int r = 0; r < results::TTabulka1Form::kRows; ++r)
+            EXPECT_TRUE(table.label(r, 1).transparent()) << r;
+        table.hide();
+    }
+}
+
+TEST(ResultWords, EveryGradeHasItsSentence) {
+    for (const char* grade : {"1", "2", "3", "4", "5"})
+        EXPECT_FALSE(results::vetaKZnamke(grade).empty()) << grade;
+    EXPECT_EQ(results::vetaKZnamke("6"), "");
+    EXPECT_EQ(results::vysledokSlovami(0, 10, "5"), "0 z 10 správne · známka 5");
+}
