@@ -229,8 +229,9 @@ namespace {
 // A results table that cannot be written is found when the exercise opens: the pupil is told which
 // file and why, the exercise does not open, and the program goes on at the setup screen.
 TEST_F(Exercise01Test, ATableThatCannotBeWrittenRefusesTheRunAndTheProgramGoesOn) {
-    std::filesystem::create_directory(hd.path / "P01.res");
     openSetup01("Eva", "I10");
+    std::filesystem::remove(hd.path / "P01.res");
+    std::filesystem::create_directory(hd.path / "P01.res");
     bot->click("IPokracuj");
     EXPECT_FALSE(screenOpen());
     ASSERT_EQ(windowBoxes.shown.size(), 1u);
