@@ -4,6 +4,9 @@
 #include "../exercises/ExerciseFixture.h"
 
 #include "exercises/01/Main01.h"
+#include "exercises/02/Main02.h"
+#include "exercises/03/Main03.h"
+#include "exercises/04/Main04.h"
 #include "exercises/05/Main05.h"
 #include "exercises/06b/Main06b.h"
 #include "exercises/07/Main07.h"
@@ -50,6 +53,26 @@ const std::vector<KeyCase>& cases() {
          [](int i) {
              return i % 2 ? "Prísudok: Prišiel" + n(i) + " – Podmet - nevyjadrený: on"
                           : "Podmet: Mama" + n(i) + "; Prísudok: varí";
+         }},
+        {"02", registerScreen02, 1, 2, "Tisk.dll",
+         [](int i) { return i % 2 ? "#Jano" + n(i) + " a #Mira behajú.@N" : "#Jano" + n(i) + " spí.@H"; },
+         [](int i) {
+             return i % 2 ? "Podmet: Jano" + n(i) + " Mira – Druh podmetu: viacnásobný"
+                          : "Podmet: Jano" + n(i) + " – Druh podmetu: holý";
+         }},
+        {"03", registerScreen03, 1, 3, "Tisk.dll",
+         [](int i) { return i % 2 ? "Pes" + n(i) + " rád behá.@Pod$on" : "#Jano" + n(i) + " spí.@Pod"; },
+         [](int i) {
+             return i % 2 ? "Podmet - nevyjadrený: on, slovný druh: podstatné meno"
+                          : "Podmet: Jano" + n(i) + " – Slovný druh: podstatné meno";
+         }},
+        {"04", registerScreen04, 1, 4, "Tisk.dll",
+         [](int i) {
+             return i % 2 ? "Jano" + n(i) + " $je $smutný.@H#JMSS" : "Pes" + n(i) + " $šteká.@H#SLOV";
+         },
+         [](int i) {
+             return i % 2 ? "Prísudok: je smutný – Druh prísudku: menný + holý"
+                          : "Prísudok: šteká – Druh prísudku: slovesný + holý";
          }},
         {"05", registerScreen05, 2, 1, "Tisk.dll",
          [](int i) { return "Včera $Jano" + n(i) + " prišiel.@Pod"; },
