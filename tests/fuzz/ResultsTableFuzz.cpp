@@ -7,9 +7,13 @@
 
 namespace {
 
-// Best first: no record ranks below the one after it.
+// Best first: the readable records, none ranking below the one after it, then the damaged ones
+// (kept in their old order, below every readable record).
 bool inOrder(const std::vector<results::ResultRecord>& records) {
-    return std::adjacent_find(records.begin(), records.end(), results::isWorse) == records.end();
+    const auto damaged =
+        std::find_if(records.begin(), records.end(), [](const auto& r) { return r.damaged(); });
+    return std::none_of(damaged, records.end(), [](const auto& r) { return !r.damaged(); }) &&
+           std::adjacent_find(records.begin(), damaged, results::isWorse) == damaged;
 }
 
 } // namespace
