@@ -2,8 +2,6 @@
 
 #include "TextFile.h"
 
-#include <platform/clock.h>
-
 namespace results {
 
 std::string reduceTimeToMinutes(const std::string& longTime) {
@@ -23,13 +21,6 @@ std::string formatLogRecord(const std::string& name, const std::string& title, c
            "Počet príkladov: " + padRight(std::to_string(rightCount + wrongCount), 6) +
            "    Správne:  " + padRight(right, 6) + "     Zle:  " + padRight(wrong, 8) +
            "   Známka:  " + grade + crlf + std::string(75, '=') + crlf;
-}
-
-void ZapisVysledek(const std::string& logPath, const std::string& name, const std::string& title,
-                   const std::string& /*title2*/, const std::string& right, const std::string& wrong,
-                   const std::string& grade, std::time_t now) {
-    appendToFile(logPath, formatLogRecord(name, title, right, wrong, grade, platform::shortDate(now),
-                                          platform::longTime(now)));
 }
 
 } // namespace results
