@@ -55,8 +55,8 @@ public:
     // Loads the results table of exercise `key` ("P<key>.res") into the table screen.
     virtual void openTable(const std::string& key) = 0;
     // A finished run: graded, added to the table and to the results log.
-    virtual void record(const std::string& pupilName, const std::string& title, const std::string& title2,
-                        int right, int wrong, int runLength) = 0;
+    virtual void record(const std::string& pupilName, const std::string& title, int right, int wrong,
+                        int runLength) = 0;
     // Shows the table screen with exercise `key`'s background.
     virtual void showTable(const std::string& key) = 0;
 };

@@ -438,8 +438,8 @@ void ExerciseScreen::IPokracujClick() {
 }
 
 void ExerciseScreen::endOfRun() {
-    context_.results.record(context_.setup.pupilName(), info_.title, info_.title2, flow_->right(),
-                            flow_->wrong(), flow_->runLength());
+    context_.results.record(context_.setup.pupilName(), info_.title, flow_->right(), flow_->wrong(),
+                            flow_->runLength());
     context_.results.showTable(info_.key);
     close();
 }

@@ -39,7 +39,6 @@ namespace framework {
 struct ExerciseInfo {
     std::string key;       // "01": names the files and pictures
     std::string title;     // passed to the results log
-    std::string title2;    // passed after the title (empty in most exercises)
     std::string library;   // the print library, relative to the CD root
     std::string entry;     // the print library's entry
     PageShape shape{};     // pages of the run; the screen has shape.pageSize rows

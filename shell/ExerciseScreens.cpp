@@ -25,9 +25,9 @@ public:
         table.NactiSoubor();
     }
     // The table first, then the log; a failure of either is told on the table and does not stop
-    // the other (see TTabulka1Form::ZaznamenejVysledek). The results log has no second title line.
-    void record(const std::string& pupilName, const std::string& title, const std::string& /*title2*/,
-                int right, int wrong, int runLength) override {
+    // the other (see TTabulka1Form::ZaznamenejVysledek).
+    void record(const std::string& pupilName, const std::string& title, int right, int wrong,
+                int runLength) override {
         env_.Tabulka().ZaznamenejVysledek(env_.hd("\\Vysledky.dat"), pupilName, title, std::to_string(right),
                                           std::to_string(wrong), env_.ZnamkaZa(right, runLength));
     }

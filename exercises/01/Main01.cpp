@@ -14,7 +14,6 @@ namespace {
 framework::ExerciseInfo info01() {
     return {.key = "01",
             .title = "Základné sklady",
-            .title2 = "",
             .library = "\\Data\\Tisk.dll",
             .entry = "TR1",
             .hasEdit1 = true,

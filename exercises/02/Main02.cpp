@@ -11,8 +11,7 @@ namespace ex02 {
 namespace {
 
 framework::ExerciseInfo info02() {
-    return {
-        .key = "02", .title = "Druhy podmetu", .title2 = "", .library = "\\Data\\Tisk.dll", .entry = "TR2"};
+    return {.key = "02", .title = "Druhy podmetu", .library = "\\Data\\Tisk.dll", .entry = "TR2"};
 }
 
 } // namespace

@@ -37,7 +37,6 @@ TMainForm03::TMainForm03(ui::Application& app, const framework::ExerciseContext&
     : ExerciseScreen(app, context,
                      {.key = "03",
                       .title = "Podmet vyjadrený slovným druhom",
-                      .title2 = "",
                       .library = "\\Data\\Tisk.dll",
                       .entry = "TR3",
                       .hasEdit1 = true},

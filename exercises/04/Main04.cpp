@@ -11,8 +11,7 @@ namespace ex04 {
 namespace {
 
 framework::ExerciseInfo info04() {
-    return {
-        .key = "04", .title = "Druhy prísudku", .title2 = "", .library = "\\Data\\Tisk.dll", .entry = "TR4"};
+    return {.key = "04", .title = "Druhy prísudku", .library = "\\Data\\Tisk.dll", .entry = "TR4"};
 }
 
 std::string codeText(const std::string& code, const auto& codes, const std::vector<std::string>& texts) {

@@ -16,7 +16,6 @@ constexpr int kPitch = 36;
 framework::ExerciseInfo info05() {
     return {.key = "05",
             .title = "Určovanie vetných členov",
-            .title2 = "",
             .library = "\\Data\\Tisk.dll",
             .entry = "TR5",
             .panelTop = 268,

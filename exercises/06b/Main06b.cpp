@@ -15,7 +15,6 @@ namespace {
 framework::ExerciseInfo info06b() {
     return {.key = "06b",
             .title = "Prístavok",
-            .title2 = "",
             .library = "\\Data\\Tisk.dll",
             .entry = "TR6b",
             .shape = {.pageSize = kRows, .halfPage = false},

@@ -23,7 +23,6 @@ TMainForm07::TMainForm07(ui::Application& app, const framework::ExerciseContext&
     : SentenceChoiceScreen(app, context,
                            {.info = {.key = "07",
                                      .title = "Druhy viet podľa postoja hovoriaceho",
-                                     .title2 = "",
                                      .library = "\\Data\\Tisk.dll",
                                      .entry = "TR7",
                                      .panelTop = 268,

@@ -12,7 +12,6 @@ namespace {
 framework::ExerciseInfo info08() {
     return {.key = "08",
             .title = "Jednočlenné x dvojčlenné vety",
-            .title2 = "",
             .library = "\\Data\\Tisk.dll",
             .entry = "TR8",
             .panelTop = 268,

@@ -21,7 +21,6 @@ constexpr int kLastRow = 10;
 framework::ExerciseInfo info08b() {
     return {.key = "08b",
             .title = "Čiarka v jednoduchej vete",
-            .title2 = "",
             .library = "\\Data\\Tisk2.dll",
             .entry = "TR8b",
             .printedSlots = kSlots - 1,

@@ -23,7 +23,6 @@ TMainForm09::TMainForm09(ui::Application& app, const framework::ExerciseContext&
     : SentenceChoiceScreen(app, context,
                            {.info = {.key = "09",
                                      .title = "Vzťahy medzi hlavnými vetami",
-                                     .title2 = "",
                                      .library = "\\Data\\Tisk2.dll",
                                      .entry = "TR9",
                                      .panelTop = 268,

@@ -16,7 +16,6 @@ constexpr int kPitch = 33;
 framework::ExerciseInfo info10() {
     return {.key = "10",
             .title = "Veta hlavná x veta vedľajšia",
-            .title2 = "",
             .library = "\\Data\\Tisk2.dll",
             .entry = "TR10"};
 }

@@ -17,11 +17,7 @@ namespace {
 constexpr int kPitch = 33;
 
 framework::ExerciseInfo info11() {
-    return {.key = "11",
-            .title = "Druhy vedľajších viet",
-            .title2 = "",
-            .library = "\\Data\\Tisk2.dll",
-            .entry = "TR11"};
+    return {.key = "11", .title = "Druhy vedľajších viet", .library = "\\Data\\Tisk2.dll", .entry = "TR11"};
 }
 
 // A comma slot keeps the space after its comma and still sticks to the clause before it.

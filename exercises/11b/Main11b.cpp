@@ -13,7 +13,6 @@ namespace {
 framework::ExerciseInfo info11b() {
     return {.key = "11b",
             .title = "Vsuvka a vložená veta",
-            .title2 = "",
             .library = "\\Data\\Tisk2.dll",
             .entry = "TR11b",
             .panelTop = 268,

@@ -18,7 +18,6 @@ constexpr int kListHeight = 52;
 framework::ExerciseInfo info12() {
     return {.key = "12",
             .title = "Doplňovanie spájacích výrazov",
-            .title2 = "",
             .library = "\\Data\\Tisk2.dll",
             .entry = "TR12",
             .panelTop = 268,

@@ -12,7 +12,6 @@ namespace {
 framework::ExerciseInfo info13() {
     return {.key = "13",
             .title = "Druhy súvetia",
-            .title2 = "",
             .library = "\\Data\\Tisk2.dll",
             .entry = "TR13",
             .panelTop = 268,

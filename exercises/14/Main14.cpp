@@ -18,7 +18,6 @@ constexpr int kWordTop = 59;
 framework::ExerciseInfo info14() {
     return {.key = "14",
             .title = "Čiarka v súvetí",
-            .title2 = "",
             .library = "\\Data\\Tisk2.dll",
             .entry = "TR14",
             .printedSlots = kSlots - 1,

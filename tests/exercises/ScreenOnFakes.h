@@ -38,7 +38,7 @@ struct FakeRun final : framework::RunSetup, framework::ResultsDesk, framework::N
     bool printMode() const override { return print; }
     std::string hd(std::string_view relative) const override;
     void openTable(const std::string& key) override { tablesOpened.push_back(key); }
-    void record(const std::string& pupil, const std::string& title, const std::string&, int right, int wrong,
+    void record(const std::string& pupil, const std::string& title, int right, int wrong,
                 int runLength) override {
         records.push_back({pupil, title, right, wrong, runLength});
     }
