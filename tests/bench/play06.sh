@@ -121,7 +121,7 @@ kill -0 "$pid" 2>/dev/null || { echo "the program ended early:"; tail -n5 "$work
 hd="$XDG_DATA_HOME/brevion"
 echo "== P06.res"
 iconv -f CP1250 -t UTF-8 "$hd/P06.res" | cat -A | head -5
-echo "== Vysledky.dat (last record)"
-iconv -f CP1250 -t UTF-8 "$hd/Vysledky.dat" | tail -n 1 | cat -A
+echo "== Vysledky.dat"
+iconv -f CP1250 -t UTF-8 "$hd/Vysledky.dat" | cat -A
 stop "$pid"
 pid=
