@@ -4,7 +4,9 @@
 # columns in turn (so some are right and some wrong), one is placed and sent home by a double click,
 # one stays home; then the check and continue. Screenshots (PNG) of a page being filled, each checked
 # page, the correct-answer window of every placed card's evaluation image while it is held, and the
-# results table go to OUT; the results table file and the results log are printed at the end.
+# results table go to OUT; the results table file and the results log are printed at the end. Before
+# the first page is played, card 9 is dragged round 300 times and the time from each X pointer
+# motion to the screen's drawing is printed (tests/bench/drag_frames.cpp).
 # Hand-run, not part of the suite:
 #
 #   tests/bench/play06.sh <build-dir> <out-dir> [cards: 9 18 27 36 45] [WIDTHxHEIGHT]
@@ -34,6 +36,7 @@ trap cleanup EXIT
 source "$root/tests/bench/lib.sh"
 
 shot() { import -window root "$out/$1.png"; }
+g++ -O2 -std=c++20 -o "$work/drag_frames" "$root/tests/bench/drag_frames.cpp" -lX11 -lXdamage -lXtst
 
 # drag X0 Y0 X1 Y1: press at one canvas point, move there in steps, release.
 drag() {
@@ -76,6 +79,12 @@ case $cards in
 esac
 sleep 2
 click 547 468 2 # continue: the first page
+
+# Card 9 carried round and round over the page and back home: the time from each pointer motion to
+# the screen's drawing.
+echo "== dragging card 9 (X pointer motion to the first drawing)"
+# shellcheck disable=SC2046
+"$work/drag_frames" $(at 521 455) 300 $((140 * factor))
 
 pages=$((cards / 9))
 for page in $(seq "$pages"); do
