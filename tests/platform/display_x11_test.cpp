@@ -1,12 +1,16 @@
 // The real window on an X server (run through tests/xvfb-run.sh, whose screen is 1280x1024).
+#include "platform/compose.h"
 #include "platform/display.h"
 
 #include <SDL.h>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <regex>
 #include <string>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -14,6 +18,8 @@
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 using namespace platform;
 
@@ -175,11 +181,53 @@ void expectEverySizeShowsTheCanvasLikeAWholeRedraw(SdlDisplay& display) {
     SDL_FreeSurface(canvas);
 }
 
+// Keys pressed and released through the X server, their keysyms put on spare key codes first.
+void typeKeysyms(::Display* x11, const std::vector<KeySym>& keysyms) {
+    constexpr int kFirstSpare = 230;
+    XChangeKeyboardMapping(x11, kFirstSpare, 1, const_cast<KeySym*>(keysyms.data()), int(keysyms.size()));
+    XSync(x11, False);
+    pump();
+    for (std::size_t i = 0; i < keysyms.size(); ++i) {
+        XTestFakeKeyEvent(x11, unsigned(kFirstSpare + int(i)), True, 0);
+        XTestFakeKeyEvent(x11, unsigned(kFirstSpare + int(i)), False, 0);
+    }
+    XSync(x11, False);
+}
+
+// The text the window received while `type` ran.
+std::string typed(SDL_Window* window, const std::function<void(::Display*)>& type) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    EXPECT_TRUE(SDL_GetWindowWMInfo(window, &info)) << SDL_GetError();
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    XTestFakeMotionEvent(info.info.x11.display, -1, x + 10, y + 10, 0);
+    SDL_StartTextInput();
+    pump();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    type(info.info.x11.display);
+    pump();
+    std::string text;
+    SDL_Event e;
+    while (SDL_PollEvent(&e))
+        if (e.type == SDL_TEXTINPUT) text += e.text.text;
+    return text;
+}
+
 } // namespace
 
 // One window per process: SDL's X11 driver does not always come back after its video subsystem
 // was shut down, so every check runs on the one display.
 TEST(SdlDisplayOnX11, FullScreenCanvasIsScaledByWholeFactorOnBlackWithoutGl) {
+    // The compact compose table, in a UTF-8 locale with no table of the user's own.
+    const std::string folder = ::testing::TempDir() + "compose-" + std::to_string(getpid());
+    std::filesystem::create_directories(folder);
+    setenv("LC_ALL", "C.UTF-8", 1);
+    setenv("HOME", folder.c_str(), 1);
+    unsetenv("XCOMPOSEFILE");
+    ASSERT_TRUE(useCompactComposeTable(folder));
+    EXPECT_EQ(std::getenv("XCOMPOSEFILE"), folder + "/Compose");
+
     SdlDisplay display;
     ASSERT_TRUE(display.open("Brevion Lumena", true));
     EXPECT_TRUE(display.isFullscreen());
@@ -239,6 +287,13 @@ TEST(SdlDisplayOnX11, FullScreenCanvasIsScaledByWholeFactorOnBlackWithoutGl) {
     for (const char* gpu : {"libGL", "libEGL", "mesa", "_dri.so", "/dri/", "libvulkan"})
         EXPECT_EQ(text.find(gpu), std::string::npos) << gpu << " is loaded";
 
+    // Dead keys compose the letters of a Slovak name through the compact table.
+    const std::string composed = typed(window, [](::Display* x11) {
+        typeKeysyms(x11, {XK_dead_acute, XK_o, XK_dead_caron, XK_n, XK_dead_circumflex, XK_a, XK_l});
+    });
+    EXPECT_EQ(composed, "óňâl");
+
     display.close();
     EXPECT_EQ(display.windowId(), 0u);
+    std::filesystem::remove_all(folder);
 }
