@@ -61,10 +61,15 @@ struct ShellTest : ::testing::Test {
     void writeGoodIni();
     // Runs start-up; true when it reached the message loop's door.
     bool start();
+    // Ends the program and starts it again on the same folders and display.
+    void restart();
     shell::Pozadi& env() { return *program->env(); }
     ui::Application& app() { return *program->app(); }
     // A CD picture as the program would load it.
     ui::Bitmap cdPicture(const std::string& relative) const;
     // The menu with a category open, then the setup screen of the exercise in `slot`.
     void openSetup(int category, int slot);
+
+private:
+    void makeProgram();
 };
