@@ -31,6 +31,19 @@ void Label::setBold(bool b) {
     invalidate();
 }
 
+void Label::setNarrow(bool n) {
+    if (n == narrow_) return;
+    narrow_ = n;
+    adjustSize();
+    invalidate();
+}
+
+void Label::setIndent(int pixels) {
+    if (pixels == indent_) return;
+    indent_ = pixels;
+    invalidate();
+}
+
 void Label::setFontColor(Color c) {
     if (c == fontColor_) return;
     fontColor_ = c;
@@ -68,25 +81,37 @@ void Label::setLayout(TextLayout l) {
 }
 
 int Label::textWidth() const {
-    return measureText(text_, fontSize_, bold_).width;
+    return measureText(text_, fontSize_, bold_, narrow_).width;
+}
+
+FittedFont Label::drawnFont() const {
+    if (autoSize_ || text_.empty()) return {fontSize_, narrow_};
+    return fitTexts({text_}, width() - 2 * indent_, fontSize_, bold_, narrow_);
 }
 
 void Label::adjustSize() {
     if (!autoSize_) return;
-    TextSize s = measureText(text_.empty() ? " " : text_, fontSize_, bold_);
+    TextSize s = measureText(text_.empty() ? " " : text_, fontSize_, bold_, narrow_);
     applyBounds({left(), top(), s.width, s.height});
 }
 
 void Label::paint(Painter& p) {
     if (!transparent_) p.fillRect(clientRect(), color_);
-    SDL_Surface* s = rendered_.get(text_, fontSize_, bold_, fontColor_);
+    const FittedFont font = drawnFont();
+    SDL_Surface* s = rendered_.get(text_, font.points, bold_, fontColor_, font.narrow);
     if (!s) return;
-    int x = alignment_ == Alignment::Left    ? 0
-            : alignment_ == Alignment::Right ? width() - s->w
+    int x = alignment_ == Alignment::Left    ? indent_
+            : alignment_ == Alignment::Right ? width() - indent_ - s->w
                                              : (width() - s->w) / 2;
-    int y = layout_ == TextLayout::Top      ? 0
+    // A fitted font sits on the baseline of the label's own font.
+    const int baselineShift = font == FittedFont{fontSize_, narrow_}
+                                  ? 0
+                                  : measureText({}, fontSize_, bold_, narrow_).ascent -
+                                        measureText({}, font.points, bold_, font.narrow).ascent;
+    int y = layout_ == TextLayout::Top      ? baselineShift
             : layout_ == TextLayout::Bottom ? height() - s->h
                                             : (height() - s->h) / 2;
+    if (font.narrow && layout_ != TextLayout::Bottom) y -= textDrop(text_, font.points, bold_, true);
     p.drawSurface(s, x, y);
 }
 
