@@ -3,6 +3,7 @@
 #include "ui/TextMetrics.h"
 
 #include <SDL.h>
+#include <algorithm>
 
 namespace ui {
 
@@ -111,7 +112,11 @@ void Label::paint(Painter& p) {
     int y = layout_ == TextLayout::Top      ? baselineShift
             : layout_ == TextLayout::Bottom ? height() - s->h
                                             : (height() - s->h) / 2;
-    if (font.narrow && layout_ != TextLayout::Bottom) y -= textDrop(text_, font.points, bold_, true);
+    // Lifted back to the baseline, but never above the box: a tall accented capital keeps its mark
+    // and sits a pixel low instead.
+    if (const int drop =
+            font.narrow && layout_ != TextLayout::Bottom ? textDrop(text_, font.points, bold_, true) : 0)
+        y = std::max(y - drop, std::min(y, 0));
     p.drawSurface(s, x, y);
 }
 
