@@ -4,6 +4,7 @@
 
 #include "framework/ExerciseContext.h"
 #include <ui/Shape.h>
+#include <ui/TextMetrics.h>
 
 namespace framework {
 
@@ -14,6 +15,8 @@ constexpr int kScreenHeight = 480;
 constexpr int kItemHeight = 16;
 // Lists and choosers write one point smaller than the form.
 constexpr int kChoiceFontSize = kFormFontSize - 1;
+constexpr int kItemIndent = 2; // the text's margin inside a lit item
+constexpr ui::Color kListFrameColour = ui::Color::rgb(150, 110, 40);
 
 } // namespace
 
@@ -49,18 +52,30 @@ TMujListbox::TMujListbox(const ScreenServices& env, const std::vector<std::strin
     hide();
     ui::Shape& background = add<ui::Shape>();
     background.setBounds(clientRect());
+    // A thin frame sets the list apart from what it covers (rows, other choosers of its colour).
     background.setBrushColor(kListColour);
-    background.setPenColor(kListColour);
+    background.setPenColor(kListFrameColour);
     for (std::size_t i = 0; i < items.size(); ++i) {
         TMujListBoxLabel& item = add<TMujListBoxLabel>(*this, int(i));
         item.setName("Polozka" + std::to_string(i + 1));
         item.setAutoSize(false);
         item.setBounds(2, 2 + kItemHeight * int(i), itemWidth, kItemHeight);
         item.setFontSize(kChoiceFontSize);
+        item.setIndent(kItemIndent);
         item.setTransparent(false);
-        item.setText(items[i]);
         item.restore();
         items_.push_back(&item);
+    }
+    setTexts(items);
+}
+
+void TMujListbox::setTexts(const std::vector<std::string>& texts) {
+    if (items_.empty()) return;
+    const bool narrow =
+        ui::fitTexts(texts, items_.front()->width() - 2 * kItemIndent, kChoiceFontSize).narrow;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        items_[i]->setNarrow(narrow);
+        items_[i]->setText(texts.at(i));
     }
 }
 
@@ -125,6 +140,11 @@ ChooserRows::ChooserRows(ui::Control& parent, const ScreenServices& env, Chooser
         choosers_.push_back(&chooser);
         reset(r);
     }
+    // Every short name is written in one face: the narrow one when any of them needs it.
+    std::vector<std::string> names;
+    for (const ChoiceItem& item : items_)
+        names.push_back(item.shortName);
+    narrowNames_ = ui::fitTexts(names, geometry_.chooserWidth, kChoiceFontSize).narrow;
     std::vector<std::string> texts;
     for (const ChoiceItem& item : items_)
         texts.push_back(item.item);
@@ -142,6 +162,7 @@ void ChooserRows::open(int r) {
 
 void ChooserRows::choose(int r, int index) {
     TMujComboBox& c = chooser(r);
+    c.setNarrow(narrowNames_);
     c.setText(items_.at(std::size_t(index)).shortName);
     face(r).show();
     c.setTransparent(false);
@@ -160,6 +181,7 @@ void ChooserRows::reset(int r) {
     TMujComboBox& c = chooser(r);
     c.show();
     c.selectable = true;
+    c.setNarrow(false);
     c.setText(geometry_.prompt);
     c.setTransparent(true);
     c.setFontColor(ui::colors::White);

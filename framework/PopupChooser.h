@@ -40,7 +40,7 @@ private:
     int index_;
 };
 
-// The pop-up list: a cream panel of items, hidden until opened. Its Tag is the row that opened it.
+// The pop-up list: a framed cream panel of items, hidden until opened. Its Tag is the row that opened it.
 class TMujListbox : public ui::Panel {
 public:
     // `itemWidth` x 16 items at 2, 2 + 16 (i - 1) on a `width` x `height` panel.
@@ -50,6 +50,9 @@ public:
     int row() const { return tag(); }
     int count() const { return int(items_.size()); }
     TMujListBoxLabel& item(int i) const { return *items_.at(std::size_t(i)); }
+    // New texts for the items (as many as there are items). All items share one face: the
+    // narrow one when any text is too wide for an item in the regular one.
+    void setTexts(const std::vector<std::string>& texts);
 
     // Opens for `row` next to `anchor` (in the parent's coordinates): under it when the list fits
     // above the bottom of the 640x480 screen, else above it; left-aligned with it when the list fits
@@ -132,8 +135,8 @@ public:
     // The code of row r's choice, none while the chooser reads the prompt.
     std::optional<std::string> chosenCode(int r) const;
 
-    // A new example: chooser shown, selectable, reading the prompt, transparent with white text;
-    // face hidden.
+    // A new example: chooser shown, selectable, reading the prompt (in the regular face),
+    // transparent with white text; face hidden.
     void reset(int r);
     // Row r under the cover of a last page of five.
     void hide(int r) override;
@@ -155,6 +158,7 @@ private:
     std::vector<TMujComboBox*> choosers_;
     std::vector<std::optional<int>> chosen_;
     TMujListbox* list_ = nullptr;
+    bool narrowNames_ = false; // the short names are written in the narrow face
 };
 
 } // namespace framework

@@ -8,7 +8,7 @@ set -euo pipefail
 run_packages=(
   build-essential cmake pkg-config ccache
   libsdl2-dev libsdl2-ttf-dev
-  libfontconfig-dev fonts-liberation2 fonts-dejavu-core
+  libfontconfig-dev fonts-liberation2 fonts-dejavu-core fonts-urw-base35
   libcairo2-dev libpango1.0-dev
   libcups2-dev
   libinih-dev

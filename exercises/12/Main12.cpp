@@ -138,8 +138,10 @@ void TMainForm12::Click(int r) {
         filledFor_ = r;
         const framework::Sentence& s = sentenceOfRow(r);
         const CandidateOrder& order = kOrders.at(std::size_t(random().below(int(kOrders.size()))));
+        std::vector<std::string> texts;
         for (int i = 0; i < kCandidates; ++i)
-            list_->item(i).setText(candidate(s, order[std::size_t(i)]));
+            texts.push_back(candidate(s, order[std::size_t(i)]));
+        list_->setTexts(texts);
     }
     list_->openAt(c.bounds(), r);
 }

@@ -41,7 +41,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends)
 echo "Depends: $depends"
 echo "Installed-Size: $(field Installed-Size) KiB"
-for d in libsdl2-2.0-0 libsdl2-ttf-2.0-0 libcairo2 libpango-1.0-0 libcups2 libinih1 libc6 fonts-liberation2; do
+for d in libsdl2-2.0-0 libsdl2-ttf-2.0-0 libcairo2 libpango-1.0-0 libcups2 libinih1 libc6 fonts-liberation2 fonts-urw-base35; do
   grep -q "\b$d\b" <<<"$depends" || fail "Depends lacks $d"
 done
 dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|' >"$work/contents"

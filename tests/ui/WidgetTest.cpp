@@ -41,6 +41,60 @@ TEST_F(UiTest, AutoSizedLabelFollowsItsTextAndFont) {
     EXPECT_EQ(l.width(), 185);
 }
 
+TEST(TextMetrics, FitsTextsInTheNarrowFaceThenSmallerSizes) {
+    EXPECT_NE(formFontFile(false, true).find("NimbusSansNarrow-Regular"), std::string::npos);
+    EXPECT_NE(formFontFile(true, true).find("NimbusSansNarrow-Bold"), std::string::npos);
+    const std::string text = "Príslovkové určenie spôsobu";
+    const int regular = measureText(text, 11).width;
+    const int narrow = measureText(text, 11, false, true).width;
+    EXPECT_LT(narrow, regular * 9 / 10);
+    struct Case {
+        int width;
+        FittedFont expected;
+    } cases[] = {
+        {regular, {11, false}},                               // fits as it is
+        {regular - 1, {11, true}},                            // one pixel short: the narrow face
+        {narrow, {11, true}},                                 // exactly the narrow width
+        {narrow - 1, {10, true}},                             // then a point smaller
+        {measureText(text, 9, false, true).width, {9, true}}, // as small as needed
+        {10, {kMinFittedPoints, true}},                       // never below the smallest size
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fitTexts({text}, c.width, 11), c.expected) << c.width;
+    // A group shares the font its widest text needs; an empty group fits anywhere.
+    EXPECT_EQ(fitTexts({"Podmet", text}, regular - 1, 11), (FittedFont{11, true}));
+    EXPECT_EQ(fitTexts({}, 0, 11), (FittedFont{11, false}));
+}
+
+TEST_F(UiTest, FixedLabelDrawsItsTextInTheFontThatFits) {
+    auto& f = screen();
+    auto& l = f.add<Label>();
+    l.setAutoSize(false);
+    l.setBounds(10, 10, 94, 16);
+    l.setFontSize(11);
+    l.setText("Vetný člen?");
+    EXPECT_EQ(l.drawnFont(), (FittedFont{11, false}));
+    l.setText("Prísl. urč. miesta");
+    EXPECT_EQ(l.drawnFont(), (FittedFont{11, true}));
+    EXPECT_LE(measureText(l.text(), 11, false, true).width, l.width());
+    // It is drawn in that font: the ink ends where the narrow text ends, short of the box's edge
+    // (the regular face would run to the edge and be cut there).
+    const int narrowWidth = measureText(l.text(), 11, false, true).width;
+    l.setColor(colors::White);
+    l.setTransparent(false);
+    app.paintNow();
+    int inkRight = -1;
+    for (int x = 10; x < 10 + 94; ++x)
+        for (int y = 10; y < 26; ++y)
+            if (!(canvasPixel(app, x, y) == colors::White)) inkRight = x;
+    EXPECT_GE(inkRight, 10 + narrowWidth - 4);
+    EXPECT_LE(inkRight, 10 + narrowWidth + 1);
+    EXPECT_LT(inkRight, 10 + 94 - 2);
+    // An automatically sized label never changes its font.
+    l.setAutoSize(true);
+    EXPECT_EQ(l.drawnFont(), (FittedFont{11, false}));
+}
+
 TEST_F(UiTest, EditTakesTypedSlovakTextWithinItsLimit) {
     auto& f = screen();
     auto& e = f.add<Edit>();

@@ -593,16 +593,21 @@ void Application::updateTooltip() {
     tooltipFor_ = h;
     tooltipSince_ = now;
     tooltipText_ = h->hint();
-    int w = 0, lines = 0, lineHeight = measureText("", kTooltipPoints).height;
-    for (const std::string& line : splitLines(tooltipText_)) {
-        w = std::max(w, measureText(line, kTooltipPoints).width);
-        ++lines;
-    }
-    Rect r{mouse_.x, mouse_.y + 21, w + 8, lines * lineHeight + 4};
+    const TextSize size = tooltipSize(tooltipText_);
+    Rect r{mouse_.x, mouse_.y + 21, size.width, size.height};
     r.left = std::clamp(r.left, 0, std::max(0, platform::kCanvasWidth - r.width));
     if (r.bottom() > platform::kCanvasHeight) r.top = std::max(0, mouse_.y - r.height - 2);
     tooltipRect_ = r;
     invalidate(r);
+}
+
+TextSize Application::tooltipSize(const std::string& hint) {
+    int w = 0, lines = 0, lineHeight = measureText("", kTooltipPoints).height;
+    for (const std::string& line : splitLines(hint)) {
+        w = std::max(w, measureText(line, kTooltipPoints).width);
+        ++lines;
+    }
+    return {w + 8, lines * lineHeight + 4};
 }
 
 void Application::hideTooltip() {

@@ -3,6 +3,7 @@
 #include "ui/TextMetrics.h"
 
 #include <SDL.h>
+#include <algorithm>
 
 namespace ui {
 
@@ -28,6 +29,19 @@ void Label::setBold(bool b) {
     if (b == bold_) return;
     bold_ = b;
     adjustSize();
+    invalidate();
+}
+
+void Label::setNarrow(bool n) {
+    if (n == narrow_) return;
+    narrow_ = n;
+    adjustSize();
+    invalidate();
+}
+
+void Label::setIndent(int pixels) {
+    if (pixels == indent_) return;
+    indent_ = pixels;
     invalidate();
 }
 
@@ -68,25 +82,41 @@ void Label::setLayout(TextLayout l) {
 }
 
 int Label::textWidth() const {
-    return measureText(text_, fontSize_, bold_).width;
+    return measureText(text_, fontSize_, bold_, narrow_).width;
+}
+
+FittedFont Label::drawnFont() const {
+    if (autoSize_ || text_.empty()) return {fontSize_, narrow_};
+    return fitTexts({text_}, width() - 2 * indent_, fontSize_, bold_, narrow_);
 }
 
 void Label::adjustSize() {
     if (!autoSize_) return;
-    TextSize s = measureText(text_.empty() ? " " : text_, fontSize_, bold_);
+    TextSize s = measureText(text_.empty() ? " " : text_, fontSize_, bold_, narrow_);
     applyBounds({left(), top(), s.width, s.height});
 }
 
 void Label::paint(Painter& p) {
     if (!transparent_) p.fillRect(clientRect(), color_);
-    SDL_Surface* s = rendered_.get(text_, fontSize_, bold_, fontColor_);
+    const FittedFont font = drawnFont();
+    SDL_Surface* s = rendered_.get(text_, font.points, bold_, fontColor_, font.narrow);
     if (!s) return;
-    int x = alignment_ == Alignment::Left    ? 0
-            : alignment_ == Alignment::Right ? width() - s->w
+    int x = alignment_ == Alignment::Left    ? indent_
+            : alignment_ == Alignment::Right ? width() - indent_ - s->w
                                              : (width() - s->w) / 2;
-    int y = layout_ == TextLayout::Top      ? 0
+    // A fitted font sits on the baseline of the label's own font.
+    const int baselineShift = font == FittedFont{fontSize_, narrow_}
+                                  ? 0
+                                  : measureText({}, fontSize_, bold_, narrow_).ascent -
+                                        measureText({}, font.points, bold_, font.narrow).ascent;
+    int y = layout_ == TextLayout::Top      ? baselineShift
             : layout_ == TextLayout::Bottom ? height() - s->h
                                             : (height() - s->h) / 2;
+    // Lifted back to the baseline, but never above the box: a tall accented capital keeps its mark
+    // and sits a pixel low instead.
+    if (const int drop =
+            font.narrow && layout_ != TextLayout::Bottom ? textDrop(text_, font.points, bold_, true) : 0)
+        y = std::max(y - drop, std::min(y, 0));
     p.drawSurface(s, x, y);
 }
 

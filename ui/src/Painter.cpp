@@ -98,17 +98,19 @@ void Painter::drawText(const std::string& text, int x, int y, int points, bool b
     drawSurface(once.get(text, points, bold, c), x, y);
 }
 
-SDL_Surface* CachedText::get(const std::string& text, int points, bool bold, Color c) {
-    if (valid_ && text == text_ && points == points_ && bold == bold_ && c == color_) return surface_.get();
+SDL_Surface* CachedText::get(const std::string& text, int points, bool bold, Color c, bool narrow) {
+    if (valid_ && text == text_ && points == points_ && bold == bold_ && narrow == narrow_ && c == color_)
+        return surface_.get();
     text_ = text;
     points_ = points;
     bold_ = bold;
+    narrow_ = narrow;
     color_ = c;
     valid_ = true;
     surface_.reset();
     if (!text.empty()) {
         SDL_Color fg{c.r(), c.g(), c.b(), 255};
-        surface_.reset(TTF_RenderUTF8_Blended(formFont(points, bold), text.c_str(), fg));
+        surface_.reset(TTF_RenderUTF8_Blended(formFont(points, bold, narrow), text.c_str(), fg));
     }
     return surface_.get();
 }

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <map>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -16,11 +17,36 @@ namespace ui {
 
 namespace {
 
-// The file of the first family in `families` that fontconfig knows with that weight.
-std::string findFontFile(bool bold) {
+// The families of each face, in the order they are tried.
+const std::vector<const char*>& families(bool narrow) {
+    static const std::vector<const char*> regular{"Liberation Sans", "DejaVu Sans"};
+    static const std::vector<const char*> condensed{"Nimbus Sans Narrow"};
+    return narrow ? condensed : regular;
+}
+
+// Whether a font that fontconfig offers is the family and weight asked for in a format the font
+// library measures exactly (TrueType or OpenType outlines: a Type 1 copy of the same face comes
+// without its kerning).
+bool isWanted(FcPattern* font, const char* family, bool bold) {
+    FcChar8* gotFamily = nullptr;
+    FcChar8* format = nullptr;
+    int weight = 0;
+    if (FcPatternGetString(font, FC_FAMILY, 0, &gotFamily) != FcResultMatch ||
+        FcPatternGetInteger(font, FC_WEIGHT, 0, &weight) != FcResultMatch)
+        return false;
+    if (FcPatternGetString(font, FC_FONTFORMAT, 0, &format) == FcResultMatch) {
+        const std::string f(reinterpret_cast<char*>(format));
+        if (f != "TrueType" && f != "CFF") return false;
+    }
+    // A synthetic bold would not measure like the real one.
+    return std::string(reinterpret_cast<char*>(gotFamily)) == family && (weight >= FC_WEIGHT_BOLD) == bold;
+}
+
+// The file of the first of the face's families that fontconfig knows with that weight, "" when
+// none is installed.
+std::string findFontFile(bool bold, bool narrow) {
     if (!FcInit()) return {};
-    std::string found;
-    for (const char* family : {"Liberation Sans", "DejaVu Sans"}) {
+    for (const char* family : families(narrow)) {
         FcPattern* pattern = FcPatternCreate();
         FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
         FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
@@ -28,24 +54,22 @@ std::string findFontFile(bool bold) {
         FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
         FcDefaultSubstitute(pattern);
         FcResult result = FcResultNoMatch;
-        FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+        // fontconfig always answers with something: the best candidates in order, of which the
+        // first that is the family asked for is taken.
+        FcFontSet* sorted = FcFontSort(nullptr, pattern, FcFalse, nullptr, &result);
         FcPatternDestroy(pattern);
-        if (!match) continue;
-        // fontconfig always answers with something: accept it only when it is the family asked for
-        // and has the weight asked for (a synthetic bold would not measure like the real one).
-        FcChar8* gotFamily = nullptr;
-        FcChar8* file = nullptr;
-        int weight = 0;
-        bool ok = FcPatternGetString(match, FC_FAMILY, 0, &gotFamily) == FcResultMatch &&
-                  FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
-                  FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch &&
-                  std::string(reinterpret_cast<char*>(gotFamily)) == family &&
-                  (weight >= FC_WEIGHT_BOLD) == bold;
-        if (ok) found = reinterpret_cast<char*>(file);
-        FcPatternDestroy(match);
-        if (ok) break;
+        if (!sorted) continue;
+        std::string found;
+        for (int i = 0; i < sorted->nfont && found.empty(); ++i) {
+            FcChar8* file = nullptr;
+            if (isWanted(sorted->fonts[i], family, bold) &&
+                FcPatternGetString(sorted->fonts[i], FC_FILE, 0, &file) == FcResultMatch)
+                found = reinterpret_cast<char*>(file);
+        }
+        FcFontSetDestroy(sorted);
+        if (!found.empty()) return found;
     }
-    return found;
+    return {};
 }
 
 class FontCache {
@@ -54,16 +78,16 @@ public:
         for (auto& [key, font] : fonts_)
             TTF_CloseFont(font);
     }
-    TTF_Font* get(int points, bool bold) {
+    TTF_Font* get(int points, bool bold, bool narrow) {
         points = std::max(points, 1);
-        auto key = std::make_pair(points, bold);
+        auto key = std::make_tuple(points, bold, narrow);
         if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
         if (!TTF_WasInit() && TTF_Init() != 0)
             throw std::runtime_error(std::string("Cannot start the font library: ") + TTF_GetError());
-        const std::string& file = this->file(bold);
+        const std::string& file = this->file(bold, narrow);
         // Every size is opened from the one copy of the file read into memory: a font opened
         // from the file itself is read again, in small pieces, for each size.
-        const std::vector<char>& bytes = contents(bold, file);
+        const std::vector<char>& bytes = contents(file);
         TTF_Font* font =
             TTF_OpenFontDPIRW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1, points, 96, 96);
         if (!font)
@@ -71,17 +95,19 @@ public:
         fonts_.emplace(key, font);
         return font;
     }
-    const std::string& file(bool bold) {
-        std::string& f = files_[bold ? 1 : 0];
-        if (f.empty()) f = findFontFile(bold);
+    const std::string& file(bool bold, bool narrow) {
+        std::string& f = files_[(bold ? 1 : 0) + (narrow ? 2 : 0)];
+        if (f.empty()) f = findFontFile(bold, narrow);
+        // Without the narrow face its texts are drawn in the form font.
+        if (f.empty() && narrow) f = file(bold, false);
         if (f.empty())
             throw platform::FileError("Liberation Sans / DejaVu Sans", "No form font is installed");
         return f;
     }
 
 private:
-    const std::vector<char>& contents(bool bold, const std::string& file) {
-        std::vector<char>& bytes = contents_[bold ? 1 : 0];
+    const std::vector<char>& contents(const std::string& file) {
+        std::vector<char>& bytes = contents_[file];
         if (!bytes.empty()) return bytes;
         std::ifstream in(file, std::ios::binary);
         if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -93,9 +119,9 @@ private:
     }
 
     // The fonts read from these for as long as they are open.
-    std::vector<char> contents_[2];
-    std::map<std::pair<int, bool>, TTF_Font*> fonts_;
-    std::string files_[2];
+    std::map<std::string, std::vector<char>> contents_;
+    std::map<std::tuple<int, bool, bool>, TTF_Font*> fonts_;
+    std::string files_[4]; // regular, bold, narrow, narrow bold
 };
 
 FontCache& cache() {
@@ -105,23 +131,55 @@ FontCache& cache() {
 
 } // namespace
 
-TTF_Font* formFont(int points, bool bold) {
-    return cache().get(points, bold);
+TTF_Font* formFont(int points, bool bold, bool narrow) {
+    return cache().get(points, bold, narrow);
 }
 
-std::string formFontFile(bool bold) {
-    return cache().file(bold);
+std::string formFontFile(bool bold, bool narrow) {
+    return cache().file(bold, narrow);
 }
 
-TextSize measureText(std::string_view text, int points, bool bold) {
-    TTF_Font* font = formFont(points, bold);
-    TextSize size{0, TTF_FontHeight(font)};
+TextSize measureText(std::string_view text, int points, bool bold, bool narrow) {
+    TTF_Font* font = formFont(points, bold, narrow);
+    TextSize size{0, TTF_FontHeight(font), TTF_FontAscent(font)};
     if (!text.empty()) {
         std::string s(text);
         if (TTF_SizeUTF8(font, s.c_str(), &size.width, nullptr) != 0)
             throw std::runtime_error(std::string("Cannot measure text: ") + TTF_GetError());
     }
     return size;
+}
+
+int textDrop(std::string_view text, int points, bool bold, bool narrow) {
+    TTF_Font* font = formFont(points, bold, narrow);
+    int top = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        // One UTF-8 sequence (the program's texts are valid UTF-8).
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        Uint32 code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (int k = 1; k < length && i + std::size_t(k) < text.size(); ++k)
+            code = code << 6 | (static_cast<unsigned char>(text[i + std::size_t(k)]) & 0x3F);
+        i += std::size_t(length);
+        int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
+        if (TTF_GlyphMetrics32(font, code, &minx, &maxx, &miny, &maxy, &advance) == 0)
+            top = std::max(top, maxy);
+    }
+    return std::max(0, top - TTF_FontAscent(font));
+}
+
+bool textsFit(const std::vector<std::string>& texts, int width, FittedFont font, bool bold) {
+    return std::all_of(texts.begin(), texts.end(), [&](const std::string& text) {
+        return measureText(text, font.points, bold, font.narrow).width <= width;
+    });
+}
+
+FittedFont fitTexts(const std::vector<std::string>& texts, int width, int points, bool bold, bool narrow) {
+    if (textsFit(texts, width, {points, narrow}, bold)) return {points, narrow};
+    FittedFont font{points, true};
+    while (font.points > kMinFittedPoints && !textsFit(texts, width, font, bold))
+        --font.points;
+    return font;
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 // dispatch (hover, capture, focus, double clicks), tooltips, cursors and the error handler.
 #include "ui/Bitmap.h"
 #include "ui/Form.h"
+#include "ui/TextMetrics.h"
 
 #include <array>
 #include <cstdint>
@@ -125,6 +126,8 @@ public:
     bool tooltipShown() const { return tooltipFor_ != nullptr; }
     const std::string& tooltipText() const { return tooltipText_; }
     Rect tooltipRect() const { return tooltipRect_; }
+    // The width and height of the tooltip box of a hint.
+    static TextSize tooltipSize(const std::string& hint);
 
 private:
     friend class Control;

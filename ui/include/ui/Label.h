@@ -2,6 +2,7 @@
 // One line of UTF-8 text in the form font.
 #include "ui/Control.h"
 #include "ui/Painter.h"
+#include "ui/TextMetrics.h"
 
 #include <string>
 
@@ -20,6 +21,9 @@ public:
     void setFontSize(int points);
     bool bold() const { return bold_; }
     void setBold(bool b);
+    // The narrow face of the form font (for a text that must fit a narrow box).
+    bool narrow() const { return narrow_; }
+    void setNarrow(bool n);
     Color fontColor() const { return fontColor_; }
     void setFontColor(Color c);
     // Background colour, painted unless the label is transparent.
@@ -31,6 +35,9 @@ public:
     // as high as the font's line.
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool a);
+    // Pixels kept free at the left and right of the text (a margin inside the label's colour).
+    int indent() const { return indent_; }
+    void setIndent(int pixels);
     Alignment alignment() const { return alignment_; }
     void setAlignment(Alignment a);
     TextLayout layout() const { return layout_; }
@@ -38,6 +45,10 @@ public:
 
     // Width of the current text in the current font (what the label measures for its size).
     int textWidth() const;
+    // The font the text is drawn in. A label of fixed size (no automatic size) fits its text to
+    // its width: its own size and face when the text fits there, else the narrow face, then
+    // smaller sizes (ui::fitTexts); it keeps the baseline of its own size.
+    FittedFont drawnFont() const;
 
 protected:
     void paint(Painter& p) override;
@@ -48,6 +59,8 @@ private:
     std::string text_;
     int fontSize_ = 12;
     bool bold_ = false;
+    bool narrow_ = false;
+    int indent_ = 0;
     Color fontColor_ = colors::Black;
     Color color_ = colors::BtnFace;
     bool transparent_ = false;

@@ -46,12 +46,13 @@ private:
 class CachedText {
 public:
     // The rendered text (nullptr for an empty text).
-    SDL_Surface* get(const std::string& text, int points, bool bold, Color c);
+    SDL_Surface* get(const std::string& text, int points, bool bold, Color c, bool narrow = false);
 
 private:
     std::string text_;
     int points_ = 0;
     bool bold_ = false;
+    bool narrow_ = false;
     Color color_;
     SurfacePtr surface_;
     bool valid_ = false;
