@@ -137,8 +137,9 @@ public:
     void present(SDL_Surface* canvas, const std::vector<SDL_Rect>& changed, bool whole) override;
     void bringForward() override { ++broughtForward; }
     std::uint32_t windowId() const override { return 0; }
-    // Mapped as a window of windowSize() would map it (1x: unchanged).
+    // Full screen on a canvas-sized screen: unchanged; in a window as one of windowSize() maps it.
     SDL_Point toCanvas(SDL_Point windowPoint) const override {
+        if (fullscreen_) return windowPoint;
         return canvasPoint(placement(size_.width, size_.height, false), windowPoint);
     }
     void close() override { opened = false; }
