@@ -79,7 +79,8 @@ SentenceTable ExerciseScreen::NactiSoubor(const std::string& path) {
 ExerciseScreen::ExerciseScreen(ui::Application& app, const ExerciseContext& context, ExerciseInfo info,
                                RandomSource* random)
     : ui::Form(app), context_(context), info_(std::move(info)), random_(random),
-      evaluation_(std::size_t(info_.shape.pageSize), nullptr) {
+      evaluation_(std::size_t(info_.evaluationImages > 0 ? info_.evaluationImages : info_.shape.pageSize),
+                  nullptr) {
     if (!random_) {
         ownRandom_ = std::make_unique<ClockSeededRandom>();
         random_ = ownRandom_.get();
@@ -407,9 +408,10 @@ void ExerciseScreen::IKontrClick() {
     std::vector<bool> verdicts;
     for (int r = 1; r <= flow_->rowsOnPage(); ++r) {
         const bool right = judgeRow(r, sentenceOfRow(r));
-        EvaluationImage& image = evaluationImage(r);
-        image.loadPicture(cd(right ? "\\Bitmap\\Games\\check_ok.bmp" : "\\Bitmap\\Games\\check_ko.bmp"));
-        image.clickable = !right;
+        if (EvaluationImage* image = verdictImage(r)) {
+            image->loadPicture(cd(right ? "\\Bitmap\\Games\\check_ok.bmp" : "\\Bitmap\\Games\\check_ko.bmp"));
+            image->clickable = !right;
+        }
         verdicts.push_back(right);
     }
     flow_->check(verdicts);
@@ -441,6 +443,10 @@ void ExerciseScreen::IPokracujClick() {
     repaint();
     if (next == NextPage::End) {
         services().setCursor(kPointerCursor);
+        if (info_.endOfRunWait > 0) {
+            IPokracuj->repaint();
+            services().wait(info_.endOfRunWait);
+        }
         endOfRun();
         return;
     }
@@ -537,10 +543,18 @@ void ExerciseScreen::openCorrectAnswer(EvaluationImage& image) {
     services().playClick();
     image.setShowHint(false);
     closeCorrectAnswer();
-    ui::Form& window = createCorrectAnswer(image.row(), sentenceOfRow(image.row()));
+    ui::Form& window = correctAnswerFor(image);
     window.show();
     window.repaint();
     answerWindow_ = &window;
+}
+
+ui::Form& ExerciseScreen::correctAnswerFor(const EvaluationImage& image) {
+    return createCorrectAnswer(image.row(), sentenceOfRow(image.row()));
+}
+
+EvaluationImage* ExerciseScreen::verdictImage(int r) {
+    return &evaluationImage(r);
 }
 
 void ExerciseScreen::closeCorrectAnswer() {

@@ -71,6 +71,10 @@ struct ExerciseInfo {
     std::string continuePictures = "\\Bitmap\\Setup\\"; // the folder of pokrac1.bmp and pokrac2.bmp
     // "Strana 2 z 3", right-aligned: beside the continue button, clear of the hint line.
     ui::Rect pageLabel{430, 461, 84, 16};
+    // Verdict pictures of the screen (addEvaluationImage 1 to this); 0: one per row.
+    int evaluationImages = 0;
+    // Milliseconds the last continue waits, its button back to normal, before the results table.
+    int endOfRunWait = 0;
 };
 
 class ExerciseScreen;
@@ -195,6 +199,11 @@ protected:
     virtual void lockTools();
     // Opens row r's correct-answer window (hidden; the screen shows and closes it).
     virtual ui::Form& createCorrectAnswer(int r, const Sentence& s) = 0;
+    // The correct-answer window that a press on `image` opens; by default that of the image's row.
+    virtual ui::Form& correctAnswerFor(const EvaluationImage& image);
+    // The verdict picture of row r's example after the check: by default the row's own; nullptr
+    // when the example has none (it shows no verdict, but still counts).
+    virtual EvaluationImage* verdictImage(int r);
     // The print data of the drawn run. By default one line per example (words of slots 1 to
     // ExerciseInfo::printedSlots).
     virtual PrintForm printData();

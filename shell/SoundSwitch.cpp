@@ -1,11 +1,8 @@
 #include "shell/SoundSwitch.h"
 
-#include "platform/errors.h"
-#include "platform/ini.h"
+#include "shell/UserSettings.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include "platform/ini.h"
 
 namespace shell {
 
@@ -25,23 +22,7 @@ SoundSwitch::SoundSwitch(platform::Sound& sound, std::string settingsPath, std::
 
 void SoundSwitch::setOn(bool on) {
     on_ = on;
-    // Written beside and renamed, so that a failed write leaves the former choice whole.
-    const std::string temporary = settingsPath_ + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << "[" << kSection << "]\r\n" << kKey << "=" << (on ? "1" : "0") << "\r\n";
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            throw platform::FileError(settingsPath_, "Cannot write the sound setting");
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, settingsPath_, error);
-    if (error) {
-        std::remove(temporary.c_str());
-        throw platform::FileError(settingsPath_, "Cannot write the sound setting (" + error.message() + ")");
-    }
+    writeUserSettings(settingsPath_, kSection, {{kKey, on ? "1" : "0"}}, "sound setting");
 }
 
 void SoundSwitch::play(const std::string& path) {
@@ -53,7 +34,7 @@ void SoundSwitch::beep() {
 }
 
 std::string soundSettingsPath(const std::string& iniPath) {
-    return (std::filesystem::path(iniPath).parent_path() / "BrevionZvuk.ini").string();
+    return userSettingsPath(iniPath, "BrevionZvuk.ini");
 }
 
 } // namespace shell

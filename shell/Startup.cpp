@@ -7,6 +7,7 @@
 #include "shell/Pozadi.h"
 #include "shell/Select.h"
 #include "shell/SoundSwitch.h"
+#include "shell/WindowSetting.h"
 
 #include "platform/clock.h"
 #include "platform/display.h"
@@ -113,7 +114,10 @@ bool Program::start() {
 
     // The window carries the title from the start; the single-instance check of the menu uses it too.
     app_->setTitle(kTitle);
-    if (!app_->openWindow(true))
+    sluzby_.display.rememberWindowSize(loadWindowSize(windowSettingsPath(sluzby_.iniPath)));
+    const bool fullscreenHad = app_->openWindow(true);
+    startWindowSize_ = sluzby_.display.windowSize();
+    if (!fullscreenHad)
         app_->messageBoxes().show(
             "Chyba prepnutia zobrazovacieho módu",
             "            Grafická karta neumožňuje okamžité prepnutie\rdo celoobrazovkového "
@@ -170,9 +174,21 @@ int Program::finish() {
             backdrop_ = nullptr;
             app_->processMessages();
         }
+        keepWindowSize();
         sluzby_.display.close();
     }
     return failed_ ? 1 : 0;
+}
+
+void Program::keepWindowSize() {
+    const platform::WindowSize size = sluzby_.display.windowSize();
+    if (!startWindowSize_ || *startWindowSize_ == size) return;
+    try {
+        saveWindowSize(windowSettingsPath(sluzby_.iniPath), size);
+    } catch (const platform::FileError& e) {
+        // Only a convenience: the next start takes the default size.
+        std::cerr << "brevion: " << e.what() << '\n';
+    }
 }
 
 int SpustProgram(Sluzby& sluzby) {

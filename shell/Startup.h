@@ -2,6 +2,7 @@
 // Start-up and the end of the program: the INI roots, the installation checks, the display, the
 // intro, the long-lived screens, the message loop. main() wires the real services; tests run the
 // same sequence with fakes against a temporary tree, driving it between start() and finish().
+#include "platform/display.h"
 #include "platform/single_instance.h"
 
 #include <memory>
@@ -10,7 +11,6 @@
 
 namespace platform {
 class Clock;
-class Display;
 class LibraryLoader;
 class MessageBoxes;
 class Sound;
@@ -101,7 +101,11 @@ public:
     const ShellForms* forms() const { return forms_ ? &*forms_ : nullptr; }
 
 private:
+    // Writes the window's size for the next start when the pupil changed it.
+    void keepWindowSize();
+
     Sluzby& sluzby_;
+    std::optional<platform::WindowSize> startWindowSize_; // once the window is open
     std::unique_ptr<SoundSwitch> sound_;
     std::unique_ptr<ui::Application> app_;
     std::unique_ptr<Pozadi> env_;

@@ -5,8 +5,10 @@
 #include "brevion_icon.h"
 
 #include "platform/clock.h"
+#include "platform/compose.h"
 #include "platform/display.h"
 #include "platform/dynlib.h"
+#include "platform/errors.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/signals.h"
@@ -23,6 +25,12 @@ int main() {
     platform::TerminationSignals signals;
     shell::ExerciseScreens screens;
     registerAllScreens(screens);
+    // Before the display starts: the X library reads the compose table then. A runtime folder
+    // that cannot be had is reported by the single-instance check below; the full table serves.
+    try {
+        platform::useCompactComposeTable(platform::runtimeDirectory());
+    } catch (const platform::FileError&) {
+    }
 
     platform::SdlDisplay display;
     display.setIcon(kBrevionIconPixels, kBrevionIconSize);

@@ -25,10 +25,10 @@ bool enterFullscreen(SDL_Window* window) {
            (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
-// Back to a 640x480 window in the middle of its display, also where no window manager restores it.
-void leaveFullscreen(SDL_Window* window) {
+// Back to a window of `size` in the middle of its display, also where no window manager restores it.
+void leaveFullscreen(SDL_Window* window, WindowSize size) {
     SDL_SetWindowFullscreen(window, 0);
-    SDL_SetWindowSize(window, kCanvasWidth, kCanvasHeight);
+    SDL_SetWindowSize(window, size.width, size.height);
     const int display = std::max(0, SDL_GetWindowDisplayIndex(window));
     SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
                           SDL_WINDOWPOS_CENTERED_DISPLAY(display));
@@ -60,16 +60,12 @@ void watchForConnectionLoss() {
     dlclose(x11); // still loaded by SDL
 }
 
-// Where the canvas lies in a window of `w` x `h`: scaled by the largest whole factor that fits
-// (at least 1), centred.
-struct Placement {
-    int factor;
-    SDL_Point origin;
-};
-
-Placement placement(int w, int h) {
-    const int factor = std::max(1, std::min(w / kCanvasWidth, h / kCanvasHeight));
-    return {factor, {(w - kCanvasWidth * factor) / 2, (h - kCanvasHeight * factor) / 2}};
+// Canvas pixels can be copied into the window's frame buffer as they are.
+bool sameLayout(const SDL_Surface* canvas, const SDL_Surface* screen) {
+    const SDL_PixelFormat* from = canvas->format;
+    const SDL_PixelFormat* to = screen->format;
+    return from->BytesPerPixel == 4 && to->BytesPerPixel == 4 && from->Rmask == to->Rmask &&
+           from->Gmask == to->Gmask && from->Bmask == to->Bmask;
 }
 
 // Copies canvas area `r` onto `screen`, each pixel as a `factor` x `factor` square, the canvas's
@@ -83,11 +79,7 @@ SDL_Rect scaleArea(SDL_Surface* canvas, SDL_Rect r, SDL_Surface* screen, int fac
     if (x1 <= x0 || y1 <= y0) return {0, 0, 0, 0};
     SDL_Rect src{x0, y0, x1 - x0, y1 - y0};
     SDL_Rect dst{origin.x + x0 * factor, origin.y + y0 * factor, src.w * factor, src.h * factor};
-    const SDL_PixelFormat* from = canvas->format;
-    const SDL_PixelFormat* to = screen->format;
-    const bool sameLayout = from->BytesPerPixel == 4 && to->BytesPerPixel == 4 && from->Rmask == to->Rmask &&
-                            from->Gmask == to->Gmask && from->Bmask == to->Bmask;
-    if (!sameLayout) {
+    if (!sameLayout(canvas, screen)) {
         // Any other window format: SDL converts (slower, but only where such a format is met).
         SDL_BlitScaled(canvas, &src, screen, &dst);
         return dst;
@@ -115,7 +107,148 @@ SDL_Rect scaleArea(SDL_Surface* canvas, SDL_Rect r, SDL_Surface* screen, int fac
     return dst;
 }
 
+// One window pixel along one axis at a scale between whole factors: the canvas pixel its leading
+// edge lies on and the share of it (of 256); the rest comes from the next canvas pixel.
+struct Tap {
+    int index;
+    unsigned weight;
+};
+
+// The taps of window pixels [from, to) (counted from the canvas's edge) for a canvas side of
+// `canvasSide` pixels shown `shownSide` pixels long. Each window pixel takes the canvas pixels it
+// covers in proportion to the part it covers: inside a canvas pixel it is that pixel's colour, and
+// only where two canvas pixels meet is it a mix of both.
+std::vector<Tap> taps(int from, int to, int canvasSide, int shownSide) {
+    std::vector<Tap> out;
+    out.reserve(std::size_t(to - from));
+    for (int j = from; j < to; ++j) {
+        const long long start = (long long)j * canvasSide; // in 1/shownSide of a canvas pixel
+        const int i = int(start / shownSide);
+        const long long inFirst =
+            std::min<long long>((long long)(i + 1) * shownSide, start + canvasSide) - start;
+        const auto weight = unsigned((inFirst * 256 + canvasSide / 2) / canvasSide);
+        out.push_back({i, i + 1 < canvasSide ? weight : 256u});
+    }
+    return out;
+}
+
+// `a` and `b` mixed byte by byte, `weight` of 256 parts from `a`.
+inline Uint32 mix(Uint32 a, Uint32 b, unsigned weight) {
+    if (weight >= 256) return a;
+    const unsigned rest = 256 - weight;
+    const Uint32 low = (((a & 0xFF00FF) * weight + (b & 0xFF00FF) * rest) >> 8) & 0xFF00FF;
+    const Uint32 high = (((a >> 8) & 0xFF00FF) * weight + ((b >> 8) & 0xFF00FF) * rest) & 0xFF00FF00;
+    return low | high;
+}
+
+// Canvas area `r` onto `screen` at any scale of at least 1 (`at`); returns the screen area written.
+SDL_Rect blendArea(SDL_Surface* canvas, SDL_Rect r, SDL_Surface* screen, const Placement& at) {
+    const SDL_Rect whole{0, 0, canvas->w, canvas->h};
+    if (!SDL_IntersectRect(&r, &whole, &r)) return {0, 0, 0, 0};
+    SDL_Rect d = windowArea(at, r);
+    SDL_Rect visible{0, 0, screen->w, screen->h};
+    if (!SDL_IntersectRect(&d, &visible, &d)) return {0, 0, 0, 0};
+    if (!sameLayout(canvas, screen)) {
+        SDL_Rect all = whole;
+        SDL_Rect to{at.origin.x, at.origin.y, at.width, at.height};
+        SDL_SetClipRect(screen, &d);
+        SDL_BlitScaled(canvas, &all, screen, &to);
+        SDL_SetClipRect(screen, nullptr);
+        return d;
+    }
+    const std::vector<Tap> columns = taps(d.x - at.origin.x, d.x + d.w - at.origin.x, canvas->w, at.width);
+    const std::vector<Tap> rows = taps(d.y - at.origin.y, d.y + d.h - at.origin.y, canvas->h, at.height);
+    std::vector<Uint32> upper(std::size_t(d.w)), lower(std::size_t(d.w));
+    auto canvasRow = [&](int y) {
+        return reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(canvas->pixels) +
+                                               std::ptrdiff_t(y) * canvas->pitch);
+    };
+    auto scaleRow = [&](int y, Uint32* out) {
+        const Uint32* in = canvasRow(y);
+        for (std::size_t x = 0; x < columns.size(); ++x) {
+            const Tap& c = columns[x];
+            out[x] = c.weight >= 256 ? in[c.index] : mix(in[c.index], in[c.index + 1], c.weight);
+        }
+    };
+    SDL_LockSurface(screen);
+    const std::size_t rowBytes = std::size_t(d.w) * 4;
+    Uint8* previous = nullptr;
+    for (int y = 0; y < d.h; ++y) {
+        const Tap& t = rows[std::size_t(y)];
+        auto* out = static_cast<Uint8*>(screen->pixels) + std::ptrdiff_t(d.y + y) * screen->pitch +
+                    std::ptrdiff_t(d.x) * 4;
+        if (t.weight >= 256) {
+            // Inside one canvas row: the same pixels as the window row above when that was one too.
+            if (previous && y > 0 && rows[std::size_t(y) - 1].index == t.index &&
+                rows[std::size_t(y) - 1].weight >= 256)
+                std::memcpy(out, previous, rowBytes);
+            else
+                scaleRow(t.index, reinterpret_cast<Uint32*>(out));
+            previous = out;
+            continue;
+        }
+        scaleRow(t.index, upper.data());
+        scaleRow(t.index + 1, lower.data());
+        auto* pixels = reinterpret_cast<Uint32*>(out);
+        for (int x = 0; x < d.w; ++x)
+            pixels[x] = mix(upper[std::size_t(x)], lower[std::size_t(x)], t.weight);
+        previous = nullptr;
+    }
+    SDL_UnlockSurface(screen);
+    return d;
+}
+
+long long floorDiv(long long a, long long b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
 } // namespace
+
+WindowSize startingWindowSize(std::optional<WindowSize> remembered, WindowSize usable) {
+    const WindowSize limit = usable.width > 0 && usable.height > 0 ? usable : WindowSize{7680, 4320};
+    if (remembered && remembered->width >= kCanvasWidth && remembered->height >= kCanvasHeight &&
+        remembered->width <= limit.width && remembered->height <= limit.height)
+        return *remembered;
+    // Room for a window manager's frame and title bar around twice the canvas.
+    constexpr int kFrameWidth = 16, kFrameHeight = 48;
+    if (usable.width >= 2 * kCanvasWidth + kFrameWidth && usable.height >= 2 * kCanvasHeight + kFrameHeight)
+        return {2 * kCanvasWidth, 2 * kCanvasHeight};
+    return {kCanvasWidth, kCanvasHeight};
+}
+
+int Placement::factor() const {
+    const int f = width / kCanvasWidth;
+    return f >= 1 && width == f * kCanvasWidth && height == f * kCanvasHeight ? f : 0;
+}
+
+Placement placement(int w, int h, bool fullscreen) {
+    const int factor = std::max(1, std::min(w / kCanvasWidth, h / kCanvasHeight));
+    int width = kCanvasWidth * factor, height = kCanvasHeight * factor;
+    if (!fullscreen && w >= kCanvasWidth && h >= kCanvasHeight) {
+        // A whole factor stays sharp; near one, the narrow bars cost less than the mixed seams.
+        constexpr int kSnap = 16;
+        const int fitWidth = std::min(w, h * kCanvasWidth / kCanvasHeight);
+        if (fitWidth - width > kSnap) {
+            width = fitWidth;
+            height = std::min(h, fitWidth * kCanvasHeight / kCanvasWidth);
+        }
+    }
+    return {{(w - width) / 2, (h - height) / 2}, width, height};
+}
+
+SDL_Point canvasPoint(const Placement& at, SDL_Point p) {
+    // Rounded down also left of and above the canvas, so that the bars never map onto its edge.
+    return {int(floorDiv((long long)(p.x - at.origin.x) * kCanvasWidth, at.width)),
+            int(floorDiv((long long)(p.y - at.origin.y) * kCanvasHeight, at.height))};
+}
+
+SDL_Rect windowArea(const Placement& at, SDL_Rect r) {
+    auto from = [](int v, int shown, int side) { return int(floorDiv((long long)v * shown, side)); };
+    auto to = [](int v, int shown, int side) { return int(-floorDiv(-(long long)v * shown, side)); };
+    const int x0 = from(r.x, at.width, kCanvasWidth), x1 = to(r.x + r.w, at.width, kCanvasWidth);
+    const int y0 = from(r.y, at.height, kCanvasHeight), y1 = to(r.y + r.h, at.height, kCanvasHeight);
+    return {at.origin.x + x0, at.origin.y + y0, x1 - x0, y1 - y0};
+}
 
 void setDisplayLostHandler(std::function<void()> save) {
     displayLost() = std::move(save);
@@ -128,6 +261,17 @@ struct SdlDisplay::Impl {
     SDL_Surface* screen = nullptr; // the surface the window had at the last present
     int screenWidth = 0;
     int screenHeight = 0;
+    WindowSize windowed{kCanvasWidth, kCanvasHeight}; // outside full screen
+
+    // The window's size now, when it is one to keep (not full screen, not maximised).
+    std::optional<WindowSize> ownSize() const {
+        if (SDL_GetWindowFlags(window) &
+            (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED))
+            return std::nullopt;
+        WindowSize size;
+        SDL_GetWindowSize(window, &size.width, &size.height);
+        return size;
+    }
 };
 
 SdlDisplay::~SdlDisplay() {
@@ -143,9 +287,13 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
     // GL library is ever loaded into the process, whatever the environment asks of SDL.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_OVERRIDE);
     SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_OVERRIDE);
+    SDL_Rect usable{0, 0, 0, 0};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {0, 0, 0, 0};
+    impl_->windowed = startingWindowSize(remembered_, {usable.w, usable.h});
     // Hidden until it has its final size and place, so it appears once, as it will stay.
-    impl_->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                     kCanvasWidth, kCanvasHeight, SDL_WINDOW_HIDDEN);
+    impl_->window =
+        SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, impl_->windowed.width,
+                         impl_->windowed.height, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!impl_->window) {
         std::string error = SDL_GetError();
         close();
@@ -161,9 +309,10 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
             SDL_FreeSurface(icon);
         }
     }
+    SDL_SetWindowMinimumSize(impl_->window, kCanvasWidth, kCanvasHeight);
     watchForConnectionLoss();
     const bool refused = fullscreen && !enterFullscreen(impl_->window);
-    if (refused) leaveFullscreen(impl_->window);
+    if (refused) leaveFullscreen(impl_->window, impl_->windowed);
     SDL_ShowWindow(impl_->window);
     return !refused;
 }
@@ -175,11 +324,19 @@ bool SdlDisplay::isFullscreen() const {
 void SdlDisplay::toggleFullscreen() {
     if (!impl_) return;
     if (isFullscreen()) {
-        leaveFullscreen(impl_->window);
-    } else if (!enterFullscreen(impl_->window)) {
-        SDL_Log("Cannot switch full screen: %s", SDL_GetError());
-        leaveFullscreen(impl_->window);
+        leaveFullscreen(impl_->window, impl_->windowed);
+        return;
     }
+    if (auto size = impl_->ownSize()) impl_->windowed = *size;
+    if (!enterFullscreen(impl_->window)) {
+        SDL_Log("Cannot switch full screen: %s", SDL_GetError());
+        leaveFullscreen(impl_->window, impl_->windowed);
+    }
+}
+
+WindowSize SdlDisplay::windowSize() const {
+    if (!impl_) return startingWindowSize(remembered_, {0, 0});
+    return impl_->ownSize().value_or(impl_->windowed);
 }
 
 void SdlDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& changed, bool whole) {
@@ -192,14 +349,18 @@ void SdlDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& chang
         impl_->screen = screen;
         impl_->screenWidth = screen->w;
         impl_->screenHeight = screen->h;
+        if (auto size = impl_->ownSize()) impl_->windowed = *size;
     }
-    const Placement at = placement(screen->w, screen->h);
-    const int factor = at.factor;
+    const Placement at = placement(screen->w, screen->h, isFullscreen());
+    const int factor = at.factor();
     const SDL_Point origin = at.origin;
+    auto draw = [&](SDL_Rect r) {
+        return factor > 0 ? scaleArea(canvas, r, screen, factor, origin) : blendArea(canvas, r, screen, at);
+    };
     std::vector<SDL_Rect> sent;
     if (whole) {
         // Black bars only where the canvas does not cover the window.
-        const int right = origin.x + kCanvasWidth * factor, bottom = origin.y + kCanvasHeight * factor;
+        const int right = origin.x + at.width, bottom = origin.y + at.height;
         const Uint32 black = SDL_MapRGB(screen->format, 0, 0, 0);
         const SDL_Rect bars[4] = {{0, 0, screen->w, origin.y},
                                   {0, bottom, screen->w, screen->h - bottom},
@@ -207,11 +368,11 @@ void SdlDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& chang
                                   {right, origin.y, screen->w - right, bottom - origin.y}};
         for (const SDL_Rect& bar : bars)
             if (bar.w > 0 && bar.h > 0) SDL_FillRect(screen, &bar, black);
-        scaleArea(canvas, {0, 0, kCanvasWidth, kCanvasHeight}, screen, factor, origin);
+        draw({0, 0, kCanvasWidth, kCanvasHeight});
         sent.push_back({0, 0, screen->w, screen->h});
     } else {
         for (const SDL_Rect& r : changed) {
-            SDL_Rect done = scaleArea(canvas, r, screen, factor, origin);
+            SDL_Rect done = draw(r);
             if (done.w > 0 && done.h > 0) sent.push_back(done);
         }
     }
@@ -229,10 +390,7 @@ SDL_Point SdlDisplay::toCanvas(SDL_Point p) const {
     if (!impl_) return p;
     int w = 0, h = 0;
     SDL_GetWindowSize(impl_->window, &w, &h);
-    const Placement at = placement(w, h);
-    // Rounded down also left of and above the canvas, so that the bars never map onto its edge.
-    auto down = [&](int v) { return v >= 0 ? v / at.factor : -((-v + at.factor - 1) / at.factor); };
-    return {down(p.x - at.origin.x), down(p.y - at.origin.y)};
+    return canvasPoint(placement(w, h, isFullscreen()), p);
 }
 
 std::uint32_t SdlDisplay::windowId() const {

@@ -8,6 +8,7 @@
 #include "exercises/03/Main03.h"
 #include "exercises/04/Main04.h"
 #include "exercises/05/Main05.h"
+#include "exercises/06/Main06.h"
 #include "exercises/06b/Main06b.h"
 #include "exercises/07/Main07.h"
 #include "exercises/08/Main08.h"
@@ -37,6 +38,7 @@ struct KeyCase {
     const char* library;
     std::function<std::string(int)> sentence; // sentence i of the crafted file
     std::function<std::string(int)> answer;   // its answer in the key
+    int examples = 10;                        // on a sheet of the first number button
 };
 
 std::string n(int i) {
@@ -77,6 +79,9 @@ const std::vector<KeyCase>& cases() {
         {"05", registerScreen05, 2, 1, "Tisk.dll",
          [](int i) { return "Včera $Jano" + n(i) + " prišiel.@Pod"; },
          [](int i) { return "Jano" + n(i) + " – Vetný člen: Podmet"; }},
+        {"06", registerScreen06, 2, 2, "Tisk.dll",
+         [](int i) { return i % 2 ? "dobrá Mama" + n(i) + "@PkS" : "Mama" + n(i) + " z dediny@PkN"; },
+         [](int i) { return i % 2 ? "Prívlastok zhodný" : "Prívlastok nezhodný"; }, 9},
         {"06b", registerScreen06b, 2, 3, "Tisk.dll",
          [](int i) { return "Jano" + n(i) + ", náš sused, opravuje auto ."; },
          [](int i) { return "Jano" + n(i) + ", náš sused, opravuje auto."; }},
@@ -144,7 +149,7 @@ struct AnswerKeyTest : ExerciseTest, ::testing::WithParamInterface<KeyCase> {
         setenv("CUPS_SERVER", (home.path / "no-cups.sock").c_str(), 1);
     }
 
-    // Prints a sheet of ten from the setup screen with the real library; returns the PDFs kept.
+    // Prints a sheet of ten (nine cards) from the setup screen with the real library; returns the PDFs kept.
     std::vector<fs::path> printTen(const KeyCase& c, const char* library) {
         useCdTree(nullptr);
         fs::copy_file(library, fakeCd.path / "Data" / c.library);
@@ -190,7 +195,7 @@ TEST_P(AnswerKeyTest, TheKeyOfTheSameDrawIsKeptBesideTheSheetWithTheRightAnswers
     std::vector<std::string> drawn;
     for (std::sregex_iterator m(sheetText.begin(), sheetText.end(), kMarker), end; m != end; ++m)
         drawn.push_back((*m)[2]);
-    ASSERT_EQ(drawn.size(), 10u) << sheetText;
+    ASSERT_EQ(drawn.size(), std::size_t(c.examples)) << sheetText;
 
     // The key: the same examples in the same order, each followed by its answer.
     std::size_t at = 0;
@@ -208,7 +213,8 @@ TEST_P(AnswerKeyTest, TheKeyOfTheSameDrawIsKeptBesideTheSheetWithTheRightAnswers
         const std::size_t next = keyText.find(" " + std::to_string(e + 2) + ". ", at);
         EXPECT_LT(answer, next) << "the answer belongs to example " << e + 1;
     }
-    EXPECT_EQ(keyText.find(" 11. "), std::string::npos) << "ten examples, no more";
+    EXPECT_EQ(keyText.find(" " + std::to_string(c.examples + 1) + ". "), std::string::npos)
+        << c.examples << " examples, no more";
 
     // The notice of the missing printer keeps its text and names both files.
     const std::vector<std::string> texts = notices();

@@ -9,6 +9,7 @@
 #include "exercises/03/Main03.h"
 #include "exercises/04/Main04.h"
 #include "exercises/05/Main05.h"
+#include "exercises/06/Main06.h"
 #include "exercises/06b/Main06b.h"
 #include "exercises/07/Main07.h"
 #include "exercises/08/Main08.h"
@@ -47,6 +48,7 @@ const Shot kShots[] = {
     {"10", 10, 4, 2, make<ex10::TMainForm10>},     {"11", 11, 4, 3, make<ex11::TMainForm11>},
     {"11b", 112, 4, 4, make<ex11b::TMainForm11b>}, {"12", 12, 5, 3, make<ex12::TMainForm12>},
     {"13", 13, 5, 1, make<ex13::TMainForm13>},     {"14", 14, 5, 2, make<ex14::TMainForm14>},
+    {"06", 6, 2, 2, make<ex06::TMainForm06>},
 };
 
 struct Screenshots : ExerciseTest, ::testing::WithParamInterface<Shot> {};

@@ -1,7 +1,8 @@
 // A stand-in for the print library: its entries write what they received to the file named by
 // BREVION_FAKE_PRINT_LOG and return the status in BREVION_FAKE_PRINT_STATUS (printed when it is not
 // set; "crash" aborts the process, "hang" never returns). The log holds "<entry> <count>", the name, then one
-// line per example of the 30: the print line, or for "TR5", "TR11b" and "TR12" the 15 words separated by "|"
+// line per example of the 30 (45 for "TR6"): the print line, or for "TR5", "TR11b" and "TR12" the 15 words
+// separated by "|"
 // ("TR5" and "TR11b": a flagged word between asterisks).
 #include "print/TiskAbi.h"
 
@@ -138,6 +139,17 @@ extern "C" __attribute__((visibility("default"))) int TR11b(const tisk::ShortStr
                                                             const std::uint8_t* flags, std::uint8_t count,
                                                             const tisk::ShortString* name) {
     return logWords("TR11b", words, flags, count, name);
+}
+
+// "TR6" takes a block of 45 print lines.
+extern "C" __attribute__((visibility("default"))) int TR6(const tisk::ShortString* lines, std::uint8_t count,
+                                                          const tisk::ShortString* name) {
+    std::FILE* f = openLog("TR6", count, name);
+    if (!f) return tisk::kFailed;
+    for (int i = 0; i < tisk::kMaxExamples06; ++i)
+        std::fprintf(f, "%.*s\n", int(lines[i].length), lines[i].text);
+    std::fclose(f);
+    return status();
 }
 
 #ifdef FAKE_KEY_ENTRY

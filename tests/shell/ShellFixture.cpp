@@ -55,6 +55,10 @@ bool samePicture(const ui::Bitmap& a, const ui::Bitmap& b) {
 }
 
 ShellTest::ShellTest() {
+    makeProgram();
+}
+
+void ShellTest::makeProgram() {
     auto fakeInstance = std::make_unique<platform::FakeSingleInstance>();
     instance = fakeInstance.get();
     sluzby.emplace(shell::Sluzby{display, clock, sound, systemBoxes, libraries, std::move(fakeInstance),
@@ -78,6 +82,14 @@ bool ShellTest::start() {
     if (started) menuForm()->show();
     if (started) app().processMessages();
     return started;
+}
+
+void ShellTest::restart() {
+    ASSERT_EQ(program->finish(), 0);
+    bot.reset();
+    program.reset();
+    makeProgram();
+    ASSERT_TRUE(start());
 }
 
 ui::Bitmap ShellTest::cdPicture(const std::string& relative) const {

@@ -66,6 +66,8 @@ struct ShellTest : ::testing::Test {
     void writeGoodIni();
     // Runs start-up; true when it reached the message loop's door.
     bool start();
+    // Ends the program and starts it again on the same folders and display.
+    void restart();
     shell::Pozadi& env() { return *program->env(); }
     // The shell's long-lived screens, and the setup screen open now (nullptr when none).
     const shell::ShellForms& forms() { return *program->forms(); }
@@ -78,4 +80,7 @@ struct ShellTest : ::testing::Test {
     ui::Bitmap cdPicture(const std::string& relative) const;
     // The menu with a category open, then the setup screen of the exercise in `slot`.
     void openSetup(int category, int slot);
+
+private:
+    void makeProgram();
 };

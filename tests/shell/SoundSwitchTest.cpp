@@ -15,18 +15,6 @@ namespace {
 struct SoundSwitchTest : ShellTest {
     std::filesystem::path settings() const { return config.path / "BrevionZvuk.ini"; }
     shell::TSelectForm& menu() { return *menuForm(); }
-    // Ends the program and starts it again on the same folders.
-    void restart() {
-        ASSERT_EQ(program->finish(), 0);
-        bot.reset();
-        program.reset();
-        auto fakeInstance = std::make_unique<platform::FakeSingleInstance>();
-        instance = fakeInstance.get();
-        sluzby.emplace(shell::Sluzby{display, clock, sound, systemBoxes, libraries, std::move(fakeInstance),
-                                     screens, (config.path / "Brevion.ini").string(), &windowBoxes});
-        program.emplace(*sluzby);
-        ASSERT_TRUE(start());
-    }
 };
 
 TEST_F(SoundSwitchTest, OffSilencesEverySoundAndTheChoiceOutlivesTheProgram) {

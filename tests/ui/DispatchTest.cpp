@@ -132,6 +132,37 @@ TEST_F(DispatchTest, ClicksInTheBlackBarsAreIgnored) {
     EXPECT_EQ(app.captured(), nullptr);
 }
 
+// The pupil drags the window to any size: clicks and drags given in window pixels reach the control
+// under them on the canvas, with their own coordinates.
+TEST_F(DispatchTest, ClicksAndDragsMapFromTheWindowToTheCanvasAtEverySize) {
+    struct Case {
+        platform::WindowSize window;
+        Point down, up; // window pixels
+        Log expected;
+    };
+    const Case cases[] = {
+        {{640, 480}, {60, 60}, {70, 65}, {"b:enter", "b:down@10,10", "b:click", "b:up@20,15"}},
+        {{1280, 960}, {121, 121}, {141, 131}, {"b:enter", "b:down@10,10", "b:click", "b:up@20,15"}},
+        {{1280, 960}, {99, 99}, {99, 99}, {"a:enter", "a:down@49,49", "a:click", "a:up@49,49"}},
+        // 1.5625: the edge between a's last pixel and b's first lies inside window pixel 78.
+        {{1000, 750}, {78, 78}, {78, 78}, {"a:enter", "a:down@49,49", "a:click", "a:up@49,49"}},
+        {{1000, 750}, {79, 79}, {110, 102}, {"b:enter", "b:down@0,0", "b:click", "b:up@20,15"}},
+        // Bars left and right: the canvas starts 50 pixels in; a drag out over the bar ends there.
+        {{1100, 750}, {128, 78}, {20, 78}, {"a:enter", "a:down@49,49", "a:leave", "a:up@-20,49"}},
+    };
+    for (const Case& c : cases) {
+        display.resize(c.window);
+        bot.drag(c.down, c.up, 1);
+        bot.moveTo({2000, 2000}); // out of the canvas: the hover ends between cases
+        Log got = rec.take();
+        if (!got.empty() && got.back().ends_with(":leave") && got.back() != c.expected.back()) got.pop_back();
+        EXPECT_EQ(got, c.expected) << c.window.width << "x" << c.window.height;
+    }
+    bot.press({-1, 300});
+    bot.release({-1, 300});
+    EXPECT_EQ(rec.take(), Log{});
+}
+
 TEST_F(DispatchTest, DestroyedControlsAreForgotten) {
     bot.moveTo({60, 60});
     bot.press({60, 60});

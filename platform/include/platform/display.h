@@ -1,9 +1,11 @@
 #pragma once
-// The program's one window. Screens are drawn into a 640x480 canvas; the display shows it scaled
-// by the largest whole factor that fits, centred on black, full screen or in a window.
+// The program's one window. Screens are drawn into a 640x480 canvas; the display shows it scaled,
+// centred on black: full screen by the largest whole factor that fits, in a window of any size the
+// pupil drags it to as large as the window allows (see `placement`).
 #include <SDL_rect.h>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,36 @@ namespace platform {
 constexpr int kCanvasWidth = 640;
 constexpr int kCanvasHeight = 480;
 
+struct WindowSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const WindowSize&) const = default;
+};
+
+// The window's size outside full screen when the program starts, on a screen whose free area
+// (without panels) is `usable`: the remembered size when it is one a window can have there (at
+// least the canvas, at most the free area), else twice the canvas when that fits with room for the
+// window's frame and title, else the canvas. A `usable` of 0x0 (unknown) accepts sizes up to 8K.
+WindowSize startingWindowSize(std::optional<WindowSize> remembered, WindowSize usable);
+
+// Where the canvas lies in a window: its top left corner and its scaled size.
+struct Placement {
+    SDL_Point origin;
+    int width;
+    int height;
+    // A whole factor (each canvas pixel a square of factor x factor) or 0 for any other scale.
+    int factor() const;
+};
+// Full screen: the largest whole factor that fits. In a window: as large as fits keeping the
+// canvas's shape, snapped to a whole factor when that is at most 16 pixels smaller. A window smaller
+// than the canvas shows it unscaled, centred and cut.
+Placement placement(int windowWidth, int windowHeight, bool fullscreen);
+// The canvas point under a window point with the canvas placed at `at` (outside the canvas over
+// the bars; each canvas pixel owns the window pixels whose left or top edge lies on it).
+SDL_Point canvasPoint(const Placement& at, SDL_Point windowPoint);
+// The window area showing canvas area `r` (with the neighbouring pixels that blend into it).
+SDL_Rect windowArea(const Placement& at, SDL_Rect r);
+
 class Display {
 public:
     virtual ~Display() = default;
@@ -22,6 +54,11 @@ public:
     // window is then a plain 640x480 window (the caller tells the user).
     virtual bool open(const std::string& title, bool fullscreen) = 0;
     virtual bool isFullscreen() const = 0;
+    // The size the window had when the program last ended, to be taken when it opens outside full
+    // screen and when it leaves full screen (checked by startingWindowSize). Set before open().
+    virtual void rememberWindowSize(std::optional<WindowSize> size) = 0;
+    // The window's size outside full screen as it is now (or was, before full screen).
+    virtual WindowSize windowSize() const = 0;
     // F11 and Alt+Enter.
     virtual void toggleFullscreen() = 0;
     // Shows a finished canvas (640x480): only the canvas areas in `changed`, or, with `whole`, the
@@ -47,6 +84,8 @@ public:
     SdlDisplay& operator=(const SdlDisplay&) = delete;
     bool open(const std::string& title, bool fullscreen) override;
     bool isFullscreen() const override;
+    void rememberWindowSize(std::optional<WindowSize> size) override { remembered_ = size; }
+    WindowSize windowSize() const override;
     void toggleFullscreen() override;
     void present(SDL_Surface* canvas, const std::vector<SDL_Rect>& changed, bool whole) override;
     void bringForward() override;
@@ -65,6 +104,7 @@ private:
     Impl* impl_ = nullptr;
     const std::uint32_t* icon_ = nullptr;
     int iconSize_ = 0;
+    std::optional<WindowSize> remembered_;
 };
 
 // What to do when the X server goes away (the session ended, the server crashed) while the window
@@ -85,17 +125,28 @@ public:
         title_ = title;
         fullscreen_ = fullscreen && fullscreenPossible;
         opened = true;
+        size_ = startingWindowSize(remembered, usable);
         return fullscreen_ || !fullscreen;
     }
     bool isFullscreen() const override { return fullscreen_; }
+    void rememberWindowSize(std::optional<WindowSize> size) override { remembered = size; }
+    WindowSize windowSize() const override { return size_; }
+    // The pupil drags the window to another size.
+    void resize(WindowSize size) { size_ = size; }
     void toggleFullscreen() override { fullscreen_ = !fullscreen_; }
     void present(SDL_Surface* canvas, const std::vector<SDL_Rect>& changed, bool whole) override;
     void bringForward() override { ++broughtForward; }
     std::uint32_t windowId() const override { return 0; }
-    SDL_Point toCanvas(SDL_Point windowPoint) const override { return windowPoint; }
+    // Mapped as a window of windowSize() would map it (1x: unchanged).
+    SDL_Point toCanvas(SDL_Point windowPoint) const override {
+        return canvasPoint(placement(size_.width, size_.height, false), windowPoint);
+    }
     void close() override { opened = false; }
 
     bool fullscreenPossible = true;
+    // The screen's free area the starting window size is chosen for.
+    WindowSize usable{1280, 1024};
+    std::optional<WindowSize> remembered;
     bool opened = false;
     int presents = 0;
     int broughtForward = 0;
@@ -108,6 +159,7 @@ private:
     SDL_Surface* shown_ = nullptr;
     std::string title_;
     bool fullscreen_ = false;
+    WindowSize size_{kCanvasWidth, kCanvasHeight};
 };
 
 } // namespace platform
