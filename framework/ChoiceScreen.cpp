@@ -29,10 +29,6 @@ void ChoiceScreen::Inicializace() {
     choices_ = &addPart<ChoiceRows>(*this, services(), layout_.choice);
 }
 
-SentenceTable ChoiceScreen::NactiSoubor(const std::string& path) {
-    return layout_.read(path);
-}
-
 std::string ChoiceScreen::keyAnswer(const Sentence& s) const {
     return answerText(s[0].remark);
 }

@@ -20,8 +20,6 @@ struct ChoiceScreenLayout {
     ChoiceGeometry choice;
     // The correct-answer window's text for the key of each state, in the order of the states.
     std::vector<std::string> answerTexts;
-    // The exercise's reader of its sentence file.
-    std::function<SentenceTable(const std::string& path)> read;
 };
 
 class ChoiceScreen : public ExerciseScreen {
@@ -37,7 +35,6 @@ public:
 
 protected:
     void Inicializace() override;
-    SentenceTable NactiSoubor(const std::string& path) override;
     ui::Form& createCorrectAnswer(int r, const Sentence& s) override;
     std::string keyAnswer(const Sentence& s) const override;
     // One print line per example: the text of the first slot, the whole sentence.
@@ -47,6 +44,15 @@ private:
     ChoiceScreenLayout layout_;
     WordRows* rows_ = nullptr;
     ChoiceRows* choices_ = nullptr;
+};
+
+// The choice screen of one exercise that adds nothing of its own: its recipe is `makeInfo` and
+// `makeLayout` (named apart from the screen's own info()).
+template <ExerciseInfo (*makeInfo)(), ChoiceScreenLayout (*makeLayout)()>
+class ChoiceScreenOf final : public ChoiceScreen {
+public:
+    ChoiceScreenOf(ui::Application& app, const ExerciseContext& context, RandomSource* random = nullptr)
+        : ChoiceScreen(app, context, makeInfo(), makeLayout(), random) {}
 };
 
 } // namespace framework

@@ -1,6 +1,10 @@
 #include "framework/ExerciseScreen.h"
 
+#include "framework/SentenceChecks.h"
+
 #include "framework/PrintSheet.h"
+
+#include <print/TiskAbi.h>
 
 #include "framework/ExerciseContext.h"
 
@@ -12,6 +16,8 @@
 #include <platform/paths.h>
 
 #include <SDL_keycode.h>
+
+#include <stdexcept>
 
 namespace framework {
 
@@ -60,6 +66,16 @@ void EvaluationImage::dblClick() {
 
 // ---------------------------------------------------------------- the screen
 
+SentenceTable SentenceSource::read(const std::string& path) const {
+    if (format_) return readSentenceFile(format_(), path);
+    if (reader_) return reader_().read(path);
+    throw std::logic_error("the exercise names no sentence format");
+}
+
+SentenceTable ExerciseScreen::NactiSoubor(const std::string& path) {
+    return info_.sentences.read(path);
+}
+
 ExerciseScreen::ExerciseScreen(ui::Application& app, const ExerciseContext& context, ExerciseInfo info,
                                RandomSource* random)
     : ui::Form(app), context_(context), info_(std::move(info)), random_(random),
@@ -69,6 +85,12 @@ ExerciseScreen::ExerciseScreen(ui::Application& app, const ExerciseContext& cont
         ownRandom_ = std::make_unique<ClockSeededRandom>();
         random_ = ownRandom_.get();
     }
+    // The print library and entry of the key, unless the exercise names its own.
+    for (const tisk::EntryInfo& e : tisk::kEntries)
+        if (e.key == info_.key) {
+            if (info_.library.empty()) info_.library = e.library;
+            if (info_.entry.empty()) info_.entry = e.name;
+        }
     setName("MainForm" + info_.key);
     setBounds(0, 0, 640, 480);
     setCentered(true);

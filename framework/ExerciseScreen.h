@@ -33,18 +33,40 @@ class Edit;
 class Label;
 } // namespace ui
 
+namespace shell {
+class ExerciseScreens; // where an exercise registers its screen (registerScreenNN)
+} // namespace shell
+
 namespace framework {
+
+class SentenceReader;
+
+// Where a screen's sentence file format comes from: the exercise's own format() or its configured
+// reader() (SentenceChecks.h).
+class SentenceSource {
+public:
+    SentenceSource() = default;
+    SentenceSource(const SentenceFormat& (*format)()) : format_(format) {}
+    SentenceSource(const SentenceReader& (*reader)()) : reader_(reader) {}
+    // Reads the stored sentence file at `path` (platform::FileError).
+    SentenceTable read(const std::string& path) const;
+
+private:
+    const SentenceFormat& (*format_)() = nullptr;
+    const SentenceReader& (*reader_)() = nullptr;
+};
 
 // What names an exercise and shapes its run.
 struct ExerciseInfo {
-    std::string key;       // "01": names the files and pictures
-    std::string title;     // passed to the results log
-    std::string library;   // the print library, relative to the CD root
-    std::string entry;     // the print library's entry
-    PageShape shape{};     // pages of the run; the screen has shape.pageSize rows
-    int printedSlots = 14; // the standard entry's line of an example holds the words of these slots
-    bool hasEdit1 = false; // a zero-height field that takes the keyboard focus after every click
-    int panelTop = 254;    // IPanel (only with a half page): 6, panelTop, 627, panelHeight
+    std::string key;            // "01": names the files and pictures
+    std::string title;          // passed to the results log
+    std::string library{};      // the print library, relative to the CD root; by default the key's
+    std::string entry{};        // the print library's entry; by default the key's
+    SentenceSource sentences{}; // the format of data/sentences/<key>.txt
+    PageShape shape{};          // pages of the run; the screen has shape.pageSize rows
+    int printedSlots = 14;      // the standard entry's line of an example holds the words of these slots
+    bool hasEdit1 = false;      // a zero-height field that takes the keyboard focus after every click
+    int panelTop = 254;         // IPanel (only with a half page): 6, panelTop, 627, panelHeight
     int panelHeight = 166;
     std::string continuePictures = "\\Bitmap\\Setup\\"; // the folder of pokrac1.bmp and pokrac2.bmp
     // "Strana 2 z 3", right-aligned: beside the continue button, clear of the hint line.
@@ -150,8 +172,8 @@ protected:
     virtual void Inicializace() = 0;
     // The exercise's own pictures and tools (creation step 5); by default the parts'.
     virtual void loadOwnPictures();
-    // Reads the exercise's sentence file (Sentences NN).
-    virtual SentenceTable NactiSoubor(const std::string& path) = 0;
+    // Reads the exercise's sentence file; by default in the format ExerciseInfo::sentences names.
+    virtual SentenceTable NactiSoubor(const std::string& path);
     // Clears the answer state of all rows; by default the parts'.
     virtual void Nulovani();
     // The row hooks; by default each goes to every part (see RowPart).

@@ -15,9 +15,9 @@
 
 #include <functional>
 #include <map>
-#include <memory>
+#include <string>
+#include <string_view>
 #include <utility>
-#include <vector>
 
 namespace ui {
 class Form;
@@ -26,7 +26,9 @@ class Form;
 namespace shell {
 
 class Pozadi;
-class ShellExercises;
+class TSelectForm;
+class TSetupForm;
+struct MenuLinks;
 
 class ExerciseScreens {
 public:
@@ -42,14 +44,42 @@ public:
     // Registers the screen of `code`; a later registration of the same code replaces it.
     void add(int code, Factory factory) { factories_[code] = std::move(factory); }
     bool has(int code) const { return factories_.count(code) != 0; }
-    // Creates the screen of `code` with the shell's services over `env`; an unknown code opens
-    // nothing and gives nullptr.
-    ui::Form* open(int code, Pozadi& env);
+    // Creates the screen of `code` with `context`; an unknown code opens nothing and gives nullptr.
+    ui::Form* open(int code, const framework::ExerciseContext& context) const;
 
 private:
     std::map<int, Factory> factories_;
-    // The services given to the screens, one set per environment; they outlive every screen.
-    std::vector<std::unique_ptr<ShellExercises>> services_;
+};
+
+// The run set-up from the setup screen, the results table screen with the results log, and the
+// help and setup screens, for the exercise screens the setup screen opens.
+class ShellExercises final : public framework::RunSetup,
+                             public framework::ResultsDesk,
+                             public framework::Navigation {
+public:
+    ShellExercises(Pozadi& env, TSelectForm& menu, TSetupForm& setup, const MenuLinks& links)
+        : env_(env), menu_(menu), setup_(setup), links_(links) {}
+
+    std::string pupilName() const override;
+    int runLength() const override;
+    bool printMode() const override;
+
+    std::string hd(std::string_view relative) const override;
+    void openTable(const std::string& key) override;
+    // The table first, then the log; a failure of either is told on the table and does not stop
+    // the other (see TTabulka1Form::ZaznamenejVysledek).
+    void record(const std::string& pupilName, const std::string& title, int right, int wrong,
+                int runLength) override;
+    void showTable(const std::string& key) override;
+
+    void showHelp(const std::string& relativePicture) override;
+    void showSetup() override;
+
+private:
+    Pozadi& env_;
+    TSelectForm& menu_;
+    TSetupForm& setup_;
+    const MenuLinks& links_;
 };
 
 } // namespace shell

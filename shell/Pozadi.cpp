@@ -1,17 +1,11 @@
 #include "shell/Pozadi.h"
 
-#include "results/Table1.h"
-#include "shell/Help.h"
-#include "shell/Select.h"
-#include "shell/Setup.h"
-
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "platform/sound.h"
 #include "ui/Application.h"
 
 #include <cctype>
-#include <stdexcept>
 #include <utility>
 
 namespace shell {
@@ -24,11 +18,6 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
         if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     return true;
-}
-
-template <class T> T& required(T* form, const char* name) {
-    if (!form) throw std::logic_error(std::string(name) + " does not exist yet");
-    return *form;
 }
 
 } // namespace
@@ -101,36 +90,6 @@ void Pozadi::Cekej(int ms) const {
 
 std::string Pozadi::ZnamkaZa(double right, double runLength) const {
     return results::ZnamkaZa(right, runLength, Znamky);
-}
-
-int Pozadi::KodHry() const {
-    return required(SelectForm, "SelectForm").KodHry;
-}
-
-int Pozadi::PocetPrikladu() const {
-    return required(SelectForm, "SelectForm").PocetPrikladu;
-}
-
-std::string Pozadi::Jmeno() const {
-    return SetupForm ? SetupForm->jmeno() : std::string();
-}
-
-bool Pozadi::RezimTisku() const {
-    return SetupForm && SetupForm->RezimTisku;
-}
-
-void Pozadi::ukazSetup() const {
-    TSetupForm& setup = required(SetupForm, "SetupForm");
-    setup.show();
-    setup.repaint();
-}
-
-void Pozadi::ukazNapovedu(std::string_view relativePicture) const {
-    required(HelpForm, "HelpForm").Ukaz(cd(relativePicture));
-}
-
-results::TTabulka1Form& Pozadi::Tabulka() const {
-    return required(Tabulka1Form, "Tabulka1Form");
 }
 
 TPozadiForm::TPozadiForm(ui::Application& app) : ui::Form(app) {

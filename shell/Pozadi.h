@@ -14,17 +14,10 @@
 //   Texts       IndexTextu(text, list): index of a text in a list regardless of case, -1 if absent.
 //   Grades      Znamky (loaded once at start-up), ZnamkaZa(right, runLength); a finished run is
 //               recorded by the results table screen (TTabulka1Form::ZaznamenejVysledek).
-//   Forms       the long-lived screens, set by start-up: PozadiForm, IntroForm, SelectForm,
-//               Tabulka1Form, HelpForm; SetupForm is the open setup screen (nullptr when none).
-//               The shortcuts below give exercise screens what they read from them:
-//                 KodHry(), PocetPrikladu()  the menu's exercise code and the chosen run length
-//                 Jmeno(), RezimTisku()      the setup screen's EJmeno text and print-mode flag
-//                 ukazSetup()                shows the setup screen again (an exercise's back)
-//                 ukazNapovedu(relative)     shows the help window with CestaCD + relative
-//                 Tabulka()                  the results table screen (results/Table1.h):
-//                   Tabulka().Cesta = hd("\\P01.res"); Tabulka().NactiSoubor();
-//                   Tabulka().VlozNovyZaznam(name, right, wrong, grade);
-//                   Tabulka().NactiPozadi(cd("\\Bitmap\\Tab\\01.bmp")); Tabulka().Ukaz();
+//   Screens     none: each screen is given the screens it hands over to when it is created (the
+//               menu the help window, the intro and the results table; the setup screen the menu,
+//               the help window, the results table and the exercise screens), so that a screen
+//               cannot be missing at run time. Start-up owns them (shell/ShellForms.h).
 #include "framework/ExerciseContext.h"
 #include "results/Grades.h"
 #include "ui/Form.h"
@@ -39,18 +32,7 @@ class LibraryLoader;
 class MessageBoxes;
 } // namespace platform
 
-namespace results {
-class TTabulka1Form;
-} // namespace results
-
 namespace shell {
-
-class TIntroForm;
-class TSelectForm;
-class TSetupForm;
-class THelpForm;
-class ExerciseScreens;
-class SoundSwitch;
 
 // The screen cursor numbers.
 constexpr int crSipka = 1;    // the normal pointer
@@ -96,26 +78,6 @@ public:
     // The grade bands; ZnamkaZa returns "" when no band holds the percentage (or runLength is 0).
     std::vector<results::GradeBand> Znamky;
     std::string ZnamkaZa(double right, double runLength) const;
-
-    // The screens, owned by the application; set by start-up.
-    TPozadiForm* PozadiForm = nullptr;
-    TIntroForm* IntroForm = nullptr;
-    TSelectForm* SelectForm = nullptr;
-    results::TTabulka1Form* Tabulka1Form = nullptr;
-    THelpForm* HelpForm = nullptr;
-    TSetupForm* SetupForm = nullptr;
-    // The exercise screens by code (the setup screen opens them).
-    ExerciseScreens* Screens = nullptr;
-    // The switch every sound goes through (the menu's speaker button); set by start-up.
-    SoundSwitch* Zvuk = nullptr;
-
-    int KodHry() const;
-    int PocetPrikladu() const;
-    std::string Jmeno() const;
-    bool RezimTisku() const;
-    void ukazSetup() const;
-    void ukazNapovedu(std::string_view relativePicture) const;
-    results::TTabulka1Form& Tabulka() const;
 
 private:
     ui::Application& app_;

@@ -51,9 +51,9 @@ std::string slotObrazek(const char* klic, int lit) {
 
 } // namespace
 
-TSelectForm::TSelectForm(ui::Application& app, Pozadi& env,
+TSelectForm::TSelectForm(ui::Application& app, Pozadi& env, const MenuLinks& links,
                          std::unique_ptr<platform::SingleInstance> instance)
-    : ui::Form(app), env_(env) {
+    : ui::Form(app), env_(env), links_(links) {
     setName("SelectForm");
     setBounds(0, 0, 640, 480);
     setColor(9197857);
@@ -68,7 +68,7 @@ TSelectForm::TSelectForm(ui::Application& app, Pozadi& env,
     };
 
     IBrevion = button("IBrevion", {16, 8, 521, 65}, 0);
-    IBrevion->OnClick = [this](ui::Control&) { env_.ukazNapovedu("\\Bitmap\\Help\\autori.bmp"); };
+    IBrevion->OnClick = [this](ui::Control&) { ukazNapovedu("\\Bitmap\\Help\\autori.bmp"); };
     IBrevion->OnMouseEnter = [this](ui::Control&) {
         env_.playEnter();
         env_.setCursor(crNapoveda);
@@ -112,7 +112,6 @@ TSelectForm::TSelectForm(ui::Application& app, Pozadi& env,
         env_.setCursor(crSipka);
     };
     IZvuk->setShowHint(true);
-    IZvuk->setVisible(env_.Zvuk != nullptr);
 
     // FormCreate
     this->app().setErrorHandler([this](std::exception_ptr error) { AppOnException(error); });
@@ -129,8 +128,7 @@ TSelectForm::TSelectForm(ui::Application& app, Pozadi& env,
 }
 
 void TSelectForm::ukazZvuk(bool lit) {
-    if (!env_.Zvuk) return;
-    const bool on = env_.Zvuk->on();
+    const bool on = links_.sound.on();
     IZvuk->loadPicture(
         env_.cd(std::string("\\Bitmap\\Select\\zvuk") + (on ? "1" : "0") + (lit ? "h" : "") + ".bmp"));
     IZvuk->setHint(on ? "Vypnúť zvuk" : "Zapnúť zvuk");
@@ -138,14 +136,13 @@ void TSelectForm::ukazZvuk(bool lit) {
 
 // A sound switched on greets with the click; one switched off is silent at once.
 void TSelectForm::IZvukClick() {
-    if (!env_.Zvuk) return;
-    const bool on = !env_.Zvuk->on();
+    const bool on = !links_.sound.on();
     // The picture follows the switch even when the choice cannot be written (the error follows).
     struct Picture {
         TSelectForm& form;
         ~Picture() { form.ukazZvuk(true); }
     } picture{*this};
-    env_.Zvuk->setOn(on);
+    links_.sound.setOn(on);
     env_.playClick();
 }
 
@@ -203,10 +200,17 @@ void TSelectForm::IRightMouseEnter(int k) {
 void TSelectForm::RightClick(int kod) {
     env_.playClick();
     KodHry = kod;
-    TSetupForm& setup = app().create<TSetupForm>(env_);
-    env_.SetupForm = &setup;
+    TSetupForm& setup = app().create<TSetupForm>(env_, *this, links_);
+    setup_ = &setup;
+    setup.OnDestroy = [this, &setup](ui::Form&) {
+        if (setup_ == &setup) setup_ = nullptr;
+    };
     setup.show();
     setup.repaint();
+}
+
+void TSelectForm::ukazNapovedu(std::string_view relativePicture) const {
+    links_.help.Ukaz(env_.cd(relativePicture));
 }
 
 void TSelectForm::IKonecClick() {
@@ -221,7 +225,7 @@ bool TSelectForm::FormCloseQuery() {
 }
 
 void TSelectForm::XJustOne1AlreadyExist() {
-    if (env_.IntroForm) env_.IntroForm->Kliknuto = true;
+    links_.intro.Kliknuto = true;
     app().terminate();
 }
 

@@ -10,19 +10,39 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace platform {
 class SingleInstance;
 }
 
+namespace results {
+class TTabulka1Form;
+}
+
 namespace shell {
 
+class ExerciseScreens;
 class Pozadi;
+class SoundSwitch;
+class THelpForm;
+class TIntroForm;
+class TSetupForm;
+
+// What the menu and the setup screens it opens hand over to, given at the menu's creation.
+struct MenuLinks {
+    TIntroForm& intro;             // ended early when another copy of the program runs
+    THelpForm& help;               // the title banners' help
+    results::TTabulka1Form& table; // the results of the exercise screens
+    ExerciseScreens& screens;      // the exercise screens by code
+    SoundSwitch& sound;            // the speaker button's switch
+};
 
 class TSelectForm : public ui::Form {
 public:
     // `instance` is the single-instance claim that XJustOne1 makes once the menu is built.
-    TSelectForm(ui::Application& app, Pozadi& env, std::unique_ptr<platform::SingleInstance> instance);
+    TSelectForm(ui::Application& app, Pozadi& env, const MenuLinks& links,
+                std::unique_ptr<platform::SingleInstance> instance);
 
     // The open category, 1 to 5; 0 before the first choice.
     int AktivniKategorie = 0;
@@ -32,6 +52,11 @@ public:
     int PocetPrikladu = 0;
     // Set when the error handler ended the program.
     bool UkoncenoChybou = false;
+
+    // The setup screen open for the exercise chosen last; nullptr when none is open.
+    TSetupForm* setup() const { return setup_; }
+    // Shows the help window with a picture under the CD root.
+    void ukazNapovedu(std::string_view relativePicture) const;
 
     controls::TObrazek* IKonec = nullptr;
     // The speaker in the lower right corner: every sound of the program on or off.
@@ -57,6 +82,8 @@ private:
     bool FormCloseQuery();
 
     Pozadi& env_;
+    MenuLinks links_;
+    TSetupForm* setup_ = nullptr;
     ui::Bitmap background_;
 };
 

@@ -38,11 +38,13 @@ std::array<int, 5> TSetupForm::hodnoty(int kodHry) {
 std::string TSetupForm::cisloObrazek(int index, int chosen) const {
     char name[32];
     std::snprintf(name, sizeof name, "\\Bitmap\\Setup\\%02d_%d.bmp",
-                  hodnoty(env_.KodHry())[std::size_t(index)], chosen);
+                  hodnoty(menu_.KodHry)[std::size_t(index)], chosen);
     return env_.cd(name);
 }
 
-TSetupForm::TSetupForm(ui::Application& app, shell::Pozadi& env) : ui::Form(app), env_(env) {
+TSetupForm::TSetupForm(ui::Application& app, shell::Pozadi& env, TSelectForm& menu, const MenuLinks& links)
+    : ui::Form(app), env_(env), menu_(menu), links_(links),
+      exercises_(std::make_unique<ShellExercises>(env, menu, *this, links)) {
     setName("SetupForm");
     setBounds(0, 0, 640, 480);
     setColor(9197857);
@@ -144,13 +146,10 @@ TSetupForm::TSetupForm(ui::Application& app, shell::Pozadi& env) : ui::Form(app)
         TlacitkoPokracuj();
         TlacitkoTiskni();
     };
-    OnDestroy = [this](ui::Form&) {
-        if (env_.SetupForm == this) env_.SetupForm = nullptr;
-    };
 
     // FormCreate
     pokracujRozsviceno_ = tiskniRozsviceno_ = false;
-    const std::string klic = KlicHry(env_.KodHry());
+    const std::string klic = KlicHry(menu_.KodHry);
     if (klic.empty())
         Pozadi->clearPicture();
     else
@@ -162,11 +161,17 @@ TSetupForm::TSetupForm(ui::Application& app, shell::Pozadi& env) : ui::Form(app)
         ILSipka.add(ui::Bitmap::load(env_.cd(std::string("\\Bitmap\\Setup\\sipka_") + n + ".bmp")));
     for (int i = 0; i < 5; ++i)
         ICisla[std::size_t(i)]->loadPicture(cisloObrazek(i, 0));
-    if (env_.SelectForm) env_.SelectForm->PocetPrikladu = 0;
+    menu_.PocetPrikladu = 0;
     LNedostupne->setVisible(!maObrazovku());
     TlacitkoPokracuj();
     TlacitkoTiskni();
     EJmeno->setFocus();
+}
+
+TSetupForm::~TSetupForm() = default;
+
+framework::ExerciseContext TSetupForm::exerciseContext() const {
+    return {app(), env_, *exercises_, *exercises_, *exercises_, env_.libraries()};
 }
 
 std::string TSetupForm::jmeno() const {
@@ -182,11 +187,11 @@ void TSetupForm::animuj(const ui::ImageList& frames, controls::TObrazek& button)
 }
 
 bool TSetupForm::maObrazovku() const {
-    return env_.Screens && env_.Screens->has(env_.KodHry());
+    return links_.screens.has(menu_.KodHry);
 }
 
 void TSetupForm::TlacitkoPokracuj() {
-    if (env_.PocetPrikladu() != 0 && !EJmeno->text().empty() && maObrazovku()) {
+    if (menu_.PocetPrikladu != 0 && !EJmeno->text().empty() && maObrazovku()) {
         if (pokracujRozsviceno_) return;
         pokracujRozsviceno_ = true;
         animuj(ILPokracuj, *IPokracuj);
@@ -200,7 +205,7 @@ void TSetupForm::TlacitkoPokracuj() {
 }
 
 void TSetupForm::TlacitkoTiskni() {
-    if (env_.PocetPrikladu() == 0 || !maObrazovku()) {
+    if (menu_.PocetPrikladu == 0 || !maObrazovku()) {
         ITiskni->loadPicture(env_.cd("\\Bitmap\\Setup\\tiskni1.bmp"));
         ITiskni->repaint();
         tiskniRozsviceno_ = false;
@@ -217,7 +222,7 @@ void TSetupForm::ICisloClick(int index) {
     if (b.tag() == 0) return;
     env_.playClick();
     b.loadPicture(cisloObrazek(index, 1));
-    env_.SelectForm->PocetPrikladu = hodnoty(env_.KodHry())[std::size_t(index)];
+    menu_.PocetPrikladu = hodnoty(menu_.KodHry)[std::size_t(index)];
     b.setTag(0);
     for (controls::TObrazek* jine : ICisla)
         if (jine != &b && jine->tag() == 0) {
@@ -240,7 +245,7 @@ void TSetupForm::IPokracujClick() {
     env_.playClick();
     RezimTisku = false;
     if (!maObrazovku()) return;
-    if (ui::Form* screen = env_.Screens->open(env_.KodHry(), env_)) screen->show();
+    if (ui::Form* screen = links_.screens.open(menu_.KodHry, exerciseContext())) screen->show();
 }
 
 void TSetupForm::ITiskniClick() {
@@ -252,25 +257,23 @@ void TSetupForm::ITiskniClick() {
         ~Reset() { flag = false; }
     } reset{RezimTisku};
     RezimTisku = true;
-    env_.Screens->open(env_.KodHry(), env_);
+    links_.screens.open(menu_.KodHry, exerciseContext());
 }
 
 void TSetupForm::IZpetClick() {
     env_.playClick();
-    if (env_.SelectForm) {
-        env_.SelectForm->show();
-        env_.SelectForm->repaint();
-    }
+    menu_.show();
+    menu_.repaint();
     close();
 }
 
 void TSetupForm::IBrevionClick() {
     env_.playClick();
-    const int kod = env_.KodHry();
+    const int kod = menu_.KodHry;
     if (kod == 6)
-        env_.ukazNapovedu("\\Bitmap\\Help\\setup06.bmp");
+        menu_.ukazNapovedu("\\Bitmap\\Help\\setup06.bmp");
     else if (!KlicHry(kod).empty())
-        env_.ukazNapovedu("\\Bitmap\\Help\\setup.bmp");
+        menu_.ukazNapovedu("\\Bitmap\\Help\\setup.bmp");
 }
 
 } // namespace shell

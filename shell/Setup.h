@@ -4,20 +4,26 @@
 // when closed.
 #include "controls/GRAlignEdit.h"
 #include "controls/Obrazek.h"
+#include "framework/ExerciseContext.h"
 #include "ui/Form.h"
 #include "ui/ImageList.h"
 #include "ui/Label.h"
 
 #include <array>
+#include <memory>
 #include <string>
 
 namespace shell {
 
 class Pozadi;
+class ShellExercises;
+class TSelectForm;
+struct MenuLinks;
 
 class TSetupForm : public ui::Form {
 public:
-    TSetupForm(ui::Application& app, Pozadi& env);
+    TSetupForm(ui::Application& app, Pozadi& env, TSelectForm& menu, const MenuLinks& links);
+    ~TSetupForm() override;
 
     // True only while the print button creates an exercise screen.
     bool RezimTisku = false;
@@ -61,8 +67,14 @@ private:
     std::string cisloObrazek(int index, int chosen) const;
     // Whether this build has a screen for the chosen exercise.
     bool maObrazovku() const;
+    framework::ExerciseContext exerciseContext() const;
 
     shell::Pozadi& env_;
+    TSelectForm& menu_;
+    const MenuLinks& links_;
+    // What the exercise screens opened from here are given (ExerciseContext): this screen's
+    // choices, the results table and the help; they are closed before this screen.
+    std::unique_ptr<ShellExercises> exercises_;
     bool pokracujRozsviceno_ = false;
     bool tiskniRozsviceno_ = false;
 };

@@ -101,19 +101,16 @@ bool Program::start() {
     if (sluzby_.windowBoxes) app_->setMessageBoxes(*sluzby_.windowBoxes);
     // The X server gone: nothing can be shown any more, but a result on screen is still written.
     platform::setDisplayLostHandler([this] {
-        if (!env_ || !env_->Tabulka1Form) return;
+        if (!forms_) return;
         try {
-            env_->Tabulka1Form->UlozPokudZobrazena();
+            forms_->table.UlozPokudZobrazena();
         } catch (const platform::FileError&) {
             // already written to standard error, with the file and the cause
         }
     });
     env_ = std::make_unique<Pozadi>(*app_, sluzby_.libraries, koreny.cd, koreny.hd);
-    env_->Screens = &sluzby_.screens;
-    env_->Zvuk = sound_.get();
-
-    env_->PozadiForm = &app_->create<TPozadiForm>();
-    env_->PozadiForm->show();
+    backdrop_ = &app_->create<TPozadiForm>();
+    backdrop_->show();
 
     // The window carries the title from the start; the single-instance check of the menu uses it too.
     app_->setTitle(kTitle);
@@ -131,15 +128,17 @@ bool Program::start() {
         env_->Znamky = results::NactiZnamky(env_->hd("\\Znamky.dat"));
 
         TIntroForm& intro = app_->create<TIntroForm>(*env_);
-        env_->IntroForm = &intro;
         intro.show();
         intro.repaint();
         intro.CasZavreni = sluzby_.clock.ticks() + kIntroMs;
 
-        env_->SelectForm = &app_->create<TSelectForm>(*env_, std::move(sluzby_.instance));
-        app_->setMainForm(*env_->SelectForm);
-        env_->Tabulka1Form = &app_->create<results::TTabulka1Form>(env_->CestaCD);
-        env_->HelpForm = &app_->create<THelpForm>(*env_);
+        // The menu hands over to the results table and the help window, so they come first.
+        auto& table = app_->create<results::TTabulka1Form>(env_->CestaCD);
+        auto& help = app_->create<THelpForm>(*env_);
+        auto& menu = app_->create<TSelectForm>(*env_, MenuLinks{intro, help, table, sluzby_.screens, *sound_},
+                                               std::move(sluzby_.instance));
+        app_->setMainForm(menu);
+        forms_.emplace(ShellForms{intro, menu, table, help});
 
         intro.Zaviradlo();
     } catch (const std::exception& e) {
@@ -160,19 +159,19 @@ void Program::run() {
 
 int Program::finish() {
     if (env_) {
-        if (env_->SelectForm && env_->SelectForm->UkoncenoChybou) failed_ = true;
-        if (env_->Tabulka1Form) {
+        if (forms_ && forms_->menu.UkoncenoChybou) failed_ = true;
+        if (forms_) {
             try {
-                env_->Tabulka1Form->UlozPokudZobrazena();
+                forms_->table.UlozPokudZobrazena();
             } catch (const platform::FileError&) {
                 // each failure is already on standard error, with the file and the cause
                 failed_ = true;
             }
         }
-        if (env_->PozadiForm) {
-            env_->PozadiForm->hide();
-            app_->release(*env_->PozadiForm);
-            env_->PozadiForm = nullptr;
+        if (backdrop_) {
+            backdrop_->hide();
+            app_->release(*backdrop_);
+            backdrop_ = nullptr;
             app_->processMessages();
         }
         keepWindowSize();

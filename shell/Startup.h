@@ -6,6 +6,7 @@
 #include "platform/single_instance.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -20,11 +21,27 @@ namespace ui {
 class Application;
 }
 
+namespace results {
+class TTabulka1Form;
+}
+
 namespace shell {
 
 class ExerciseScreens;
 class Pozadi;
 class SoundSwitch;
+class THelpForm;
+class TIntroForm;
+class TPozadiForm;
+class TSelectForm;
+
+// The long-lived screens of the shell, made by start-up and owned by the application.
+struct ShellForms {
+    TIntroForm& intro;
+    TSelectForm& menu;
+    results::TTabulka1Form& table;
+    THelpForm& help;
+};
 
 struct Sluzby {
     platform::Display& display;
@@ -80,6 +97,8 @@ public:
     ui::Application* app() const { return app_.get(); }
     Pozadi* env() const { return env_.get(); }
     SoundSwitch* soundSwitch() const { return sound_.get(); }
+    // Available once start() has made the menu.
+    const ShellForms* forms() const { return forms_ ? &*forms_ : nullptr; }
 
 private:
     // Writes the window's size for the next start when the pupil changed it.
@@ -90,6 +109,8 @@ private:
     std::unique_ptr<SoundSwitch> sound_;
     std::unique_ptr<ui::Application> app_;
     std::unique_ptr<Pozadi> env_;
+    TPozadiForm* backdrop_ = nullptr;
+    std::optional<ShellForms> forms_;
     bool failed_ = false;
 };
 

@@ -29,6 +29,7 @@
 namespace sentencedata {
 
 using framework::PPravidla;
+using framework::ReaderFunctions;
 using framework::Sentence;
 
 namespace {
@@ -43,17 +44,23 @@ const std::array<Exercise, 17> kExercises{{
     {"04", ex04::format, ex04::check, Fit::JoinedWords, ex04::kRowLimit, kRun},
     {"05", ex05::format, ex05::check, Fit::JoinedWords, ex05::kRowLimit, kRun},
     {"06", ex06::format, ex06::check, Fit::Card, ex06::kCardWidth, ex06::kDraws, ex06::checkFile},
-    {"06b", ex06b::format, ex06b::check, Fit::TwoLines, ex06b::kLineLimit, kRun},
-    {"07", ex07::format, ex07::check, Fit::WholeText, ex07::kRowLimit, kRun},
-    {"08", ex08::format, ex08::check, Fit::WholeText, ex08::kRowLimit, kRun},
+    {"06b", ReaderFunctions<ex06b::reader>::format, ReaderFunctions<ex06b::reader>::check, Fit::TwoLines,
+     ex06b::kLineLimit, kRun},
+    {"07", ReaderFunctions<ex07::reader>::format, ReaderFunctions<ex07::reader>::check, Fit::WholeText,
+     ex07::kRowLimit, kRun},
+    {"08", ReaderFunctions<ex08::reader>::format, ReaderFunctions<ex08::reader>::check, Fit::WholeText,
+     ex08::kRowLimit, kRun},
     {"08b", ex08b::format, ex08b::check, Fit::JoinedWords, ex08b::kRowLimit, kRun},
-    {"09", ex09::format, ex09::check, Fit::WholeText, ex09::kRowLimit, kRun},
+    {"09", ReaderFunctions<ex09::reader>::format, ReaderFunctions<ex09::reader>::check, Fit::WholeText,
+     ex09::kRowLimit, kRun},
     {"10", ex10::format, ex10::check, Fit::JoinedWords, ex10::kRowLimit, kRun},
     {"11", ex11::format, ex11::check, Fit::JoinedWords, ex11::kRowLimit, kRun},
     {"11b", ex11b::format, ex11b::check, Fit::JoinedWords, ex11b::kRowLimit, kRun},
     {"12", ex12::format, ex12::check, Fit::GapRow, ex12::kRowRight, kRun},
-    {"13", ex13::format, ex13::check, Fit::WholeText, ex13::kRowLimit, kRun},
-    {"14", ex14::format, ex14::check, Fit::JoinedWords, ex14::kRowLimit, kRun},
+    {"13", ReaderFunctions<ex13::reader>::format, ReaderFunctions<ex13::reader>::check, Fit::WholeText,
+     ex13::kRowLimit, kRun},
+    {"14", ReaderFunctions<ex14::reader>::format, ReaderFunctions<ex14::reader>::check, Fit::JoinedWords,
+     ex14::kRowLimit, kRun},
 }};
 
 std::string joinedWords(const Sentence& s, std::size_t from = 0, std::size_t to = SIZE_MAX) {

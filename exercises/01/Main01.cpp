@@ -14,8 +14,7 @@ namespace {
 framework::ExerciseInfo info01() {
     return {.key = "01",
             .title = "Základné sklady",
-            .library = "\\Data\\Tisk.dll",
-            .entry = "TR1",
+            .sentences = ex01::format,
             .hasEdit1 = true,
             .pageLabel = {520, 438, 94, 16}}; // above the continue button: the tools fill the bottom
 }
@@ -41,8 +40,6 @@ TMainForm01::TMainForm01(ui::Application& app, const framework::ExerciseContext&
           *this, services(), marking01([this] { return evaluated(); }, [this] { focusEdit1(); }))),
       tools(marking_.tools) {}
 
-TMainForm01::~TMainForm01() = default;
-
 void TMainForm01::Inicializace() {
     fields_ = &addPart<framework::AnswerFields>(
         *this, services(),
@@ -50,10 +47,6 @@ void TMainForm01::Inicializace() {
         kMaxRows, [this] { focusEdit1(); });
     for (int r = 1; r <= kMaxRows; ++r)
         addEvaluationImage(r, {605, 33 * r + 57, 32, 32});
-}
-
-framework::SentenceTable TMainForm01::NactiSoubor(const std::string& path) {
-    return ex01::NactiSoubor(path);
 }
 
 std::string TMainForm01::keyAnswer(const framework::Sentence& s) const {

@@ -7,10 +7,6 @@
 
 #include <cstdint>
 
-namespace shell {
-class ExerciseScreens;
-}
-
 namespace ex01 {
 
 class TMainForm01 : public framework::ExerciseScreen {
@@ -22,7 +18,6 @@ public:
 
     TMainForm01(ui::Application& app, const framework::ExerciseContext& context,
                 framework::RandomSource* random = nullptr);
-    ~TMainForm01() override;
 
 private:
     // The marking part, made with the screen so that its tools exist from the start.
@@ -38,7 +33,6 @@ public:
 
 protected:
     void Inicializace() override;
-    framework::SentenceTable NactiSoubor(const std::string& path) override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
     std::string keyAnswer(const framework::Sentence& s) const override;
 

@@ -17,10 +17,6 @@ const SentenceFormat& format() {
     return f;
 }
 
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
 void check(const Sentence& s, Problems& problems) {
     if (platform::utf8Length(s[0].remark) > kAnswerFieldLength)
         problems.error("unexpressed subject \"" + s[0].remark +

@@ -15,10 +15,6 @@ const SentenceFormat& format() {
     return f;
 }
 
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
 void check(const Sentence& s, Problems& problems) {
     requireOneOf(problems, "kind of subject", s[0].remark, kKinds);
     if (countCode(s, kSubject) == 0) problems.error("no subject word is marked");

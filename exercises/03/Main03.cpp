@@ -1,7 +1,6 @@
 #include "exercises/03/Main03.h"
 
 #include "exercises/03/Sentences03.h"
-#include "framework/CorrectAnswerWindow.h"
 
 #include <shell/ExerciseScreens.h>
 #include <ui/Application.h>
@@ -34,24 +33,16 @@ framework::ChoiceListGeometry list03() {
 
 TMainForm03::TMainForm03(ui::Application& app, const framework::ExerciseContext& context,
                          framework::RandomSource* random)
-    : ExerciseScreen(app, context,
-                     {.key = "03",
-                      .title = "Podmet vyjadrený slovným druhom",
-                      .library = "\\Data\\Tisk.dll",
-                      .entry = "TR3",
-                      .hasEdit1 = true},
-                     random),
-      marking_(addPart<framework::WordMarking>(*this, services(),
-                                               framework::oneToolMarking(
-                                                   "IPodmet", "ctrl_po", kSubjectColour, kRowLimit,
-                                                   [this] { return evaluated(); },
-                                                   [this] {
-                                                       closePopups();
-                                                       focusEdit1();
-                                                   }))),
-      tools(marking_.tools) {}
-
-TMainForm03::~TMainForm03() = default;
+    : MarkingScreen(app, context,
+                    {.key = "03",
+                     .title = "Podmet vyjadrený slovným druhom",
+                     .sentences = ex03::format,
+                     .hasEdit1 = true},
+                    {"IPodmet", "ctrl_po", kSubjectColour, kRowLimit, kSubject, "Podmet", kSlots}, random,
+                    [this] {
+                        closePopups();
+                        focusEdit1();
+                    }) {}
 
 std::string TMainForm03::answerText(const std::string& subject, const std::string& code) {
     std::string text = subject.empty() ? std::string() : "Podmet - nevyjadrený: " + subject;
@@ -71,23 +62,7 @@ void TMainForm03::Inicializace() {
         kMaxRows, [this] { focusEdit1(); });
     choices_ = &addPart<framework::ChoiceListRows>(*this, services(), list03(), [this] { focusEdit1(); });
     fields_->OnPress = [this] { choices_->closePopups(); };
-    for (int r = 1; r <= kMaxRows; ++r)
-        addEvaluationImage(r, {605, 33 * r + 57, 32, 32});
-}
-
-framework::SentenceTable TMainForm03::NactiSoubor(const std::string& path) {
-    return ex03::NactiSoubor(path);
-}
-
-std::string TMainForm03::keyAnswer(const framework::Sentence& s) const {
-    return framework::joinedAnswer(
-        {framework::codedWordsAnswer(s, {{kSubject, "Podmet"}}), answerText(s[0].subject, s[0].remark)});
-}
-
-ui::Form& TMainForm03::createCorrectAnswer(int r, const framework::Sentence& s) {
-    return framework::createSentenceAnswer(app(), services(), left() + 8, top() + 73 + 33 * r, s, kSlots,
-                                           framework::linesUnderCode(kSubject, kSubjectColour),
-                                           answerText(s[0].subject, s[0].remark));
+    addEvaluationImages();
 }
 
 } // namespace ex03

@@ -17,10 +17,6 @@ const SentenceFormat& format() {
     return f;
 }
 
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
 void check(const Sentence& s, Problems& problems) {
     requireOneOf(problems, "part-of-speech code", s[0].remark, kPartsOfSpeech);
     if (platform::utf8Length(s[0].subject) > kAnswerFieldLength)

@@ -1,7 +1,6 @@
 #include "exercises/04/Main04.h"
 
 #include "exercises/04/Sentences04.h"
-#include "framework/CorrectAnswerWindow.h"
 
 #include <shell/ExerciseScreens.h>
 #include <ui/Application.h>
@@ -11,7 +10,7 @@ namespace ex04 {
 namespace {
 
 framework::ExerciseInfo info04() {
-    return {.key = "04", .title = "Druhy prísudku", .library = "\\Data\\Tisk.dll", .entry = "TR4"};
+    return {.key = "04", .title = "Druhy prísudku", .sentences = ex04::format};
 }
 
 std::string codeText(const std::string& code, const auto& codes, const std::vector<std::string>& texts) {
@@ -28,14 +27,9 @@ std::vector<std::string> answers(const auto& codes) {
 
 TMainForm04::TMainForm04(ui::Application& app, const framework::ExerciseContext& context,
                          framework::RandomSource* random)
-    : ExerciseScreen(app, context, info04(), random),
-      marking_(addPart<framework::WordMarking>(*this, services(),
-                                               framework::oneToolMarking("IPrisudek", "ctrl_pr",
-                                                                         kPredicateColour, kRowLimit,
-                                                                         [this] { return evaluated(); }))),
-      tools(marking_.tools) {}
-
-TMainForm04::~TMainForm04() = default;
+    : MarkingScreen(app, context, info04(),
+                    {"IPrisudek", "ctrl_pr", kPredicateColour, kRowLimit, kPredicate, "Prísudok", kSlots},
+                    random) {}
 
 std::string TMainForm04::kindText(const std::string& kind, const std::string& extent) {
     std::string text = "Druh prísudku: " + codeText(kind, kKinds, {"slovesný", "menný"});
@@ -67,23 +61,7 @@ void TMainForm04::Inicializace() {
                                   .visibleAtReset = false,
                                   .remarkSlot = 2});
     kinds_->OnChoose = [this](int r, int) { extents_->image(r).show(); };
-    for (int r = 1; r <= kMaxRows; ++r)
-        addEvaluationImage(r, {605, 33 * r + 57, 32, 32});
-}
-
-framework::SentenceTable TMainForm04::NactiSoubor(const std::string& path) {
-    return ex04::NactiSoubor(path);
-}
-
-std::string TMainForm04::keyAnswer(const framework::Sentence& s) const {
-    return framework::joinedAnswer(
-        {framework::codedWordsAnswer(s, {{kPredicate, "Prísudok"}}), kindText(s[0].remark, s[1].remark)});
-}
-
-ui::Form& TMainForm04::createCorrectAnswer(int r, const framework::Sentence& s) {
-    return framework::createSentenceAnswer(app(), services(), left() + 8, top() + 73 + 33 * r, s, kSlots,
-                                           framework::linesUnderCode(kPredicate, kPredicateColour),
-                                           kindText(s[0].remark, s[1].remark));
+    addEvaluationImages();
 }
 
 } // namespace ex04

@@ -16,10 +16,6 @@ const SentenceFormat& format() {
     return f;
 }
 
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
 void check(const Sentence& s, Problems& problems) {
     requireOneOf(problems, "kind of predicate", s[0].remark, kKinds);
     requireOneOf(problems, "extent of predicate", s[1].remark, kExtents);

@@ -20,9 +20,6 @@ inline constexpr std::array<std::string_view, 3> kExtents = {"H", "R", "N"};
 
 const framework::SentenceFormat& format();
 
-// Reads the exercise's sentence data file (stored form). Throws platform::FileError.
-framework::SentenceTable NactiSoubor(const std::string& path);
-
 // What in one sentence this exercise's screen cannot show or answer.
 void check(const framework::Sentence& s, framework::Problems& problems);
 

@@ -16,8 +16,7 @@ constexpr int kPitch = 36;
 framework::ExerciseInfo info05() {
     return {.key = "05",
             .title = "Určovanie vetných členov",
-            .library = "\\Data\\Tisk.dll",
-            .entry = "TR5",
+            .sentences = ex05::format,
             .panelTop = 268,
             .panelHeight = 182};
 }
@@ -48,8 +47,6 @@ TMainForm05::TMainForm05(ui::Application& app, const framework::ExerciseContext&
                          framework::RandomSource* random)
     : ExerciseScreen(app, context, info05(), random) {}
 
-TMainForm05::~TMainForm05() = default;
-
 void TMainForm05::Inicializace() {
     rows_ = &addPart<framework::WordRows>(
         *this,
@@ -69,10 +66,6 @@ void TMainForm05::Inicializace() {
         framework::ChooserGeometry{
             .pitch = kPitch, .facePicture = "\\Bitmap\\Games\\05_cudl.bmp", .prompt = kPrompt},
         memberTable());
-}
-
-framework::SentenceTable TMainForm05::NactiSoubor(const std::string& path) {
-    return ex05::NactiSoubor(path);
 }
 
 std::string TMainForm05::keyAnswer(const framework::Sentence& s) const {

@@ -9,10 +9,6 @@
 #include <string>
 #include <vector>
 
-namespace shell {
-class ExerciseScreens;
-}
-
 namespace ex05 {
 
 inline constexpr const char* kPrompt = "Vetný člen?";
@@ -29,14 +25,12 @@ class TMainForm05 : public framework::ExerciseScreen {
 public:
     TMainForm05(ui::Application& app, const framework::ExerciseContext& context,
                 framework::RandomSource* random = nullptr);
-    ~TMainForm05() override;
 
     framework::WordRows& rows() const { return *rows_; }
     framework::ChooserRows& choosers() const { return *choosers_; }
 
 protected:
     void Inicializace() override;
-    framework::SentenceTable NactiSoubor(const std::string& path) override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
     std::string keyAnswer(const framework::Sentence& s) const override;
     framework::PrintForm printData() override;

@@ -23,10 +23,6 @@ const SentenceFormat& format() {
     return f;
 }
 
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
 void check(const Sentence& s, Problems& problems) {
     requireOneOf(problems, "answer code", s[0].remark, kOfferedCodes);
     if (framework::indexIgnoringCase(s[0].remark, kAnswerCodes) == 0) return; // no word can be bold

@@ -12,8 +12,7 @@ namespace {
 framework::ExerciseInfo info06(const framework::DrawPolicy* policy) {
     return {.key = "06",
             .title = "Zhodný, nezhodný prívlastok",
-            .library = "\\Data\\Tisk.dll",
-            .entry = "TR6",
+            .sentences = ex06::format,
             .shape = {.pageSize = kCards, .halfPage = false, .drawCapacity = kDraws, .policy = policy},
             .printedSlots = kSlots,
             .continuePictures = "\\Bitmap\\Games\\",
@@ -39,10 +38,6 @@ void TMainForm06::Inicializace() {
         addEvaluationImage(k, evaluationBounds(k));
     board_ = &addPart<CardBoard>(*this, services(),
                                  [this](int k) -> framework::EvaluationImage& { return evaluationImage(k); });
-}
-
-framework::SentenceTable TMainForm06::NactiSoubor(const std::string& path) {
-    return ex06::NactiSoubor(path);
 }
 
 framework::EvaluationImage* TMainForm06::verdictImage(int r) {

@@ -25,7 +25,6 @@ public:
 
 protected:
     void Inicializace() override;
-    framework::SentenceTable NactiSoubor(const std::string& path) override;
     framework::EvaluationImage* verdictImage(int r) override;
     ui::Form& correctAnswerFor(const framework::EvaluationImage& image) override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;

@@ -20,10 +20,6 @@ const SentenceFormat& format() {
     return f;
 }
 
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
 void check(const Sentence& s, Problems& problems) {
     requireOneOf(problems, "kind of attribute", s[0].remark, kKinds);
 }

@@ -15,8 +15,7 @@ namespace {
 framework::ExerciseInfo info06b() {
     return {.key = "06b",
             .title = "Prístavok",
-            .library = "\\Data\\Tisk.dll",
-            .entry = "TR6b",
+            .sentences = ex06b::reader,
             .shape = {.pageSize = kRows, .halfPage = false},
             .printedSlots = kSlots - 1};
 }
@@ -50,36 +49,25 @@ int firstLineLength(const std::vector<std::string>& texts, int limit,
 
 TMainForm06b::TMainForm06b(ui::Application& app, const framework::ExerciseContext& context,
                            framework::RandomSource* random)
-    : ExerciseScreen(app, context, info06b(), random) {}
-
-TMainForm06b::~TMainForm06b() = default;
+    : CommaScreen(app, context, info06b(), random) {}
 
 void TMainForm06b::Inicializace() {
-    rows_ = &addPart<framework::CommaRows>(*this, services(),
-                                           framework::CommaRowGeometry{
-                                               .slots = kSlots,
-                                               .pitch = kPitch,
-                                               .wordTop = 22,
-                                               .eraser = {568, 42, 38, 30},
-                                               .eraserPicture = "\\Bitmap\\Games\\06b_guma.bmp",
-                                               .eraserHint = framework::kEraserHint,
-                                               .arrange = arrangeTwoLines,
-                                           },
-                                           kRows, [this] { return evaluated(); });
+    addCommaRows(
+        framework::CommaRowGeometry{
+            .slots = kSlots,
+            .pitch = kPitch,
+            .wordTop = 22,
+            .eraser = {568, 42, 38, 30},
+            .eraserPicture = "\\Bitmap\\Games\\06b_guma.bmp",
+            .eraserHint = framework::kEraserHint,
+            .arrange = arrangeTwoLines,
+        },
+        kRows);
     // The eraser lies over the evaluation image's edge.
     for (int r = 1; r <= kRows; ++r) {
         addEvaluationImage(r, {605, kPitch * r + 26, 32, 32});
-        rows_->eraser(r).bringToFront();
+        rows().eraser(r).bringToFront();
     }
-}
-
-framework::SentenceTable TMainForm06b::NactiSoubor(const std::string& path) {
-    return ex06b::NactiSoubor(path);
-}
-
-// The sentence with its commas, on a second line from the word that would pass 570 pixels.
-std::string TMainForm06b::keyAnswer(const framework::Sentence& s) const {
-    return framework::joinedAnswer({framework::commaSentence(s)});
 }
 
 ui::Form& TMainForm06b::createCorrectAnswer(int r, const framework::Sentence& s) {

@@ -2,18 +2,13 @@
 // Exercise 06b, apposition commas (unit Main06b): each sentence is shown without its commas on up
 // to two lines; the pupil puts a comma after a word by pressing it and takes a row's commas away
 // with the eraser beside it. Pages of five rows.
-#include "framework/CommaRows.h"
-#include "framework/ExerciseScreen.h"
+#include "framework/CommaScreen.h"
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace shell {
-class ExerciseScreens;
-}
 
 namespace ex06b {
 
@@ -26,22 +21,14 @@ inline constexpr int kSecondLineDrop = 20;
 int firstLineLength(const std::vector<std::string>& texts, int limit,
                     const std::function<int(std::string_view)>& measure);
 
-class TMainForm06b : public framework::ExerciseScreen {
+class TMainForm06b : public framework::CommaScreen {
 public:
     TMainForm06b(ui::Application& app, const framework::ExerciseContext& context,
                  framework::RandomSource* random = nullptr);
-    ~TMainForm06b() override;
-
-    framework::CommaRows& rows() const { return *rows_; }
 
 protected:
     void Inicializace() override;
-    framework::SentenceTable NactiSoubor(const std::string& path) override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
-    std::string keyAnswer(const framework::Sentence& s) const override;
-
-private:
-    framework::CommaRows* rows_ = nullptr;
 };
 
 } // namespace ex06b

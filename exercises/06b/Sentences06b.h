@@ -18,10 +18,7 @@ inline constexpr int kLineLimit = 490;
 inline constexpr int kPoints = 12;
 inline constexpr std::int32_t kComma = 1;
 
-// The sentence file: its reader, and the format, reading (platform::FileError) and check of it.
+// The sentence file: its format and the data tool's check of one sentence.
 const framework::SentenceReader& reader();
-inline constexpr auto format = &framework::ReaderFunctions<reader>::format;
-inline constexpr auto NactiSoubor = &framework::ReaderFunctions<reader>::read;
-inline constexpr auto check = &framework::ReaderFunctions<reader>::check;
 
 } // namespace ex06b

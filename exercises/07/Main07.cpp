@@ -23,8 +23,7 @@ TMainForm07::TMainForm07(ui::Application& app, const framework::ExerciseContext&
     : SentenceChoiceScreen(app, context,
                            {.info = {.key = "07",
                                      .title = "Druhy viet podľa postoja hovoriaceho",
-                                     .library = "\\Data\\Tisk.dll",
-                                     .entry = "TR7",
+                                     .sentences = ex07::reader,
                                      .panelTop = 268,
                                      .panelHeight = 182},
                             .choices = kindTable(),
@@ -33,10 +32,6 @@ TMainForm07::TMainForm07(ui::Application& app, const framework::ExerciseContext&
                             .listWidth = 94,
                             .fitLimit = kRowLimit},
                            random) {}
-
-framework::SentenceTable TMainForm07::NactiSoubor(const std::string& path) {
-    return ex07::NactiSoubor(path);
-}
 
 } // namespace ex07
 

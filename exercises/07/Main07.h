@@ -3,10 +3,6 @@
 // five kinds each sentence is by choosing the kind from the row's pop-up list.
 #include "framework/SentenceChoiceScreen.h"
 
-namespace shell {
-class ExerciseScreens;
-}
-
 namespace ex07 {
 
 inline constexpr const char* kPrompt = "Druh vety?";
@@ -18,9 +14,6 @@ class TMainForm07 : public framework::SentenceChoiceScreen {
 public:
     TMainForm07(ui::Application& app, const framework::ExerciseContext& context,
                 framework::RandomSource* random = nullptr);
-
-protected:
-    framework::SentenceTable NactiSoubor(const std::string& path) override;
 };
 
 } // namespace ex07

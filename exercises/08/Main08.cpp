@@ -7,13 +7,10 @@
 
 namespace ex08 {
 
-namespace {
-
 framework::ExerciseInfo info08() {
     return {.key = "08",
             .title = "Jednočlenné x dvojčlenné vety",
-            .library = "\\Data\\Tisk.dll",
-            .entry = "TR8",
+            .sentences = ex08::reader,
             .panelTop = 268,
             .panelHeight = 182};
 }
@@ -26,15 +23,8 @@ framework::ChoiceScreenLayout layout08() {
                        .name = "Tlacitko",
                        .pictures = {"\\Bitmap\\Games\\08_jedno.bmp", "\\Bitmap\\Games\\08_dvoj.bmp"},
                        .answers = {std::string(kKinds[0]), std::string(kKinds[1])}},
-            .answerTexts = {"Druh vety: jednočlenná", "Druh vety: dvojčlenná"},
-            .read = ex08::NactiSoubor};
+            .answerTexts = {"Druh vety: jednočlenná", "Druh vety: dvojčlenná"}};
 }
-
-} // namespace
-
-TMainForm08::TMainForm08(ui::Application& app, const framework::ExerciseContext& context,
-                         framework::RandomSource* random)
-    : ChoiceScreen(app, context, info08(), layout08(), random) {}
 
 } // namespace ex08
 

@@ -3,17 +3,11 @@
 // whether it has one member or two by clicking the answer button at the end of its row.
 #include "framework/ChoiceScreen.h"
 
-namespace shell {
-class ExerciseScreens;
-}
-
 namespace ex08 {
 
-class TMainForm08 : public framework::ChoiceScreen {
-public:
-    TMainForm08(ui::Application& app, const framework::ExerciseContext& context,
-                framework::RandomSource* random = nullptr);
-};
+framework::ExerciseInfo info08();
+framework::ChoiceScreenLayout layout08();
+using TMainForm08 = framework::ChoiceScreenOf<info08, layout08>;
 
 } // namespace ex08
 

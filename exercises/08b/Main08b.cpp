@@ -21,8 +21,7 @@ constexpr int kLastRow = 10;
 framework::ExerciseInfo info08b() {
     return {.key = "08b",
             .title = "Čiarka v jednoduchej vete",
-            .library = "\\Data\\Tisk2.dll",
-            .entry = "TR8b",
+            .sentences = ex08b::format,
             .printedSlots = kSlots - 1,
             .panelTop = 268,
             .panelHeight = 182};
@@ -58,8 +57,6 @@ TMainForm08b::TMainForm08b(ui::Application& app, const framework::ExerciseContex
                            framework::RandomSource* random)
     : ExerciseScreen(app, context, info08b(), random) {}
 
-TMainForm08b::~TMainForm08b() = default;
-
 void TMainForm08b::Inicializace() {
     rows_ = &addPart<framework::CommaRows>(
         *this, services(),
@@ -88,10 +85,6 @@ void TMainForm08b::Inicializace() {
                                                      .prompt = kPrompt,
                                                  },
                                                  kindTable());
-}
-
-framework::SentenceTable TMainForm08b::NactiSoubor(const std::string& path) {
-    return ex08b::NactiSoubor(path);
 }
 
 // The sentence with its commas, and what they set apart. The last row's window opens higher, so

@@ -11,10 +11,6 @@
 #include <string>
 #include <vector>
 
-namespace shell {
-class ExerciseScreens;
-}
-
 namespace ex08b {
 
 inline constexpr int kPitch = 36;
@@ -31,14 +27,12 @@ class TMainForm08b : public framework::ExerciseScreen {
 public:
     TMainForm08b(ui::Application& app, const framework::ExerciseContext& context,
                  framework::RandomSource* random = nullptr);
-    ~TMainForm08b() override;
 
     framework::CommaRows& rows() const { return *rows_; }
     framework::ChooserRows& choosers() const { return *choosers_; }
 
 protected:
     void Inicializace() override;
-    framework::SentenceTable NactiSoubor(const std::string& path) override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
     std::string keyAnswer(const framework::Sentence& s) const override;
 

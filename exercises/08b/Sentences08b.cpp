@@ -14,10 +14,6 @@ const SentenceFormat& format() {
     return f;
 }
 
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
 void check(const Sentence& s, Problems& problems) {
     requireOneOf(problems, "kind", s[0].remark, kKinds);
     if (countCode(s, kComma) == 0) problems.error("no comma: nothing is set apart");

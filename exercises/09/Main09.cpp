@@ -23,8 +23,7 @@ TMainForm09::TMainForm09(ui::Application& app, const framework::ExerciseContext&
     : SentenceChoiceScreen(app, context,
                            {.info = {.key = "09",
                                      .title = "Vzťahy medzi hlavnými vetami",
-                                     .library = "\\Data\\Tisk2.dll",
-                                     .entry = "TR9",
+                                     .sentences = ex09::reader,
                                      .panelTop = 268,
                                      .panelHeight = 182},
                             .choices = relationTable(),
@@ -33,10 +32,6 @@ TMainForm09::TMainForm09(ui::Application& app, const framework::ExerciseContext&
                             .listWidth = 79,
                             .fitLimit = kRowLimit},
                            random) {}
-
-framework::SentenceTable TMainForm09::NactiSoubor(const std::string& path) {
-    return ex09::NactiSoubor(path);
-}
 
 } // namespace ex09
 

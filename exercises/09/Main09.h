@@ -3,10 +3,6 @@
 // clauses of each compound sentence by choosing it from the row's pop-up list.
 #include "framework/SentenceChoiceScreen.h"
 
-namespace shell {
-class ExerciseScreens;
-}
-
 namespace ex09 {
 
 inline constexpr const char* kPrompt = "Pomer ...";
@@ -18,9 +14,6 @@ class TMainForm09 : public framework::SentenceChoiceScreen {
 public:
     TMainForm09(ui::Application& app, const framework::ExerciseContext& context,
                 framework::RandomSource* random = nullptr);
-
-protected:
-    framework::SentenceTable NactiSoubor(const std::string& path) override;
 };
 
 } // namespace ex09

@@ -15,10 +15,7 @@ inline constexpr int kRowLimit = 420;
 inline constexpr std::array<std::string_view, 5> kRelations = {"Slucovaci", "Odporovaci", "Stupnovaci",
                                                                "Pricinny", "Vylucovaci"};
 
-// The sentence file: its reader, and the format, reading (platform::FileError) and check of it.
+// The sentence file: its format and the data tool's check of one sentence.
 const framework::SentenceReader& reader();
-inline constexpr auto format = &framework::ReaderFunctions<reader>::format;
-inline constexpr auto NactiSoubor = &framework::ReaderFunctions<reader>::read;
-inline constexpr auto check = &framework::ReaderFunctions<reader>::check;
 
 } // namespace ex09

@@ -14,10 +14,7 @@ namespace {
 constexpr int kPitch = 33;
 
 framework::ExerciseInfo info10() {
-    return {.key = "10",
-            .title = "Veta hlavná x veta vedľajšia",
-            .library = "\\Data\\Tisk2.dll",
-            .entry = "TR10"};
+    return {.key = "10", .title = "Veta hlavná x veta vedľajšia", .sentences = ex10::format};
 }
 
 } // namespace
@@ -25,8 +22,6 @@ framework::ExerciseInfo info10() {
 TMainForm10::TMainForm10(ui::Application& app, const framework::ExerciseContext& context,
                          framework::RandomSource* random)
     : ExerciseScreen(app, context, info10(), random) {}
-
-TMainForm10::~TMainForm10() = default;
 
 void TMainForm10::Inicializace() {
     clauses_ = &addPart<framework::WordMarking>(
@@ -41,10 +36,6 @@ void TMainForm10::Inicializace() {
                                     .beforeClick = {}});
     for (int r = 1; r <= kMaxRows; ++r)
         addEvaluationImage(r, {605, kPitch * r + 57, 32, 32});
-}
-
-framework::SentenceTable TMainForm10::NactiSoubor(const std::string& path) {
-    return ex10::NactiSoubor(path);
 }
 
 std::string TMainForm10::keyAnswer(const framework::Sentence& s) const {

@@ -7,17 +7,12 @@
 
 #include <memory>
 
-namespace shell {
-class ExerciseScreens;
-}
-
 namespace ex10 {
 
 class TMainForm10 : public framework::ExerciseScreen {
 public:
     TMainForm10(ui::Application& app, const framework::ExerciseContext& context,
                 framework::RandomSource* random = nullptr);
-    ~TMainForm10() override;
 
     // The tools 0 main clause (IHlavni), 1 subordinate clause (IVedlejsi), 2 eraser (ISmazat), and
     // the rows of clauses.
@@ -25,7 +20,6 @@ public:
 
 protected:
     void Inicializace() override;
-    framework::SentenceTable NactiSoubor(const std::string& path) override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
     std::string keyAnswer(const framework::Sentence& s) const override;
     framework::PrintForm printData() override;

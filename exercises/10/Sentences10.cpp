@@ -13,10 +13,6 @@ const SentenceFormat& format() {
     return f;
 }
 
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
 void check(const Sentence& s, Problems& problems) {
     for (const PPravidla& p : s)
         if (!p.text.empty() && p.code == 0) problems.warning("clause \"" + p.text + "\" is not marked");

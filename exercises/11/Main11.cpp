@@ -17,7 +17,7 @@ namespace {
 constexpr int kPitch = 33;
 
 framework::ExerciseInfo info11() {
-    return {.key = "11", .title = "Druhy vedľajších viet", .library = "\\Data\\Tisk2.dll", .entry = "TR11"};
+    return {.key = "11", .title = "Druhy vedľajších viet", .sentences = ex11::format};
 }
 
 // A comma slot keeps the space after its comma and still sticks to the clause before it.
@@ -65,8 +65,6 @@ TMainForm11::TMainForm11(ui::Application& app, const framework::ExerciseContext&
     PokusnyLabel->setBounds(16, 96, 4, 20);
 }
 
-TMainForm11::~TMainForm11() = default;
-
 void TMainForm11::Inicializace() {
     clauses_ = &addPart<framework::WordMarking>(
         *this, services(),
@@ -89,10 +87,6 @@ void TMainForm11::Inicializace() {
                                    .facePicture = "\\Bitmap\\Games\\11_cudl.bmp",
                                    .prompt = kPrompt},
         kindTable());
-}
-
-framework::SentenceTable TMainForm11::NactiSoubor(const std::string& path) {
-    return ex11::NactiSoubor(path);
 }
 
 std::string TMainForm11::keyAnswer(const framework::Sentence& s) const {

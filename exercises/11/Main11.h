@@ -9,10 +9,6 @@
 #include <string>
 #include <vector>
 
-namespace shell {
-class ExerciseScreens;
-}
-
 namespace ex11 {
 
 inline constexpr const char* kPrompt = "Druh vety?";
@@ -28,7 +24,6 @@ class TMainForm11 : public framework::ExerciseScreen {
 public:
     TMainForm11(ui::Application& app, const framework::ExerciseContext& context,
                 framework::RandomSource* random = nullptr);
-    ~TMainForm11() override;
 
     // The tools 0 subordinate clause (IVedlejsi), 1 eraser (ISmazat), and the rows of clauses.
     framework::WordMarking& clauses() const { return *clauses_; }
@@ -36,7 +31,6 @@ public:
 
 protected:
     void Inicializace() override;
-    framework::SentenceTable NactiSoubor(const std::string& path) override;
     ui::Form& createCorrectAnswer(int r, const framework::Sentence& s) override;
     std::string keyAnswer(const framework::Sentence& s) const override;
     framework::PrintForm printData() override;

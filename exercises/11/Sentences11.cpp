@@ -16,10 +16,6 @@ const SentenceFormat& format() {
     return f;
 }
 
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
 void check(const Sentence& s, Problems& problems) {
     requireOneOf(problems, "kind key", s[0].remark, kKinds);
     if (countCode(s, kSubordinate) == 0) problems.error("no subordinate clause is marked");

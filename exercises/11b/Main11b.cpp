@@ -13,8 +13,7 @@ namespace {
 framework::ExerciseInfo info11b() {
     return {.key = "11b",
             .title = "Vsuvka a vložená veta",
-            .library = "\\Data\\Tisk2.dll",
-            .entry = "TR11b",
+            .sentences = ex11b::format,
             .panelTop = 268,
             .panelHeight = 182};
 }
@@ -30,8 +29,7 @@ framework::ChoiceScreenLayout layout11b() {
             .choice = {.name = "Volba",
                        .pictures = {"\\Bitmap\\Games\\11b_vvlo.bmp", "\\Bitmap\\Games\\11b_vsuv.bmp"},
                        .answers = {std::string(kKeys[0]), std::string(kKeys[1])}},
-            .answerTexts = {"Druh vety: vložená veta", "Druh vety: vsuvka"},
-            .read = ex11b::NactiSoubor};
+            .answerTexts = {"Druh vety: vložená veta", "Druh vety: vsuvka"}};
 }
 
 } // namespace

@@ -4,10 +4,6 @@
 // choice image at the end of the row.
 #include "framework/ChoiceScreen.h"
 
-namespace shell {
-class ExerciseScreens;
-}
-
 namespace ex11b {
 
 class TMainForm11b : public framework::ChoiceScreen {

@@ -14,10 +14,6 @@ const SentenceFormat& format() {
     return f;
 }
 
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
 void check(const Sentence& s, Problems& problems) {
     requireOneOf(problems, "key", s[0].remark, kKeys);
     if (countCode(s, kBold) == 0) problems.error("no word is marked bold");

@@ -18,9 +18,6 @@ inline constexpr std::array<std::string_view, 2> kKeys = {"vedlejsi", "vsuvka"};
 
 const framework::SentenceFormat& format();
 
-// Reads the exercise's sentence data file (stored form). Throws platform::FileError.
-framework::SentenceTable NactiSoubor(const std::string& path);
-
 // What in one sentence this exercise's screen cannot show or answer.
 void check(const framework::Sentence& s, framework::Problems& problems);
 

@@ -18,8 +18,7 @@ constexpr int kListHeight = 52;
 framework::ExerciseInfo info12() {
     return {.key = "12",
             .title = "Doplňovanie spájacích výrazov",
-            .library = "\\Data\\Tisk2.dll",
-            .entry = "TR12",
+            .sentences = ex12::format,
             .panelTop = 268,
             .panelHeight = 182};
 }
@@ -53,53 +52,48 @@ std::string answerText(const framework::Sentence& s) {
     return text;
 }
 
-TMainForm12::TMainForm12(ui::Application& app, const framework::ExerciseContext& context,
-                         framework::RandomSource* random)
-    : ExerciseScreen(app, context, info12(), random) {}
+GapRows::GapRows(ui::Control& parent, const framework::ScreenServices& services, int pitch)
+    : parent_(parent), services_(services), pitch_(pitch),
+      rows_(parent, framework::WordRowGeometry{
+                        .slots = kSlots, .pitch = pitch, .topOffset = kTopOffset, .bars = false}) {}
 
-TMainForm12::~TMainForm12() = default;
+void GapRows::addChooser(int r, std::function<void(int)> click) {
+    framework::TMujComboBox& c = parent_.add<framework::TMujComboBox>(services_, r);
+    c.setName("Volba" + std::to_string(r));
+    c.setAutoSize(false);
+    c.setBounds(kRowLeft, pitch_ * r + kTopOffset, kGapWidth, kChooserHeight);
+    c.setAlignment(ui::Alignment::Center);
+    c.setTransparent(false);
+    c.setColor(framework::kListColour);
+    c.setFontColor(ui::colors::Black);
+    c.setTag(r);
+    c.hide();
+    c.OnClick = [click = std::move(click), r](ui::Control&) { click(r); };
+    choosers_.push_back(&c);
+}
 
-void TMainForm12::Inicializace() {
-    rows_ = std::make_unique<framework::WordRows>(
-        *this,
-        framework::WordRowGeometry{.slots = kSlots, .pitch = kPitch, .topOffset = kTopOffset, .bars = false});
-    for (int r = 1; r <= kMaxRows; ++r) {
-        for (int k = 1; k <= kSlots; ++k)
-            rows_->label(r, k).OnClick = [this](ui::Control&) { closePopups(); };
-        addEvaluationImage(r, {605, kPitch * r + 54, 32, 32});
-        framework::TMujComboBox& c = add<framework::TMujComboBox>(services(), r);
-        c.setName("Volba" + std::to_string(r));
-        c.setAutoSize(false);
-        c.setBounds(kRowLeft, kPitch * r + kTopOffset, kGapWidth, kChooserHeight);
-        c.setAlignment(ui::Alignment::Center);
-        c.setTransparent(false);
-        c.setColor(framework::kListColour);
-        c.setFontColor(ui::colors::Black);
-        c.setTag(r);
-        c.hide();
-        c.OnClick = [this, r](ui::Control&) { Click(r); };
-        choosers_.push_back(&c);
-    }
-    list_ = &add<framework::TMujListbox>(services(), std::vector<std::string>(std::size_t(kCandidates)),
-                                         kGapWidth, kListHeight, kItemWidth);
+void GapRows::addList() {
+    list_ = &parent_.add<framework::TMujListbox>(
+        services_, std::vector<std::string>(std::size_t(kCandidates)), kGapWidth, kListHeight, kItemWidth);
     list_->OnChoose = [this](int r, int index) { chooser(r).setText(list_->item(index).text()); };
 }
 
-framework::SentenceTable TMainForm12::NactiSoubor(const std::string& path) {
-    return ex12::NactiSoubor(path);
+void GapRows::fill(int r, const std::vector<std::string>& candidates) {
+    filledFor_ = r;
+    list_->setTexts(candidates);
 }
 
 // The words keep the form's size; the gap is a chooser as wide as a list item, at the place of
 // its hidden word.
-void TMainForm12::layoutRow(int r, const framework::Sentence& s) {
+void GapRows::layout(int r, const framework::Sentence& s) {
     const std::vector<std::string> texts = framework::slotTexts(s, kSlots);
     std::vector<int> widths;
     for (std::size_t k = 0; k < texts.size(); ++k)
         widths.push_back(s[k].code == kGap ? kGapWidth
                                            : framework::measureFormText(texts[k], kPoints, false));
-    const int top = kPitch * r + kTopOffset;
+    const int top = pitch_ * r + kTopOffset;
     for (const framework::Placed& p : framework::placeWords(texts, widths, kRowLeft)) {
-        framework::WordLabel& l = rows_->label(r, p.slot + 1);
+        framework::WordLabel& l = rows_.label(r, p.slot + 1);
         l.setFontSize(kPoints);
         l.setText(texts[std::size_t(p.slot)]);
         l.setBounds(p.left, top, l.width(), l.height());
@@ -114,61 +108,61 @@ void TMainForm12::layoutRow(int r, const framework::Sentence& s) {
     }
 }
 
-void TMainForm12::clearRow(int r) {
-    rows_->clear(r);
+void GapRows::clear(int r) {
+    rows_.clear(r);
     framework::TMujComboBox& c = chooser(r);
     c.setText({});
     c.selectable = true;
     c.hide(); // shown again where the layout puts the gap
 }
 
-void TMainForm12::hideRow(int r) {
-    rows_->hide(r);
+void GapRows::hide(int r) {
+    rows_.hide(r);
     chooser(r).hide();
+}
+
+bool GapRows::judge(int r, const framework::Sentence& s) {
+    framework::TMujComboBox& c = chooser(r);
+    c.selectable = false;
+    return !c.text().empty() && c.text() == candidate(s, 0);
+}
+
+TMainForm12::TMainForm12(ui::Application& app, const framework::ExerciseContext& context,
+                         framework::RandomSource* random)
+    : ExerciseScreen(app, context, info12(), random) {}
+
+void TMainForm12::Inicializace() {
+    gaps_ = &addPart<GapRows>(*this, services(), kPitch);
+    for (int r = 1; r <= kMaxRows; ++r) {
+        for (int k = 1; k <= kSlots; ++k)
+            rows().label(r, k).OnClick = [this](ui::Control&) { closePopups(); };
+        addEvaluationImage(r, {605, kPitch * r + 54, 32, 32});
+        gaps_->addChooser(r, [this](int row) { Click(row); });
+    }
+    gaps_->addList();
 }
 
 // Reopening a row's list draws a new order; a click on the chooser of the open list only places
 // it again.
 void TMainForm12::Click(int r) {
     random().reseed();
-    framework::TMujComboBox& c = chooser(r);
-    if (!c.selectable) return;
+    if (!chooser(r).selectable) return;
     services().playClick();
-    if (!(list_->visible() && filledFor_ == r)) {
-        filledFor_ = r;
+    if (!gaps_->listOpenFor(r)) {
         const framework::Sentence& s = sentenceOfRow(r);
         const CandidateOrder& order = kOrders.at(std::size_t(random().below(int(kOrders.size()))));
-        std::vector<std::string> texts;
-        for (int i = 0; i < kCandidates; ++i)
-            texts.push_back(candidate(s, order[std::size_t(i)]));
-        list_->setTexts(texts);
+        std::vector<std::string> candidates;
+        for (int c : order)
+            candidates.push_back(candidate(s, c));
+        gaps_->fill(r, candidates);
     }
-    list_->openAt(c.bounds(), r);
-}
-
-// An empty chooser is wrong; a filled one is right when it holds the first candidate exactly.
-bool TMainForm12::judgeRow(int r, const framework::Sentence& s) {
-    framework::TMujComboBox& c = chooser(r);
-    c.selectable = false;
-    return !c.text().empty() && c.text() == candidate(s, 0);
-}
-
-void TMainForm12::closePopups() {
-    if (list_) list_->close();
+    list().openAt(chooser(r).bounds(), r);
 }
 
 std::string TMainForm12::keyAnswer(const framework::Sentence& s) const {
     for (const framework::PPravidla& slot : s)
         if (slot.code == kGap) return "Doplň: " + slot.text;
     return {};
-}
-
-bool TMainForm12::rowAnswered(int r) const {
-    return !chooser(r).text().empty();
-}
-
-bool TMainForm12::popupOpen() const {
-    return list_ && list_->visible();
 }
 
 ui::Form& TMainForm12::createCorrectAnswer(int r, const framework::Sentence& s) {

@@ -15,10 +15,6 @@ const SentenceFormat& format() {
     return f;
 }
 
-SentenceTable NactiSoubor(const std::string& path) {
-    return readSentenceFile(format(), path);
-}
-
 void check(const Sentence& s, Problems& problems) {
     if (countCode(s, kGap) != 1) problems.error("needs exactly one gap word marked with \"#\"");
     int candidates = 0;

@@ -26,9 +26,6 @@ inline constexpr int kItemPoints = 11;
 
 const framework::SentenceFormat& format();
 
-// Reads the exercise's sentence data file (stored form). Throws platform::FileError.
-framework::SentenceTable NactiSoubor(const std::string& path);
-
 // What in one sentence this exercise's screen cannot show or answer.
 void check(const framework::Sentence& s, framework::Problems& problems);
 

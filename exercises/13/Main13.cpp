@@ -7,13 +7,10 @@
 
 namespace ex13 {
 
-namespace {
-
 framework::ExerciseInfo info13() {
     return {.key = "13",
             .title = "Druhy súvetia",
-            .library = "\\Data\\Tisk2.dll",
-            .entry = "TR13",
+            .sentences = ex13::reader,
             .panelTop = 268,
             .panelHeight = 182};
 }
@@ -24,15 +21,8 @@ framework::ChoiceScreenLayout layout13() {
             .choice = {.name = "Tlacitko",
                        .pictures = {"\\Bitmap\\Games\\13_sou.bmp", "\\Bitmap\\Games\\13_pod.bmp"},
                        .answers = {std::string(kKinds[0]), std::string(kKinds[1])}},
-            .answerTexts = {"Druh súvetia: priraďovacie", "Druh súvetia: podraďovacie"},
-            .read = ex13::NactiSoubor};
+            .answerTexts = {"Druh súvetia: priraďovacie", "Druh súvetia: podraďovacie"}};
 }
-
-} // namespace
-
-TMainForm13::TMainForm13(ui::Application& app, const framework::ExerciseContext& context,
-                         framework::RandomSource* random)
-    : ChoiceScreen(app, context, info13(), layout13(), random) {}
 
 } // namespace ex13
 

@@ -4,17 +4,11 @@
 // end of its row.
 #include "framework/ChoiceScreen.h"
 
-namespace shell {
-class ExerciseScreens;
-}
-
 namespace ex13 {
 
-class TMainForm13 : public framework::ChoiceScreen {
-public:
-    TMainForm13(ui::Application& app, const framework::ExerciseContext& context,
-                framework::RandomSource* random = nullptr);
-};
+framework::ExerciseInfo info13();
+framework::ChoiceScreenLayout layout13();
+using TMainForm13 = framework::ChoiceScreenOf<info13, layout13>;
 
 } // namespace ex13
 

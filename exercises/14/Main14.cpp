@@ -18,8 +18,7 @@ constexpr int kWordTop = 59;
 framework::ExerciseInfo info14() {
     return {.key = "14",
             .title = "Čiarka v súvetí",
-            .library = "\\Data\\Tisk2.dll",
-            .entry = "TR14",
+            .sentences = ex14::reader,
             .printedSlots = kSlots - 1,
             .panelTop = 268,
             .panelHeight = 182};
@@ -29,33 +28,22 @@ framework::ExerciseInfo info14() {
 
 TMainForm14::TMainForm14(ui::Application& app, const framework::ExerciseContext& context,
                          framework::RandomSource* random)
-    : ExerciseScreen(app, context, info14(), random) {}
-
-TMainForm14::~TMainForm14() = default;
+    : CommaScreen(app, context, info14(), random) {}
 
 void TMainForm14::Inicializace() {
-    rows_ = &addPart<framework::CommaRows>(*this, services(),
-                                           framework::CommaRowGeometry{
-                                               .slots = kSlots,
-                                               .pitch = kPitch,
-                                               .wordTop = kWordTop,
-                                               .eraser = {578, 54, 27, 30},
-                                               .eraserPicture = "\\Bitmap\\Games\\14_guma.bmp",
-                                               .eraserHint = framework::kEraserHint14,
-                                               .fitLimit = kRowLimit,
-                                           },
-                                           kMaxRows, [this] { return evaluated(); });
+    addCommaRows(
+        framework::CommaRowGeometry{
+            .slots = kSlots,
+            .pitch = kPitch,
+            .wordTop = kWordTop,
+            .eraser = {578, 54, 27, 30},
+            .eraserPicture = "\\Bitmap\\Games\\14_guma.bmp",
+            .eraserHint = framework::kEraserHint14,
+            .fitLimit = kRowLimit,
+        },
+        kMaxRows);
     for (int r = 1; r <= kMaxRows; ++r)
         addEvaluationImage(r, {605, kPitch * r + 54, 32, 32});
-}
-
-framework::SentenceTable TMainForm14::NactiSoubor(const std::string& path) {
-    return ex14::NactiSoubor(path);
-}
-
-// The sentence with its commas on one line, at the size at which its words fit 550 pixels.
-std::string TMainForm14::keyAnswer(const framework::Sentence& s) const {
-    return framework::commaSentence(s);
 }
 
 ui::Form& TMainForm14::createCorrectAnswer(int r, const framework::Sentence& s) {

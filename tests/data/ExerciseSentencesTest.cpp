@@ -88,14 +88,16 @@ TEST(WholeSentenceExercises, TextBeforeTheFirstAtAndTheRemarkWithoutFurtherAts) 
     EXPECT_EQ(s[0].code, ex06::kAgreeing);
     EXPECT_EQ(first(ex06::format(), {"čaj s mliekom@PkN"})[0].code, ex06::kNonAgreeing);
     EXPECT_EQ(first(ex06::format(), {"čaj s mliekom@pkn"})[0].code, 0);
-    EXPECT_EQ(first(ex07::format(), {"Poď sem!@rozkazovaci"})[0].code, 3);
-    EXPECT_EQ(first(ex13::format(), {"Prišiel, keď pršalo.@podradici"})[0].text, "Prišiel, keď pršalo.");
+    EXPECT_EQ(first(ex07::reader().format(), {"Poď sem!@rozkazovaci"})[0].code, 3);
+    EXPECT_EQ(first(ex13::reader().format(), {"Prišiel, keď pršalo.@podradici"})[0].text,
+              "Prišiel, keď pršalo.");
 }
 
 TEST(CommaExercises, CommaMarksTheWordBeforeItAndIsNotStored) {
-    EXPECT_EQ(words(first(ex06b::format(), {"Peter, môj brat, prišiel."})),
+    EXPECT_EQ(words(first(ex06b::reader().format(), {"Peter, môj brat, prišiel."})),
               (Words{"Peter/1", "môj", "brat/1", "prišiel."}));
-    EXPECT_EQ(words(first(ex14::format(), {"Viem, že prídeš."})), (Words{"Viem/1", "že", "prídeš."}));
+    EXPECT_EQ(words(first(ex14::reader().format(), {"Viem, že prídeš."})),
+              (Words{"Viem/1", "že", "prídeš."}));
     const Sentence s = first(ex08b::format(), {"Ach, to je krása .#citoslovce"});
     EXPECT_EQ(words(s), (Words{"Ach/1", "to", "je", "krása", "."}));
     EXPECT_EQ(s[0].remark, "citoslovce");

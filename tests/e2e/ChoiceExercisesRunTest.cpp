@@ -15,14 +15,6 @@
 
 namespace {
 
-// `count` sentences made by `make` from their number.
-std::vector<std::string> sentences(const std::function<std::string(int)>& make, int count) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= count; ++i)
-        lines.push_back(make(i));
-    return lines;
-}
-
 struct ChoiceRunTest : ExerciseTest {
     framework::ChoiceScreen& open(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
                                   int category, int slot, const std::vector<std::string>& lines,
@@ -47,20 +39,6 @@ struct ChoiceRunTest : ExerciseTest {
         EXPECT_FALSE(bot->exists("MainForm" + key));
         ExerciseTest::expectRecorded(key, title, right, wrong);
     }
-
-    // Prints a worksheet through the stand-in library (as both print libraries); returns its log.
-    std::vector<std::string> printWorksheet(const std::string& key,
-                                            void (*registerScreen)(shell::ExerciseScreens&), int category,
-                                            int slot, const std::vector<std::string>& lines,
-                                            const std::string& number) {
-        useCdTree(FAKE_PRINT_LIBRARY);
-        std::filesystem::copy_file(FAKE_PRINT_LIBRARY, fakeCd.path / "Data" / "Tisk2.dll");
-        openExerciseSetup(key, registerScreen, category, slot, lines, "Ema", number);
-        bot->click("ITiskni");
-        app().processMessages();
-        EXPECT_TRUE(windowBoxes.shown.empty());
-        return printLog();
-    }
 };
 
 // Sentence i of exercise 13: even ones coordinate, odd ones with a subordinate clause.
@@ -74,7 +52,7 @@ std::string sentence11b(int i) {
 }
 
 TEST_F(ChoiceRunTest, Exercise13ARunOfFifteenThroughTheHalfPage) {
-    framework::ChoiceScreen& s = open("13", registerScreen13, 5, 1, sentences(sentence13, 30), "I15");
+    framework::ChoiceScreen& s = open("13", registerScreen13, 5, 1, sentenceLines(sentence13, 30), "I15");
     const auto rightClicks = [&](int r) { return s.sentenceOfRow(r)[0].remark == "souradici" ? 1 : 2; };
 
     // First page: row 10 left without a choice, row 9 answered the other way.
@@ -95,22 +73,22 @@ TEST_F(ChoiceRunTest, Exercise13ARunOfFifteenThroughTheHalfPage) {
 
 TEST_F(ChoiceRunTest, Exercise08ARunOfTen) {
     answerPage(open("08", registerScreen08, 3, 2,
-                    sentences([](int i) { return "Pes" + std::to_string(i) + " breše.@Dvojclenna"; }, 12),
+                    sentenceLines([](int i) { return "Pes" + std::to_string(i) + " breše.@Dvojclenna"; }, 12),
                     "I10"),
                [](int r) { return r <= 7 ? 2 : 1; });
     expectRecorded("08", "Jednočlenné x dvojčlenné vety", 7, 3);
 }
 
 TEST_F(ChoiceRunTest, Exercise11bARunOfTen) {
-    answerPage(open("11b", registerScreen11b, 4, 4, sentences(sentence11b, 12), "I10"),
+    answerPage(open("11b", registerScreen11b, 4, 4, sentenceLines(sentence11b, 12), "I10"),
                [](int r) { return r == 1 ? 1 : 2; });
     expectRecorded("11b", "Vsuvka a vložená veta", 9, 1);
 }
 
 // 13 passes whole sentences as lines, 11b every word with its bold flag.
 TEST_F(ChoiceRunTest, Exercise13WorksheetGivesTR13TheSentences) {
-    const std::vector<std::string> log =
-        printWorksheet("13", registerScreen13, 5, 1, sentences(sentence13, 20), "I15");
+    const std::vector<std::string> log = printWorksheet(FAKE_PRINT_LIBRARY, "13", registerScreen13, 5, 1,
+                                                        sentenceLines(sentence13, 20), "I15");
     ASSERT_EQ(log.size(), 2u + 30u);
     EXPECT_EQ(log[0], "TR13 15");
     EXPECT_TRUE(log[2].starts_with("Jano") || log[2].starts_with(platform::utf8ToCp1250("Keď"))) << log[2];
@@ -119,8 +97,8 @@ TEST_F(ChoiceRunTest, Exercise13WorksheetGivesTR13TheSentences) {
 }
 
 TEST_F(ChoiceRunTest, Exercise11bWorksheetGivesTR11bTheWordsWithTheBoldOnes) {
-    const std::vector<std::string> log =
-        printWorksheet("11b", registerScreen11b, 4, 4, sentences(sentence11b, 12), "I10");
+    const std::vector<std::string> log = printWorksheet(FAKE_PRINT_LIBRARY, "11b", registerScreen11b, 4, 4,
+                                                        sentenceLines(sentence11b, 12), "I10");
     ASSERT_EQ(log.size(), 2u + 30u);
     EXPECT_EQ(log[0], "TR11b 10");
     EXPECT_TRUE(log[2].starts_with("Jano") &&

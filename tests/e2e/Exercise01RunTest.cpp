@@ -52,7 +52,7 @@ TEST_F(Exercise01Test, ARunOfFifteenThroughTheHalfPageToTheResultsTable) {
     app().processMessages();
 
     EXPECT_FALSE(screenOpen());
-    results::TTabulka1Form& table = env().Tabulka();
+    results::TTabulka1Form& table = forms().table;
     ASSERT_TRUE(table.visible());
     EXPECT_EQ(table.label(0, 1).text(), "Žofia");
     EXPECT_EQ(table.label(0, 2).text(), "11");

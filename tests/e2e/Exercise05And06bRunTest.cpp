@@ -24,30 +24,10 @@ std::string sentence06b(int i) {
     return "Jano" + std::to_string(i) + ", náš sused, opravuje auto .";
 }
 
-std::vector<std::string> sentences(std::string (*make)(int), int count) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= count; ++i)
-        lines.push_back(make(i));
-    return lines;
-}
-
-struct RunTest : ExerciseTest {
-    // Prints a worksheet of a category 2 exercise through the stand-in library; returns its log.
-    std::vector<std::string> printWorksheet(const std::string& key,
-                                            void (*registerScreen)(shell::ExerciseScreens&), int slot,
-                                            const std::vector<std::string>& lines,
-                                            const std::string& number) {
-        useCdTree(FAKE_PRINT_LIBRARY);
-        openExerciseSetup(key, registerScreen, 2, slot, lines, "Ema", number);
-        bot->click("ITiskni");
-        app().processMessages();
-        EXPECT_TRUE(windowBoxes.shown.empty());
-        return printLog();
-    }
-};
+using RunTest = ExerciseTest;
 
 TEST_F(RunTest, Exercise05ARunOfFifteenThroughTheHalfPage) {
-    openExerciseSetup("05", registerScreen05, 2, 1, sentences(sentence05, 30), "Ema", "I15");
+    openExerciseSetup("05", registerScreen05, 2, 1, sentenceLines(sentence05, 30), "Ema", "I15");
     bot->click("IPokracuj");
     auto& s = bot->find<ex05::TMainForm05>("MainForm05");
     const auto chooseSubject = [&](int r) {
@@ -78,7 +58,7 @@ TEST_F(RunTest, Exercise05ARunOfFifteenThroughTheHalfPage) {
 }
 
 TEST_F(RunTest, Exercise06bARunOfTenIsTwoPagesOfFive) {
-    openExerciseSetup("06b", registerScreen06b, 2, 3, sentences(sentence06b, 12), "Ema", "I10");
+    openExerciseSetup("06b", registerScreen06b, 2, 3, sentenceLines(sentence06b, 12), "Ema", "I10");
     bot->click("IPokracuj");
     auto& s = bot->find<ex06b::TMainForm06b>("MainForm06b");
     const auto rightCommas = [&](int r) {
@@ -112,8 +92,8 @@ TEST_F(RunTest, Exercise06bARunOfTenIsTwoPagesOfFive) {
 }
 
 TEST_F(RunTest, Exercise05WorksheetGivesTR5EveryWordWithTheMarkedOne) {
-    const std::vector<std::string> log =
-        printWorksheet("05", registerScreen05, 1, sentences(sentence05, 12), "I10");
+    const std::vector<std::string> log = printWorksheet(FAKE_PRINT_LIBRARY, "05", registerScreen05, 2, 1,
+                                                        sentenceLines(sentence05, 12), "I10");
     ASSERT_EQ(log.size(), 2u + 30u);
     EXPECT_EQ(log[0], "TR5 10");
     EXPECT_EQ(log[1], "Ema");
@@ -131,8 +111,8 @@ TEST_F(RunTest, Exercise05WorksheetGivesTR5EveryWordWithTheMarkedOne) {
 }
 
 TEST_F(RunTest, Exercise06bWorksheetGivesTR6bTheSentencesWithoutCommas) {
-    const std::vector<std::string> log =
-        printWorksheet("06b", registerScreen06b, 3, sentences(sentence06b, 20), "I15");
+    const std::vector<std::string> log = printWorksheet(FAKE_PRINT_LIBRARY, "06b", registerScreen06b, 2, 3,
+                                                        sentenceLines(sentence06b, 20), "I15");
     ASSERT_EQ(log.size(), 2u + 30u);
     EXPECT_EQ(log[0], "TR6b 15");
     for (int i = 0; i < 15; ++i) {

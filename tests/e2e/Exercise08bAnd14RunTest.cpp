@@ -25,31 +25,10 @@ std::string sentence14(int i) {
     return "Jano" + std::to_string(i) + " povedal, že príde .";
 }
 
-std::vector<std::string> sentences(std::string (*make)(int), int count) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= count; ++i)
-        lines.push_back(make(i));
-    return lines;
-}
-
-struct RunTest : ExerciseTest {
-    // Prints a worksheet through the stand-in "Tisk2.dll"; returns its log.
-    std::vector<std::string> printWorksheet(const std::string& key,
-                                            void (*registerScreen)(shell::ExerciseScreens&), int category,
-                                            int slot, const std::vector<std::string>& lines,
-                                            const std::string& number) {
-        useCdTree(nullptr);
-        std::filesystem::copy_file(FAKE_PRINT_LIBRARY, fakeCd.path / "Data" / "Tisk2.dll");
-        openExerciseSetup(key, registerScreen, category, slot, lines, "Ema", number);
-        bot->click("ITiskni");
-        app().processMessages();
-        EXPECT_TRUE(windowBoxes.shown.empty());
-        return printLog();
-    }
-};
+using RunTest = ExerciseTest;
 
 TEST_F(RunTest, Exercise14ARunOfFifteenThroughTheHalfPage) {
-    openExerciseSetup("14", registerScreen14, 5, 2, sentences(sentence14, 30), "Ema", "I15");
+    openExerciseSetup("14", registerScreen14, 5, 2, sentenceLines(sentence14, 30), "Ema", "I15");
     bot->click("IPokracuj");
     auto& s = bot->find<ex14::TMainForm14>("MainForm14");
     framework::CommaRows& rows = s.rows();
@@ -82,7 +61,7 @@ TEST_F(RunTest, Exercise14ARunOfFifteenThroughTheHalfPage) {
 }
 
 TEST_F(RunTest, Exercise08bARunOfTenOnOnePage) {
-    openExerciseSetup("08b", registerScreen08b, 3, 3, sentences(sentence08b, 12), "Ema", "I10");
+    openExerciseSetup("08b", registerScreen08b, 3, 3, sentenceLines(sentence08b, 12), "Ema", "I10");
     bot->click("IPokracuj");
     auto& s = bot->find<ex08b::TMainForm08b>("MainForm08b");
     // Every row gets the right kind; row 4 lacks its comma.
@@ -101,8 +80,8 @@ TEST_F(RunTest, Exercise08bARunOfTenOnOnePage) {
 // The worksheets carry the sentences without commas; a full stop in a slot of its own sticks to the
 // word before it.
 TEST_F(RunTest, Exercise14WorksheetGivesTR14TheSentencesWithoutCommas) {
-    const std::vector<std::string> log =
-        printWorksheet("14", registerScreen14, 5, 2, sentences(sentence14, 20), "I15");
+    const std::vector<std::string> log = printWorksheet(FAKE_PRINT_LIBRARY, "14", registerScreen14, 5, 2,
+                                                        sentenceLines(sentence14, 20), "I15");
     ASSERT_EQ(log.size(), 2u + 30u);
     EXPECT_EQ(log[0] + "|" + log[1], "TR14 15|Ema");
     for (int i = 0; i < 15; ++i)
@@ -111,8 +90,8 @@ TEST_F(RunTest, Exercise14WorksheetGivesTR14TheSentencesWithoutCommas) {
 }
 
 TEST_F(RunTest, Exercise08bWorksheetGoesToTR8b) {
-    const std::vector<std::string> log =
-        printWorksheet("08b", registerScreen08b, 3, 3, sentences(sentence08b, 12), "I10");
+    const std::vector<std::string> log = printWorksheet(FAKE_PRINT_LIBRARY, "08b", registerScreen08b, 3, 3,
+                                                        sentenceLines(sentence08b, 12), "I10");
     ASSERT_EQ(log.size(), 2u + 30u);
     EXPECT_EQ(log[0], "TR8b 10");
     EXPECT_TRUE(log[2].starts_with("Jano") && log[2].ends_with(platform::utf8ToCp1250(" poď sem. ")))

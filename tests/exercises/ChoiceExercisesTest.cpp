@@ -1,9 +1,12 @@
-// Exercises 08, 11b and 13 on their screens: the answer picture that cycles through two answers,
-// the exact check against the sentence's key, the one-line correct answer, the font fitting of the
-// rows and the bold inserted words of 11b.
-#include "ExerciseFixture.h"
+// The screens whose rows are answered by one choice per sentence, built on fakes: the pop-up list
+// of kinds (07, and 09 on the same screen) and the answer picture that cycles through two answers
+// (08, 11b, 13); the exact check against the sentence's key, the one-line correct answer, the font
+// fitting of the rows, the bold inserted words of 11b, and the hand-over of a run.
+#include "ScreenOnFakes.h"
 
+#include "exercises/07/Main07.h"
 #include "exercises/08/Main08.h"
+#include "exercises/09/Main09.h"
 #include "exercises/11b/Main11b.h"
 #include "exercises/13/Main13.h"
 #include "framework/RowLayout.h"
@@ -11,26 +14,36 @@
 
 namespace {
 
-// The exercise opened on a run of ten: the given sentences, then fillers made with `filler`.
-struct ChoiceExerciseTest : ExerciseTest {
+const std::vector<std::string> k07 = {
+    "Mama varí obed.@Oznamovaci",    "Prídeš zajtra?@tazaci",  "Choď von!@Rozkaz",
+    "Keby už boli prázdniny!@Praci", "To je krása!@Zvolaci",   "Zatvor okno.@Rozkazovaci",
+    "Kto to povedal?@Tazaci",        "Vonku prší.@Oznamovaci", "Nech sa ti darí!@Praci",
+    "Dnes sneží.@Oznamovaci",
+};
+
+ui::Bitmap cdPicture(const FakeScreenServices& services, const std::string& relative) {
+    return ui::Bitmap::load(services.cd(relative));
+}
+
+struct ChoiceExercises : ScreenOnFakes {
     framework::ChoiceScreen* screen = nullptr;
 
-    void open(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&), int category, int slot,
-              std::vector<std::string> lines, const std::string& filler) {
+    // The exercise on a run of ten: the given sentences, then fillers made with `filler`.
+    template <class Screen>
+    void open(const std::string& key, std::vector<std::string> lines, const std::string& filler) {
         for (int i = int(lines.size()); i < 10; ++i)
             lines.push_back("Veta" + std::to_string(i) + filler);
-        openExerciseSetup(key, registerScreen, category, slot, lines, "Eva", "I10");
-        bot->click("IPokracuj");
-        screen = &bot->find<framework::ChoiceScreen>("MainForm" + key);
+        screen = &ScreenOnFakes::open<Screen>(key, lines);
     }
     framework::ChoiceScreen& s() { return *screen; }
     // The row whose sentence begins with `start`.
-    int row(const std::string& start) {
+    int row(const framework::ExerciseScreen& on, const std::string& start) {
         for (int r = 1; r <= 10; ++r)
-            if (s().sentenceOfRow(r)[0].text.starts_with(start)) return r;
+            if (on.sentenceOfRow(r)[0].text.starts_with(start)) return r;
         ADD_FAILURE() << start;
         return 1;
     }
+    int row(const std::string& start) { return row(s(), start); }
     void clickChoice(const std::string& start, int times) {
         for (int i = 0; i < times; ++i)
             bot->click(s().choices().image(row(start)));
@@ -44,17 +57,46 @@ struct ChoiceExerciseTest : ExerciseTest {
         EXPECT_EQ(window.top(), 70 + 36 * r);
         const std::string text = bot->find<ui::Label>("Odpoved").text();
         release(s().evaluationImage(r));
-        app().processMessages();
+        app.processMessages();
         EXPECT_FALSE(bot->exists("HintForm3"));
         return text;
     }
 };
 
-TEST_F(ChoiceExerciseTest, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExactly) {
-    open("13", registerScreen13, 5, 1,
-         {"Dedko číta a babka pletie.@souradici", "Viem, že prídeš.@podradici", "Prší a fúka.@Souradici",
-          "Kým spíš, pracujem.@podradici", "Bez kľúča a bez odpovede.@"},
-         " a veta.@souradici");
+TEST_F(ChoiceExercises, Exercise07TheListOpensAboveTheLastRowAndOnlyAnExactKindCodeIsRight) {
+    auto& s = ScreenOnFakes::open<ex07::TMainForm07>("07", k07);
+    framework::ChooserRows& c = s.choosers();
+    bot->click(c.chooser(10));
+    EXPECT_EQ(c.list().bounds(), (ui::Rect{499, 36 * 10 + 61 - 84, 94, 84})) << "above the chooser of row 10";
+    bot->click(ui::Point{20, 460});
+    // Every row but "To je" gets the kind its code names: a code in other case or outside the
+    // table cannot be matched.
+    const std::vector<std::string> items = {"Oznamovacia", "Opytovacia",   "Rozkazovacia", "Želacia",
+                                            "Oznamovacia", "Rozkazovacia", "Opytovacia",   "Oznamovacia",
+                                            "Želacia",     "Oznamovacia"};
+    for (std::size_t i = 0; i < k07.size(); ++i)
+        if (i != 4) {
+            bot->click(c.chooser(row(s, k07[i].substr(0, 5))));
+            for (int k = 0; k < 5; ++k)
+                if (ex07::kindTable()[std::size_t(k)].item == items[i]) bot->click(c.list().item(k));
+        }
+    bot->click("IKontr");
+    EXPECT_EQ(s.flow().wrong(), 3);
+    for (const auto& [start, text] : std::vector<std::pair<const char*, const char*>>{
+             {"To je", "Druh vety: zvolacia"}, {"Prídeš", ""}, {"Choď", ""}}) {
+        press(s.evaluationImage(row(s, start)));
+        EXPECT_EQ(bot->find<ui::Label>("Odpoved").text(), text) << start;
+        release(s.evaluationImage(row(s, start)));
+        app.processMessages();
+    }
+}
+
+TEST_F(ChoiceExercises, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExactly) {
+    open<ex13::TMainForm13>("13",
+                            {"Dedko číta a babka pletie.@souradici", "Viem, že prídeš.@podradici",
+                             "Prší a fúka.@Souradici", "Kým spíš, pracujem.@podradici",
+                             "Bez kľúča a bez odpovede.@"},
+                            " a veta.@souradici");
     framework::ChoiceRows& c = s().choices();
 
     // Every click moves on, silently; the third is back at the first answer and its picture.
@@ -64,7 +106,7 @@ TEST_F(ChoiceExerciseTest, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExa
         bot->click(c.image(r));
         EXPECT_EQ(c.answer(r), expected);
     }
-    EXPECT_TRUE(samePicture(c.image(r).picture(), cdPicture("\\Bitmap\\Games\\13_sou.bmp")));
+    EXPECT_TRUE(samePicture(c.image(r).picture(), cdPicture(services, "\\Bitmap\\Games\\13_sou.bmp")));
     EXPECT_EQ(countSounds("\\Sound\\Click.wav"), clicks);
 
     clickChoice("Dedko", 1);
@@ -83,11 +125,12 @@ TEST_F(ChoiceExerciseTest, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExa
     EXPECT_EQ(correctAnswer("Bez"), "");
 }
 
-TEST_F(ChoiceExerciseTest, Exercise08RowsFitIn430PixelsAndWrongRowsNameTheKind) {
-    open("08", registerScreen08, 3, 2,
-         {"Mama varí obed.@Dvojclenna",
-          "Najneuveriteľnejšie dobrodružstvá nezabudnuteľných cestovateľov sa skončili.@Dvojclenna"},
-         ".@Jednoclenna");
+TEST_F(ChoiceExercises, Exercise08RowsFitIn430PixelsAndWrongRowsNameTheKind) {
+    open<ex08::TMainForm08>(
+        "08",
+        {"Mama varí obed.@Dvojclenna",
+         "Najneuveriteľnejšie dobrodružstvá nezabudnuteľných cestovateľov sa skončili.@Dvojclenna"},
+        ".@Jednoclenna");
     const int wide = row("Najneuveriteľnejšie");
     const ui::Label& label = s().rows().label(wide, 1);
     EXPECT_GT(framework::measureFormText(label.text(), label.fontSize() + 1, false), 430);
@@ -101,8 +144,8 @@ TEST_F(ChoiceExerciseTest, Exercise08RowsFitIn430PixelsAndWrongRowsNameTheKind) 
     EXPECT_EQ(correctAnswer("Veta2"), "Druh vety: jednočlenná");
 }
 
-TEST_F(ChoiceExerciseTest, Exercise11bMarkedWordsAreBold) {
-    open("11b", registerScreen11b, 4, 4, {"Zajtra, my#slím, ideme von.@vsuvka"}, ", #ktorú #mám.@vedlejsi");
+TEST_F(ChoiceExercises, Exercise11bMarkedWordsAreBold) {
+    open<ex11b::TMainForm11b>("11b", {"Zajtra, my#slím, ideme von.@vsuvka"}, ", #ktorú #mám.@vedlejsi");
     const int r = row("Zajtra");
     framework::WordRows& rows = s().rows();
     EXPECT_EQ(rows.label(r, 2).text(), "myslím,") << "the mark is not shown";
@@ -113,6 +156,62 @@ TEST_F(ChoiceExerciseTest, Exercise11bMarkedWordsAreBold) {
     bot->click("IKontr");
     EXPECT_EQ(correctAnswer("Zajtra"), "Druh vety: vsuvka");
     EXPECT_EQ(correctAnswer("Veta1"), "Druh vety: vložená veta");
+}
+
+TEST_F(ChoiceExercises, ChooserRowsJudgeEveryRowAndTheRunHandsOneResultOver) {
+    struct Case {
+        const char* key;
+        const char* pattern;
+        framework::SentenceChoiceScreen& (*open)(ChoiceExercises&);
+        const char* title;
+    };
+    const Case cases[] = {
+        {"07", "Jano N prišiel.@Oznamovaci",
+         [](ChoiceExercises& t) -> framework::SentenceChoiceScreen& {
+             return t.ScreenOnFakes::open<ex07::TMainForm07>();
+         },
+         "Druhy viet podľa postoja hovoriaceho"},
+        {"09", "Jano N spieva a Eva tancuje.@Slucovaci",
+         [](ChoiceExercises& t) -> framework::SentenceChoiceScreen& {
+             return t.ScreenOnFakes::open<ex09::TMainForm09>();
+         },
+         "Vzťahy medzi hlavnými vetami"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        run = {};
+        run.hdRoot = hd.path.string();
+        writeSentences(c.key, numberedSentences(c.pattern, 12));
+        framework::SentenceChoiceScreen& s = c.open(*this);
+        EXPECT_EQ(run.tablesOpened, std::vector<std::string>{c.key});
+        for (int r = 1; r <= 9; ++r) { // row 10 stays unanswered
+            bot->click(s.choosers().chooser(r));
+            bot->click(s.choosers().list().item(0));
+        }
+        bot->click("IKontr");
+        EXPECT_EQ(s.flow().right(), 9);
+        bot->click("IPokracuj");
+        ASSERT_EQ(run.records.size(), 1u);
+        EXPECT_EQ(run.records[0].name, "Ema");
+        EXPECT_EQ(run.records[0].title, c.title);
+        EXPECT_EQ(run.records[0].right, 9);
+        EXPECT_EQ(run.records[0].wrong, 1);
+        EXPECT_EQ(run.tablesShown, std::vector<std::string>{c.key});
+    }
+}
+
+TEST_F(ChoiceExercises, ChoiceImagesJudgeTheCycleAndBackGoesToTheSetup) {
+    writeSentences("13", numberedSentences("Prišiel N, keď pršalo.@podradici", 12));
+    auto& s = ScreenOnFakes::open<ex13::TMainForm13>();
+    for (int r = 1; r <= 10; ++r)
+        for (int i = 0; i < (r == 1 ? 1 : 2); ++i) // row 1 stays on the first answer
+            bot->click(s.choices().image(r));
+    bot->click("IKontr");
+    EXPECT_EQ(s.flow().right(), 9);
+    EXPECT_EQ(s.flow().wrong(), 1);
+    bot->click("IZpet");
+    EXPECT_EQ(run.setupShown, 1);
+    EXPECT_TRUE(run.records.empty()) << "a run left early records nothing";
 }
 
 } // namespace

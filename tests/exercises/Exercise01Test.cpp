@@ -135,7 +135,7 @@ TEST_F(Exercise01Test, AfterTheCheckToolsWordsFieldsNewAndTableAreFrozen) {
     bot->click("INove");
     bot->click("ITabulka");
     EXPECT_EQ(s.flow().draws(), drawn);
-    EXPECT_FALSE(env().Tabulka().visible());
+    EXPECT_FALSE(forms().table.visible());
     EXPECT_EQ(s.flow().wrong(), 10);
 }
 
@@ -237,7 +237,7 @@ TEST_F(Exercise01Test, ATableThatCannotBeWrittenRefusesTheRunAndTheProgramGoesOn
     ASSERT_EQ(windowBoxes.shown.size(), 1u);
     EXPECT_NE(windowBoxes.shown[0].text.find("P01.res"), std::string::npos) << windowBoxes.shown[0].text;
     EXPECT_FALSE(app().terminated());
-    EXPECT_TRUE(env().SetupForm && env().SetupForm->visible());
+    EXPECT_TRUE(setupForm() && setupForm()->visible());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-// Exercise 05 on its screen: bold words, the chooser with its pop-up list, the exact check of the
-// answer codes and the one-line correct answer.
-#include "ExerciseFixture.h"
+// Exercise 05 on its screen, built on fakes: bold words, the chooser with its pop-up list, the exact check of
+// the answer codes and the one-line correct answer.
+#include "ScreenOnFakes.h"
 
 #include "exercises/05/Main05.h"
 #include "exercises/05/Sentences05.h"
@@ -26,12 +26,10 @@ const std::vector<std::string> kSentences = {
     "Najneuveriteľnejšie dobrodružstvá $nezabudnuteľných cestovateľov.@PkS", // too wide at 12 points
 };
 
-struct Exercise05Test : ExerciseTest {
-    TMainForm05& s() { return bot->find<TMainForm05>("MainForm05"); }
-    void SetUp() override {
-        openExerciseSetup("05", registerScreen05, 2, 1, kSentences, "Eva", "I10");
-        bot->click("IPokracuj");
-    }
+struct Exercise05Test : ScreenOnFakes {
+    TMainForm05* screen = nullptr;
+    TMainForm05& s() { return *screen; }
+    void SetUp() override { screen = &open<TMainForm05>("05", kSentences); }
     // The row whose sentence begins with `word`.
     int row(const std::string& word) {
         for (int r = 1; r <= 10; ++r)
@@ -130,7 +128,7 @@ TEST_F(Exercise05Test, TheCheckComparesTheCodeExactlyAndWrongRowsShowTheMember) 
         EXPECT_EQ(window.top(), 70 + 36 * r);
         EXPECT_EQ(bot->find<ui::Label>("Odpoved").text(), text) << word;
         release(s().evaluationImage(r));
-        app().processMessages();
+        app.processMessages();
         EXPECT_FALSE(bot->exists("HintForm3"));
     }
 }

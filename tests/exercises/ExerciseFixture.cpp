@@ -25,6 +25,13 @@ std::vector<std::string> numberedSentences(const std::string& pattern, int count
     return lines;
 }
 
+std::vector<std::string> sentenceLines(const std::function<std::string(int)>& make, int count) {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= count; ++i)
+        lines.push_back(make(i));
+    return lines;
+}
+
 void ExerciseTest::openExerciseSetup(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
                                      int category, int slot, const std::vector<std::string>& lines,
                                      const std::string& name, const std::string& number) {
@@ -50,6 +57,20 @@ void ExerciseTest::useCdTree(const char* library) {
     setenv("BREVION_FAKE_PRINT_LOG", (fakeCd.path / "print.log").c_str(), 1);
 }
 
+std::vector<std::string> ExerciseTest::printWorksheet(const char* library, const std::string& key,
+                                                      void (*registerScreen)(shell::ExerciseScreens&),
+                                                      int category, int slot,
+                                                      const std::vector<std::string>& lines,
+                                                      const std::string& number) {
+    useCdTree(library);
+    std::filesystem::copy_file(library, fakeCd.path / "Data" / "Tisk2.dll");
+    openExerciseSetup(key, registerScreen, category, slot, lines, "Ema", number);
+    bot->click("ITiskni");
+    app().processMessages();
+    EXPECT_TRUE(windowBoxes.shown.empty());
+    return printLog();
+}
+
 std::vector<std::string> ExerciseTest::printLog() const {
     std::ifstream in(fakeCd.path / "print.log", std::ios::binary);
     std::vector<std::string> lines;
@@ -58,13 +79,13 @@ std::vector<std::string> ExerciseTest::printLog() const {
     return lines;
 }
 
-void ExerciseTest::markKey(framework::WordMarking& marking, int r, const char* tool, int extra) {
-    bot->click(tool);
+void ScreenHelpers::markKey(framework::WordMarking& marking, int r, const char* tool, int extra) {
+    automation().click(tool);
     for (int k = 1; k <= framework::kMarkedSlots; ++k)
-        if (marking.key(r, k) != 0 || k == extra) bot->click(marking.rows().label(r, k));
+        if (marking.key(r, k) != 0 || k == extra) automation().click(marking.rows().label(r, k));
 }
 
-int ExerciseTest::rowStarting(const framework::ExerciseScreen& screen, const std::string& start) {
+int ScreenHelpers::rowStarting(const framework::ExerciseScreen& screen, const std::string& start) {
     for (int r = 1; r <= screen.flow().rowsOnPage(); ++r) {
         std::string words;
         for (const framework::PPravidla& slot : screen.sentenceOfRow(r))
@@ -75,23 +96,23 @@ int ExerciseTest::rowStarting(const framework::ExerciseScreen& screen, const std
     return 1;
 }
 
-void ExerciseTest::press(ui::Control& c) {
-    bot->moveTo(ui::Automation::center(c));
-    bot->press(ui::Automation::center(c));
+void ScreenHelpers::press(ui::Control& c) {
+    automation().moveTo(ui::Automation::center(c));
+    automation().press(ui::Automation::center(c));
 }
 
-void ExerciseTest::release(ui::Control& c) {
-    bot->release(ui::Automation::center(c));
+void ScreenHelpers::release(ui::Control& c) {
+    automation().release(ui::Automation::center(c));
 }
 
-int ExerciseTest::countSounds(const std::string& relative) const {
-    const std::string path = platform::joinPath(cd, relative);
-    return int(std::count(bot->sounds().begin(), bot->sounds().end(), path));
+int ScreenHelpers::countSounds(const std::string& relative) {
+    const std::string path = platform::joinPath(cdRoot(), relative);
+    return int(std::count(automation().sounds().begin(), automation().sounds().end(), path));
 }
 
 void ExerciseTest::expectRecorded(const std::string& key, const std::string& title, int right, int wrong) {
     const std::string grade = env().ZnamkaZa(right, right + wrong);
-    results::TTabulka1Form& table = env().Tabulka();
+    results::TTabulka1Form& table = forms().table;
     ASSERT_TRUE(table.visible());
     bot->click(*table.IZpet);
     app().processMessages();

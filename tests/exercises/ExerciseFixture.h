@@ -3,6 +3,7 @@
 // sentence file that the test writes.
 #include "../shell/ShellFixture.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,31 @@ std::string storedLine(const std::string& utf8);
 
 // `count` sentences made of `pattern` with its "N" replaced by 1, 2, ...
 std::vector<std::string> numberedSentences(const std::string& pattern, int count);
+// `count` sentences made by `make` from their number 1, 2, ...
+std::vector<std::string> sentenceLines(const std::function<std::string(int)>& make, int count);
 
-struct ExerciseTest : ShellTest {
+// What an exercise test does on a screen, whether the screen was opened from the menu or built on
+// fakes.
+struct ScreenHelpers {
+    virtual ~ScreenHelpers() = default;
+    virtual ui::Automation& automation() = 0;
+    // The CD root the screen loads its pictures and sounds from.
+    virtual std::string cdRoot() const = 0;
+
+    // Underlines with `tool` every word of row r that the key marks (`extra`: one more word, slot k).
+    void markKey(framework::WordMarking& marking, int r, const char* tool, int extra = 0);
+    // The row of the page whose sentence begins with `start`.
+    int rowStarting(const framework::ExerciseScreen& screen, const std::string& start);
+
+    void press(ui::Control& c);
+    void release(ui::Control& c);
+    int countSounds(const std::string& relative);
+};
+
+struct ExerciseTest : ShellTest, ScreenHelpers {
+    ui::Automation& automation() override { return *bot; }
+    std::string cdRoot() const override { return cd; }
+
     // Writes `lines` as the exercise's sentence file "<key>.dat", registers its screen, starts the
     // program, opens the setup screen from menu category `category`, slot `slot`, types `name` and
     // chooses the number button `number` ("I10" ... "I30").
@@ -28,19 +52,16 @@ struct ExerciseTest : ShellTest {
     // (if any) as "\Data\Tisk.dll", a stand-in that logs what it receives (read by printLog()).
     void useCdTree(const char* library);
     std::vector<std::string> printLog() const;
+    // Prints a worksheet of the exercise for the pupil "Ema" through `library` standing in for both
+    // print libraries; no message is shown. Returns what the library received.
+    std::vector<std::string> printWorksheet(const char* library, const std::string& key,
+                                            void (*registerScreen)(shell::ExerciseScreens&), int category,
+                                            int slot, const std::vector<std::string>& lines,
+                                            const std::string& number);
 
     // Leaves the results table shown at the end of a run and checks that the run wrote exactly one
     // line for the pupil "Ema" to "P<key>.res" and one record to the results log.
     void expectRecorded(const std::string& key, const std::string& title, int right, int wrong);
-
-    // Underlines with `tool` every word of row r that the key marks (`extra`: one more word, slot k).
-    void markKey(framework::WordMarking& marking, int r, const char* tool, int extra = 0);
-    // The row of the page whose sentence begins with `start`.
-    int rowStarting(const framework::ExerciseScreen& screen, const std::string& start);
-
-    void press(ui::Control& c);
-    void release(ui::Control& c);
-    int countSounds(const std::string& relative) const;
 
     TempDir fakeCd;
 };

@@ -67,7 +67,7 @@ TEST_P(KeyboardFocus, TypingOnTheExerciseScreenLeavesTheNameAlone) {
         for (int i = 0; i < 4; ++i)
             bot->key(SDLK_BACKSPACE);
     }
-    EXPECT_EQ(env().Jmeno(), "Ema") << place.key;
+    EXPECT_EQ(setupForm()->jmeno(), "Ema") << place.key;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryExercise, KeyboardFocus, ::testing::ValuesIn(builtPlaces()),

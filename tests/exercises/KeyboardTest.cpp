@@ -27,7 +27,7 @@ struct KeyboardTest : ExerciseTest {
 
 TEST_F(KeyboardTest, EnterOnTheSetupScreenContinuesOnlyWhenTheButtonIsLit) {
     open14();
-    shell::TSetupForm& setup = *env().SetupForm;
+    shell::TSetupForm& setup = *setupForm();
     EXPECT_EQ(setup.IPokracuj->hint(), "Pokračovať (Enter)");
     for (int i = 0; i < 3; ++i) // "Ema" erased: continuing is no longer possible
         bot->key(SDLK_BACKSPACE);
@@ -110,7 +110,7 @@ TEST_F(KeyboardTest, LeavingUncheckedAnswersAsksFirstAndNoStaysOnThePage) {
     bot->key(SDLK_ESCAPE);
     EXPECT_TRUE(windowBoxes.shown.empty()) << "a page without answers leaves at once";
     EXPECT_FALSE(screenOpen("MainForm14"));
-    EXPECT_TRUE(env().SetupForm && env().SetupForm->visible());
+    EXPECT_TRUE(setupForm() && setupForm()->visible());
 }
 
 TEST_F(KeyboardTest, LeavingWithAnswersAndYesGoesBackWithoutAResult) {
@@ -122,7 +122,7 @@ TEST_F(KeyboardTest, LeavingWithAnswersAndYesGoesBackWithoutAResult) {
     bot->key(SDLK_ESCAPE);
     EXPECT_EQ(windowBoxes.shown.size(), 1u);
     EXPECT_FALSE(screenOpen("MainForm14"));
-    EXPECT_TRUE(env().SetupForm && env().SetupForm->visible());
+    EXPECT_TRUE(setupForm() && setupForm()->visible());
     EXPECT_EQ(readFile(hd.path / "P14.res"), results) << "a run left early records nothing";
 }
 

@@ -2,19 +2,23 @@
 // An exercise screen built directly on fakes: an application on fake display, clock and sound, and
 // fake services for what the screen needs from the program. No menu, no setup screen, no results
 // table screen: the test reads what the run handed over.
-#include "../shell/ShellFixture.h"
+#include "ExerciseFixture.h"
 
 #include "framework/ExerciseContext.h"
 #include "framework/Random.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
+// Pictures from the CD tree; the two button sounds go to the fake sound, as the program's do.
 struct FakeScreenServices final : framework::ScreenServices {
+    explicit FakeScreenServices(platform::Sound& s) : sound(s) {}
+    platform::Sound& sound;
     std::string root = BREVION_CD_DIR;
     std::string cd(std::string_view relative) const override;
-    void playEnter() const override {}
-    void playClick() const override {}
+    void playEnter() const override;
+    void playClick() const override;
     void setCursor(int) const override {}
     void wait(int) const override {}
 };
@@ -47,7 +51,7 @@ struct FakeRun final : framework::RunSetup, framework::ResultsDesk, framework::N
     void showSetup() override { ++setupShown; }
 };
 
-struct ScreenOnFakes : ::testing::Test {
+struct ScreenOnFakes : ::testing::Test, ScreenHelpers {
     TempDir hd;
     platform::FakeDisplay display;
     platform::FakeClock clock;
@@ -55,13 +59,15 @@ struct ScreenOnFakes : ::testing::Test {
     platform::FakeMessageBoxes boxes;
     platform::DlLibraryLoader libraries;
     ui::Application app{display, clock, sound};
-    ui::Automation bot{app, &clock, &sound, &boxes};
-    FakeScreenServices services;
+    std::optional<ui::Automation> bot{std::in_place, app, &clock, &sound, &boxes};
+    FakeScreenServices services{sound};
     FakeRun run;
     framework::SeededRandom random{1};
     framework::ExerciseContext context{app, services, run, run, run, libraries};
 
     ScreenOnFakes() { run.hdRoot = hd.path.string(); }
+    ui::Automation& automation() override { return *bot; }
+    std::string cdRoot() const override { return services.root; }
     // Writes `lines` (UTF-8) as the stored sentence file "<key>.dat".
     void writeSentences(const std::string& key, const std::vector<std::string>& lines);
     // Creates and shows the screen.
@@ -70,5 +76,10 @@ struct ScreenOnFakes : ::testing::Test {
         s.show();
         app.processMessages();
         return s;
+    }
+    // Writes the sentence file of `key`, then creates and shows its screen.
+    template <class Screen> Screen& open(const std::string& key, const std::vector<std::string>& lines) {
+        writeSentences(key, lines);
+        return open<Screen>();
     }
 };

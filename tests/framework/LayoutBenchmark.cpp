@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     framework::WordRows rows(form, framework::WordRowGeometry{});
     form.show();
 
-    const framework::SentenceTable table = ex01::NactiSoubor(platform::joinPath(BREVION_HD_DIR, "\\01.dat"));
+    const framework::SentenceTable table =
+        framework::readSentenceFile(ex01::format(), platform::joinPath(BREVION_HD_DIR, "\\01.dat"));
     std::vector<double> ms;
     for (int page = 0; page < pages; ++page) {
         const auto start = std::chrono::steady_clock::now();

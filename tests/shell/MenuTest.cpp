@@ -9,7 +9,7 @@ struct MenuTest : ShellTest {
     void SetUp() override {
         writeGoodIni();
         ASSERT_TRUE(start());
-        menu = env().SelectForm;
+        menu = menuForm();
     }
     controls::TObrazek& slot(int k) { return *menu->IRight[std::size_t(k - 1)]; }
 };
@@ -20,7 +20,7 @@ TEST_F(MenuTest, SlotsDoNothingBeforeACategoryIsOpen) {
     EXPECT_TRUE(sound.played.empty());
     EXPECT_FALSE(slot(1).hasPicture());
     EXPECT_EQ(menu->KodHry, 0);
-    EXPECT_EQ(env().SetupForm, nullptr);
+    EXPECT_EQ(setupForm(), nullptr);
 }
 
 TEST_F(MenuTest, LayoutsChangeOnlyBetweenThreeAndFourSlots) {
@@ -70,9 +70,9 @@ TEST_F(MenuTest, HoveredSlotLightsAndCategoryFiveThirdSlotOpensTwelve) {
     bot->hover(slot(3));
     bot->click(slot(3));
     EXPECT_EQ(menu->KodHry, 12);
-    ASSERT_NE(env().SetupForm, nullptr);
-    EXPECT_TRUE(env().SetupForm->visible());
-    EXPECT_TRUE(samePicture(env().SetupForm->Pozadi->picture(), cdPicture("\\Bitmap\\Setup\\bckg12.bmp")));
+    ASSERT_NE(setupForm(), nullptr);
+    EXPECT_TRUE(setupForm()->visible());
+    EXPECT_TRUE(samePicture(setupForm()->Pozadi->picture(), cdPicture("\\Bitmap\\Setup\\bckg12.bmp")));
 }
 
 TEST_F(MenuTest, EndAsksAndOnlyYesEnds) {

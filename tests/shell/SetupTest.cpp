@@ -39,7 +39,7 @@ struct SetupTest : ShellTest {
         });
         ASSERT_TRUE(start());
         openSetup(category, slot);
-        setup = env().SetupForm;
+        setup = setupForm();
         ASSERT_NE(setup, nullptr);
     }
     controls::TObrazek& number(int i) { return *setup->ICisla[std::size_t(i)]; }
@@ -50,7 +50,7 @@ struct SetupTest : ShellTest {
 
 TEST_F(SetupTest, NameBeforeNumberKeepsBothDisabledThenEachAnimatesOnce) {
     open(1, 1);
-    EXPECT_EQ(env().KodHry(), 1);
+    EXPECT_EQ(menuForm()->KodHry, 1);
     EXPECT_FALSE(setup->LNedostupne->visible());
     bot->type("Ján");
     EXPECT_EQ(setup->jmeno(), "Ján");
@@ -62,7 +62,7 @@ TEST_F(SetupTest, NameBeforeNumberKeepsBothDisabledThenEachAnimatesOnce) {
     std::uint32_t t = clock.ticks();
     bot->click(number(1));
     EXPECT_EQ(clock.ticks() - t, 2 * kAnimationMs); // 23 frames of each, 20 ms apart
-    EXPECT_EQ(env().PocetPrikladu(), 15);
+    EXPECT_EQ(menuForm()->PocetPrikladu, 15);
     EXPECT_TRUE(setup->IPokracuj->enabled());
     EXPECT_TRUE(setup->ITiskni->enabled());
     EXPECT_TRUE(samePicture(setup->IPokracuj->picture(), setup->ILPokracuj.frame(22)));
@@ -72,7 +72,7 @@ TEST_F(SetupTest, NameBeforeNumberKeepsBothDisabledThenEachAnimatesOnce) {
     t = clock.ticks();
     bot->click(number(4));
     EXPECT_EQ(clock.ticks(), t);
-    EXPECT_EQ(env().PocetPrikladu(), 30);
+    EXPECT_EQ(menuForm()->PocetPrikladu, 30);
     EXPECT_FALSE(number(1).hasPicture());
 }
 
@@ -110,13 +110,13 @@ TEST_F(SetupTest, NameFieldRefusesWhatWouldCorruptATableLine) {
 
 TEST_F(SetupTest, ExerciseSixUsesItsOwnNumbersAndHelp) {
     open(2, 2);
-    EXPECT_EQ(env().KodHry(), 6);
+    EXPECT_EQ(menuForm()->KodHry, 6);
     EXPECT_TRUE(showing(number(0), "\\Bitmap\\Setup\\09_0.bmp"));
     bot->click(number(2));
-    EXPECT_EQ(env().PocetPrikladu(), 27);
+    EXPECT_EQ(menuForm()->PocetPrikladu, 27);
     EXPECT_TRUE(showing(number(2), "\\Bitmap\\Setup\\27_1.bmp"));
     bot->click(*setup->IBrevion);
-    EXPECT_EQ(env().HelpForm->Cesta, env().cd("\\Bitmap\\Help\\setup06.bmp"));
+    EXPECT_EQ(helpForm()->Cesta, env().cd("\\Bitmap\\Help\\setup06.bmp"));
 }
 
 TEST_F(SetupTest, ContinueAndPrintCreateTheExerciseScreenOfTheCode) {
@@ -154,7 +154,7 @@ TEST_F(SetupTest, CodesWithoutAScreenSaySoOpenNothingAndBackFreesTheSetup) {
     EXPECT_EQ(app().stack().size(), formsBefore);
 
     bot->click(*setup->IZpet);
-    EXPECT_EQ(env().SetupForm, nullptr);
+    EXPECT_EQ(setupForm(), nullptr);
     EXPECT_EQ(app().stack().size(), formsBefore - 1);
-    EXPECT_TRUE(env().SelectForm->visible());
+    EXPECT_TRUE(menuForm()->visible());
 }

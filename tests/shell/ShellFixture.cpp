@@ -79,7 +79,7 @@ bool ShellTest::start() {
     const bool started = program->start();
     if (program->app()) bot.emplace(*program->app(), &clock, &sound, &windowBoxes);
     // What the message loop does first: show the menu.
-    if (started) env().SelectForm->show();
+    if (started) menuForm()->show();
     if (started) app().processMessages();
     return started;
 }

@@ -1,8 +1,13 @@
 #pragma once
 // The program started in-process on fake services, against the build's CD tree and a temporary HD
 // root and configuration directory.
+#include "results/Table1.h"
 #include "shell/ExerciseScreens.h"
+#include "shell/Help.h"
+#include "shell/Intro.h"
 #include "shell/Pozadi.h"
+#include "shell/Select.h"
+#include "shell/Setup.h"
 #include "shell/Startup.h"
 
 #include "platform/clock.h"
@@ -64,6 +69,12 @@ struct ShellTest : ::testing::Test {
     // Ends the program and starts it again on the same folders and display.
     void restart();
     shell::Pozadi& env() { return *program->env(); }
+    // The shell's long-lived screens, and the setup screen open now (nullptr when none).
+    const shell::ShellForms& forms() { return *program->forms(); }
+    shell::TSelectForm* menuForm() { return &forms().menu; }
+    shell::TIntroForm* introForm() { return &forms().intro; }
+    shell::THelpForm* helpForm() { return &forms().help; }
+    shell::TSetupForm* setupForm() { return menuForm()->setup(); }
     ui::Application& app() { return *program->app(); }
     // A CD picture as the program would load it.
     ui::Bitmap cdPicture(const std::string& relative) const;

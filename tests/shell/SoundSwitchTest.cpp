@@ -14,7 +14,7 @@ namespace {
 
 struct SoundSwitchTest : ShellTest {
     std::filesystem::path settings() const { return config.path / "BrevionZvuk.ini"; }
-    shell::TSelectForm& menu() { return *env().SelectForm; }
+    shell::TSelectForm& menu() { return *menuForm(); }
 };
 
 TEST_F(SoundSwitchTest, OffSilencesEverySoundAndTheChoiceOutlivesTheProgram) {
@@ -35,7 +35,7 @@ TEST_F(SoundSwitchTest, OffSilencesEverySoundAndTheChoiceOutlivesTheProgram) {
     sound.played.clear();
     openSetup(1, 1);
     bot->type("Eva|");
-    bot->click(*env().SetupForm->IZpet);
+    bot->click(*setupForm()->IZpet);
     EXPECT_TRUE(sound.played.empty()) << sound.played.size() << " sounds while off";
 
     restart();

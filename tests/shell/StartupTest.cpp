@@ -24,8 +24,8 @@ TEST_F(ShellTest, StartsInOrderAndEndsRestoringTheDisplay) {
     // The intro stayed its ten seconds and is gone; the long-lived screens exist.
     EXPECT_GE(clock.ticks() - t0, 10000u);
     EXPECT_LT(clock.ticks() - t0, 10100u);
-    EXPECT_FALSE(env().IntroForm->visible());
-    EXPECT_EQ(app().mainForm(), env().SelectForm);
+    EXPECT_FALSE(introForm()->visible());
+    EXPECT_EQ(app().mainForm(), menuForm());
 
     app().terminate();
     EXPECT_EQ(program->finish(), 0);
@@ -66,7 +66,7 @@ TEST_F(ShellTest, AnIniThatIsAFolderGetsTheIniMessage) {
 TEST_F(ShellTest, IntroWaitCountsFromItsShowingAndEndsAtAClick) {
     writeGoodIni();
     ASSERT_TRUE(start());
-    shell::TIntroForm& intro = *env().IntroForm;
+    shell::TIntroForm& intro = *introForm();
 
     // Time spent after the showing (creating the other screens) counts towards the ten seconds.
     intro.show();
@@ -90,7 +90,7 @@ TEST_F(ShellTest, TableOnScreenAtTheEndIsSaved) {
     writeGoodIni();
     writeFile(hd.path / "P03.res", "Eva|9|1|1\r\n");
     ASSERT_TRUE(start());
-    results::TTabulka1Form& table = env().Tabulka();
+    results::TTabulka1Form& table = forms().table;
     table.Cesta = env().hd("\\P03.res");
     table.NactiSoubor();
     table.VlozNovyZaznam("Jano", "7", "3", "3");
@@ -122,7 +122,7 @@ TEST_P(ErrorHandler, MapsErrorKindsToTheThreeOutcomes) {
     const Case& c = cases[GetParam()];
     writeGoodIni();
     ASSERT_TRUE(start());
-    env().SelectForm->IBrevion->OnClick = [&](ui::Control&) { std::rethrow_exception(c.error); };
+    menuForm()->IBrevion->OnClick = [&](ui::Control&) { std::rethrow_exception(c.error); };
     bot->click("IBrevion");
     ASSERT_EQ(windowBoxes.shown.size(), 1u);
     const auto& shown = windowBoxes.shown[0];

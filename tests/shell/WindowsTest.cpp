@@ -15,16 +15,16 @@ struct WindowsTest : ShellTest {
 };
 
 TEST_F(WindowsTest, HelpShowsTheLatestPictureAndHidesAtAClick) {
-    shell::THelpForm& help = *env().HelpForm;
-    env().ukazNapovedu("\\Bitmap\\Help\\01.bmp");
+    shell::THelpForm& help = *helpForm();
+    menuForm()->ukazNapovedu("\\Bitmap\\Help\\01.bmp");
     EXPECT_TRUE(help.visible());
     EXPECT_TRUE(samePicture(help.picture(), cdPicture("\\Bitmap\\Help\\01.bmp")));
-    env().ukazNapovedu("\\Bitmap\\Help\\13.bmp");
+    menuForm()->ukazNapovedu("\\Bitmap\\Help\\13.bmp");
     EXPECT_TRUE(samePicture(help.picture(), cdPicture("\\Bitmap\\Help\\13.bmp")));
 
     bot->click(ui::Point{600, 400});
     EXPECT_FALSE(help.visible());
-    EXPECT_EQ(app().activeForm(), env().SelectForm);
+    EXPECT_EQ(app().activeForm(), menuForm());
 }
 
 TEST_F(WindowsTest, HintBubblesTakeTheMouseOnlyInsideTheirOutline) {
@@ -38,7 +38,7 @@ TEST_F(WindowsTest, HintBubblesTakeTheMouseOnlyInsideTheirOutline) {
     EXPECT_EQ(inside->form(), &hint);
     ui::Control* outside = app().controlAt({600, 50});
     ASSERT_NE(outside, nullptr);
-    EXPECT_EQ(outside->form(), env().SelectForm);
+    EXPECT_EQ(outside->form(), menuForm());
 
     auto& hint2 = app().create<shell::THintForm2>(env());
     EXPECT_FALSE(hint2.containsPoint({211, 30}));
