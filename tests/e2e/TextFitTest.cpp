@@ -136,10 +136,10 @@ TEST_F(TextFitTest, EveryTextOfEveryScreenFitsItsBox) {
     for (int category = 1; category <= 5; ++category) {
         for (int slot = 1; slot <= 4; ++slot) {
             bot->click("ILeft" + std::to_string(category));
-            ui::Control* right = env().SelectForm->findByName("IRight" + std::to_string(slot));
+            ui::Control* right = menuForm()->findByName("IRight" + std::to_string(slot));
             if (!right || !right->visible()) break;
             openSetup(category, slot);
-            const std::string key = shell::KlicHry(env().KodHry());
+            const std::string key = shell::KlicHry(menuForm()->KodHry);
             ui::Form& setup = top();
             checkAll(key + " setup");
             bot->type("Ema");
