@@ -26,7 +26,6 @@ namespace shell {
 namespace {
 
 constexpr const char* kChyba = "Chyba";
-constexpr const char* kTitle = "Brevion Lumena";
 constexpr std::uint32_t kIntroMs = 10000;
 
 constexpr const char* kObrazkyCD[] = {"\\Bitmap\\Games\\01bckg.bmp", "\\Bitmap\\Intro\\bckgrnd.bmp",
@@ -115,7 +114,7 @@ bool Program::start() {
     env_->PozadiForm->show();
 
     // The window carries the title from the start; the single-instance check of the menu uses it too.
-    app_->setTitle(kTitle);
+    app_->setTitle(kProgramTitle);
     if (!app_->openWindow(true))
         app_->messageBoxes().show(
             "Chyba prepnutia zobrazovacieho módu",
