@@ -41,6 +41,8 @@ struct ExerciseTest : ShellTest {
     void press(ui::Control& c);
     void release(ui::Control& c);
     int countSounds(const std::string& relative) const;
+    // Pixels of exactly `colour` in an area of the canvas.
+    int countCanvasPixels(const ui::Rect& area, ui::Color colour) const;
 
     TempDir fakeCd;
 };
