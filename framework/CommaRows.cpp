@@ -166,6 +166,38 @@ bool CommaRows::commasMatch(int r, const Sentence& s) const {
     return true;
 }
 
+std::vector<bool> CommaRows::placed(int r) const {
+    std::vector<bool> out;
+    for (int k = 1; k <= geometry_.slots; ++k)
+        out.push_back(label(r, k).commaPlaced);
+    return out;
+}
+
+std::vector<CommaMark> commaMarks(const Sentence& s, const std::vector<bool>& placed) {
+    std::vector<CommaMark> marks;
+    for (std::size_t k = 0; k < std::max(s.size(), placed.size()); ++k) {
+        const bool belongs = k < s.size() && s[k].code == kCommaAfter;
+        const bool put = k < placed.size() && placed[k];
+        marks.push_back(belongs ? (put ? CommaMark::Right : CommaMark::Missed)
+                                : (put ? CommaMark::Wrong : CommaMark::None));
+    }
+    return marks;
+}
+
+std::vector<MarkedText> markedCommaPieces(const Sentence& s, const std::vector<bool>& placed) {
+    const std::vector<CommaMark> marks = commaMarks(s, placed);
+    std::vector<MarkedText> pieces;
+    for (std::size_t k = 0; k < s.size(); ++k) {
+        const std::string& word = s[k].text;
+        if (word.empty()) continue;
+        MarkedText piece(word + (s[k].code == kCommaAfter ? ", " : " "));
+        if (marks[k] == CommaMark::Missed) piece.marks.push_back({word.size(), 1, AnswerMark::MissedComma});
+        if (marks[k] == CommaMark::Wrong) piece.marks.push_back({word.size(), 0, AnswerMark::WrongComma});
+        pieces.push_back(std::move(piece));
+    }
+    return pieces;
+}
+
 std::vector<std::string> commaPieces(const Sentence& s) {
     std::vector<std::string> pieces;
     for (const PPravidla& slot : s)
@@ -181,17 +213,6 @@ std::string commaSentence(const Sentence& s) {
         text += piece;
     }
     return text.substr(0, text.find_last_not_of(' ') + 1);
-}
-
-std::pair<std::string, std::string> splitAtWidth(const std::vector<std::string>& pieces, int limit,
-                                                 const std::function<int(std::string_view)>& measure) {
-    std::pair<std::string, std::string> lines;
-    bool second = false;
-    for (const std::string& piece : pieces) {
-        second = second || measure(lines.first + piece) > limit;
-        (second ? lines.second : lines.first) += piece;
-    }
-    return lines;
 }
 
 } // namespace framework

@@ -4,6 +4,7 @@
 // (TGumaImage) beside the row takes all the row's commas away again. A row is right when the
 // commas stand exactly after the words whose code is 1.
 #include "framework/ExerciseContext.h"
+#include "framework/MarkedText.h"
 #include "framework/RowLayout.h"
 #include "framework/RowPart.h"
 #include "framework/SentenceFile.h"
@@ -101,6 +102,8 @@ public:
     bool answered(int r) const override { return commas(r) > 0; }
     // Whether every word's comma-placed flag is its code (a comma where the sentence has one).
     bool commasMatch(int r, const Sentence& s) const;
+    // Per slot of row r, whether the pupil put a comma after its word.
+    std::vector<bool> placed(int r) const;
 
 private:
     friend class TGumaImage;
@@ -122,12 +125,15 @@ private:
 // The correct sentence as pieces: each non-empty word followed by ", " when a comma belongs after
 // it and by " " otherwise.
 std::vector<std::string> commaPieces(const Sentence& s);
+// What became of the place after each word (per slot of `s`): the pupil's commas (`placed`, per
+// slot) against the sentence's.
+enum class CommaMark { None, Right, Missed, Wrong };
+std::vector<CommaMark> commaMarks(const Sentence& s, const std::vector<bool>& placed);
+// commaPieces with the pupil's mistakes marked: a comma left out on the comma of its piece, a comma
+// put where none belongs after the piece's word.
+std::vector<MarkedText> markedCommaPieces(const Sentence& s, const std::vector<bool>& placed);
+
 // The sentence with its commas as one line, no space before a full stop or a question mark.
 std::string commaSentence(const Sentence& s);
-
-// Splits pieces into two lines: the first takes them while the joined text stays at most `limit`
-// pixels wide; from the piece that makes it wider, the rest go to the second line.
-std::pair<std::string, std::string> splitAtWidth(const std::vector<std::string>& pieces, int limit,
-                                                 const std::function<int(std::string_view)>& measure);
 
 } // namespace framework

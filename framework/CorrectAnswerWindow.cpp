@@ -14,12 +14,14 @@ namespace framework {
 
 namespace {
 
-ui::Label& addAnswerLabel(ui::Form& window, const char* name, int top, const std::string& text) {
-    ui::Label& label = window.add<ui::Label>();
+AnswerLine& addAnswerLabel(ui::Form& window, const char* name, int top, const MarkedText& text,
+                           int points = kFormFontSize) {
+    AnswerLine& label = window.add<AnswerLine>();
     label.setName(name);
     label.setBounds(10, top, label.width(), 20);
     label.setTransparent(true);
-    label.setText(text);
+    label.setFontSize(points);
+    label.setMarkedText(text);
     return label;
 }
 
@@ -92,17 +94,15 @@ ui::Form& createSentenceLineAnswer(ui::Application& app, const ScreenServices& e
 }
 
 ui::Form& createLineAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
-                           const std::string& text, int points) {
+                           const MarkedText& text, int points) {
     shell::THintForm3& window = app.create<shell::THintForm3>(env);
     window.setBounds(left, top, window.width(), window.height());
-    ui::Label& label = addAnswerLabel(window, "Odpoved", 13, {});
-    label.setFontSize(points);
-    label.setText(text);
+    addAnswerLabel(window, "Odpoved", 13, text, points);
     return window;
 }
 
 ui::Form& createTwoLineAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
-                              const std::string& first, const std::string& second) {
+                              const MarkedText& first, const MarkedText& second) {
     shell::THintForm& window = app.create<shell::THintForm>(env);
     window.setBounds(left, top, window.width(), window.height());
     addAnswerLabel(window, "Odpoved1", 12, first);

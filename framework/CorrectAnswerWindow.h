@@ -3,6 +3,7 @@
 // under the row, the words fitted to 570 pixels, a line under the words the key marks, and a
 // remark under the sentence.
 #include "framework/ExerciseContext.h"
+#include "framework/MarkedText.h"
 #include "framework/RowLayout.h"
 #include "framework/SentenceFile.h"
 
@@ -45,14 +46,14 @@ ui::Form& createSentenceLineAnswer(ui::Application& app, const ScreenServices& e
                                    const Sentence& s, int slots, const LineColour& lineColour,
                                    const Sticks& sticks = sticksToPrevious);
 
-// Creates the one-line THintForm3 at (left, top) with `text` at 10, 13 in `points`. Hidden; frees
-// itself when closed.
-ui::Form& createLineAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
-                           const std::string& text, int points = kFormFontSize);
-
-// Creates the two-line THintForm at (left, top) with `first` at 10, 12 and `second` at 10, 33.
+// Creates the one-line THintForm3 at (left, top) with `text` (an AnswerLine) at 10, 13 in `points`.
 // Hidden; frees itself when closed.
+ui::Form& createLineAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
+                           const MarkedText& text, int points = kFormFontSize);
+
+// Creates the two-line THintForm at (left, top) with `first` at 10, 12 and `second` at 10, 33
+// (AnswerLines). Hidden; frees itself when closed.
 ui::Form& createTwoLineAnswer(ui::Application& app, const ScreenServices& env, int left, int top,
-                              const std::string& first, const std::string& second);
+                              const MarkedText& first, const MarkedText& second);
 
 } // namespace framework

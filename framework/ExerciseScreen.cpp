@@ -14,6 +14,7 @@
 
 #include <platform/message_box.h>
 #include <platform/paths.h>
+#include <platform/sound.h>
 
 #include <SDL_keycode.h>
 
@@ -469,6 +470,8 @@ void ExerciseScreen::endOfRun() {
     context_.results.record(context_.setup.pupilName(), info_.title, flow_->right(), flow_->wrong(),
                             flow_->runLength());
     context_.results.showTable(info_.key);
+    // The run's own chime as its result comes up (through the program's sound switch).
+    app().sound().play(cd("\\Sound\\Finish.wav"));
     close();
 }
 

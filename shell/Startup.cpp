@@ -27,7 +27,6 @@ namespace shell {
 namespace {
 
 constexpr const char* kChyba = "Chyba";
-constexpr const char* kTitle = "Brevion Lumena";
 constexpr std::uint32_t kIntroMs = 10000;
 
 constexpr const char* kObrazkyCD[] = {"\\Bitmap\\Games\\01bckg.bmp", "\\Bitmap\\Intro\\bckgrnd.bmp",
@@ -113,7 +112,7 @@ bool Program::start() {
     backdrop_->show();
 
     // The window carries the title from the start; the single-instance check of the menu uses it too.
-    app_->setTitle(kTitle);
+    app_->setTitle(kProgramTitle);
     sluzby_.display.rememberWindowSize(loadWindowSize(windowSettingsPath(sluzby_.iniPath)));
     const bool fullscreenHad = app_->openWindow(true);
     startWindowSize_ = sluzby_.display.windowSize();

@@ -43,11 +43,14 @@ struct ShellForms {
     THelpForm& help;
 };
 
+// The window's title.
+inline constexpr const char* kProgramTitle = "Brevion Lumena";
+
 struct Sluzby {
     platform::Display& display;
     platform::Clock& clock;
     platform::Sound& sound;
-    // The system's message boxes, used while no window exists.
+    // The message boxes of the messages that come before the program's screens exist.
     platform::MessageBoxes& systemBoxes;
     platform::LibraryLoader& libraries;
     // The single-instance claim, handed to the menu.

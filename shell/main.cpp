@@ -14,6 +14,7 @@
 #include "platform/signals.h"
 #include "platform/single_instance.h"
 #include "platform/sound.h"
+#include "ui/MessageBox.h"
 
 #include <cstdlib>
 #include <exception>
@@ -36,7 +37,8 @@ int main() {
     display.setIcon(kBrevionIconPixels, kBrevionIconSize);
     platform::RealClock clock;
     platform::SdlSound sound;
-    platform::SystemMessageBoxes systemBoxes;
+    // The messages before the menu exists (a damaged installation) open the window for themselves.
+    ui::StartupMessageBoxes systemBoxes(display, clock, sound, shell::kProgramTitle);
     platform::DlLibraryLoader libraries;
 
     shell::Sluzby sluzby{display,   clock,

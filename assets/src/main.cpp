@@ -51,10 +51,11 @@ int main(int argc, char** argv) {
         }
         assets::writeWav(out / "Sound" / "Enter.wav", assets::enterSound(), assets::soundRate);
         assets::writeWav(out / "Sound" / "Click.wav", assets::clickSound(), assets::soundRate);
+        assets::writeWav(out / "Sound" / "Finish.wav", assets::finishSound(), assets::soundRate);
         const auto ms =
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
                 .count();
-        std::cout << "brevion-assets: " << catalogue.items().size() << " pictures and 2 sounds in "
+        std::cout << "brevion-assets: " << catalogue.items().size() << " pictures and 3 sounds in "
                   << out.string() << " (" << ms << " ms)\n";
     } catch (const std::exception& e) {
         std::cerr << "brevion-assets: " << e.what() << "\n";

@@ -56,6 +56,30 @@ std::vector<std::int16_t> clickSound() {
     return out;
 }
 
+std::vector<std::int16_t> finishSound() {
+    // 480 ms: three bell-like notes rising through a major triad (C6, E6, G6), each struck 110 ms
+    // after the one before and left to ring out, the last one longest
+    constexpr double notes[] = {1046.5, 1318.5, 1568.0};
+    constexpr double strike = 0.11;
+    const int n = soundRate * 480 / 1000;
+    std::vector<std::int16_t> out(n);
+    for (int i = 0; i < n; ++i) {
+        const double t = double(i) / soundRate;
+        double v = 0;
+        for (int k = 0; k < 3; ++k) {
+            const double local = t - k * strike;
+            if (local < 0) continue;
+            const double attack = std::min(1.0, local / 0.004);
+            const double decay = std::exp(-local / (k == 2 ? 0.12 : 0.07));
+            const double w = 2 * std::numbers::pi * notes[k] * local;
+            v += attack * decay * (std::sin(w) + 0.3 * std::sin(2 * w) + 0.08 * std::sin(3 * w));
+        }
+        const double fadeOut = std::min(1.0, (n - i) / (soundRate * 0.01));
+        out[i] = toSample(0.28 * v * fadeOut);
+    }
+    return out;
+}
+
 void writeWav(const std::filesystem::path& path, const std::vector<std::int16_t>& samples, int rate) {
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
     if (!f) throw platform::FileError(path.string(), "cannot create sound");

@@ -71,8 +71,8 @@ void TMainForm06b::Inicializace() {
 }
 
 ui::Form& TMainForm06b::createCorrectAnswer(int r, const framework::Sentence& s) {
-    const auto [first, second] =
-        framework::splitAtWidth(framework::commaPieces(s), framework::kAnswerWindowLimit, measureWords);
+    const auto [first, second] = framework::splitAtWidth(framework::markedCommaPieces(s, rows().placed(r)),
+                                                         framework::kAnswerWindowLimit, measureWords);
     return framework::createTwoLineAnswer(app(), services(), left() + 8, top() + 42 + kPitch * r, first,
                                           second);
 }

@@ -94,9 +94,8 @@ std::string TMainForm08b::keyAnswer(const framework::Sentence& s) const {
 }
 
 ui::Form& TMainForm08b::createCorrectAnswer(int r, const framework::Sentence& s) {
-    std::string sentence;
-    for (const std::string& piece : framework::commaPieces(s))
-        sentence += piece;
+    const framework::MarkedText sentence =
+        framework::joined(framework::markedCommaPieces(s, rows().placed(r)));
     const int offset = r == kLastRow ? 62 : 70;
     return framework::createTwoLineAnswer(app(), services(), left() + 8, top() + offset + kPitch * r,
                                           sentence, answerText(s[0].remark));

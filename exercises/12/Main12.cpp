@@ -45,10 +45,14 @@ std::vector<std::string> printWords(const framework::Sentence& s, const Candidat
     return words;
 }
 
-std::string answerText(const framework::Sentence& s) {
-    std::string text;
-    for (const framework::PPravidla& slot : s)
-        if (!slot.text.empty()) text += slot.text + " ";
+framework::MarkedText answerText(const framework::Sentence& s) {
+    framework::MarkedText text;
+    for (const framework::PPravidla& slot : s) {
+        if (slot.text.empty()) continue;
+        if (slot.code == kGap)
+            text.marks.push_back({text.text.size(), slot.text.size(), framework::AnswerMark::Chosen});
+        text.text += slot.text + " ";
+    }
     return text;
 }
 

@@ -3,6 +3,7 @@
 // chooser in it; the chooser's pop-up list offers three candidate expressions in random order, and
 // the row is right when the pupil chose the first candidate of the sentence file.
 #include "framework/ExerciseScreen.h"
+#include "framework/MarkedText.h"
 #include "framework/PopupChooser.h"
 #include "framework/WordRows.h"
 
@@ -25,8 +26,8 @@ inline constexpr std::array<CandidateOrder, 6> kOrders{
 // " | "; slot 15 only when it is the gap.
 std::vector<std::string> printWords(const framework::Sentence& s, const CandidateOrder& order);
 
-// The correct answer: the sentence whole, the gap filled by its own word.
-std::string answerText(const framework::Sentence& s);
+// The correct answer: the sentence whole, the gap filled by its own word, which is marked.
+framework::MarkedText answerText(const framework::Sentence& s);
 
 // The words of every row with the gap chooser inside them, at the place of the gap word, and the
 // one list of candidates the choosers open. A row is right when its chooser holds the first

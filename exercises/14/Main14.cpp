@@ -49,10 +49,9 @@ void TMainForm14::Inicializace() {
 ui::Form& TMainForm14::createCorrectAnswer(int r, const framework::Sentence& s) {
     const int size =
         framework::fitFontSize(framework::slotTexts(s, kSlots), kAnswerLimit, framework::measureFormText);
-    std::string text;
-    for (const std::string& piece : framework::commaPieces(s))
-        text += piece;
-    return framework::createLineAnswer(app(), services(), left() + 8, top() + 70 + kPitch * r, text, size);
+    return framework::createLineAnswer(app(), services(), left() + 8, top() + 70 + kPitch * r,
+                                       framework::joined(framework::markedCommaPieces(s, rows().placed(r))),
+                                       size);
 }
 
 } // namespace ex14

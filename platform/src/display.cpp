@@ -8,6 +8,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <stdexcept>
+#include <string_view>
 
 namespace platform {
 namespace {
@@ -282,6 +283,14 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
     close();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("Cannot start the display: ") + SDL_GetError());
+    // Without an X server or a compositor SDL falls back to a window that nobody sees, and the
+    // program would wait there for ever; unless such a driver was chosen by name, there is no display.
+    const std::string_view driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    const char* chosen = SDL_getenv("SDL_VIDEODRIVER");
+    if ((driver == "offscreen" || driver == "dummy") && !(chosen && *chosen)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        throw std::runtime_error("No display to open the window on (no X server or Wayland compositor)");
+    }
     impl_ = new Impl;
     // Software rendering throughout, also for the window's own frame buffer: no GPU driver and no
     // GL library is ever loaded into the process, whatever the environment asks of SDL.

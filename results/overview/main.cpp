@@ -3,10 +3,14 @@
 #include "Overview.h"
 #include "Report.h"
 
+#include <platform/clock.h>
+#include <platform/display.h>
 #include <platform/errors.h>
 #include <platform/ini.h>
 #include <platform/message_box.h>
 #include <platform/paths.h>
+#include <platform/sound.h>
+#include <ui/MessageBox.h>
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -143,10 +147,13 @@ int main(int argc, char** argv) {
         return run(options);
     } catch (const std::exception& e) {
         const std::string text = std::string("Prehľad výsledkov sa nepodarilo vytvoriť.\r") + e.what();
-        if (options.open) // started from the desktop entry: nobody reads standard error
-            platform::SystemMessageBoxes().show("Chyba", text, platform::MessageIcon::Error,
-                                                platform::MessageButtons::Ok);
-        else
+        if (options.open) { // started from the desktop entry: nobody reads standard error
+            platform::SdlDisplay display;
+            platform::RealClock clock;
+            platform::SdlSound sound;
+            ui::StartupMessageBoxes(display, clock, sound, "Prehľad výsledkov")
+                .show("Chyba", text, platform::MessageIcon::Error, platform::MessageButtons::Ok);
+        } else
             platform::logMessage("Chyba", text);
         return 1;
     }

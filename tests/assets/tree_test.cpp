@@ -236,7 +236,12 @@ TEST(CdTree, ResultsTablesAreLightUnderTheTenRows) {
 }
 
 TEST(CdTree, SoundsAreShortSixteenBitPcm) {
-    for (const char* name : {"Sound/Enter.wav", "Sound/Click.wav"}) {
+    // The end of a run rings longer than the sounds of hovering and clicking, but still briefly.
+    const struct {
+        const char* name;
+        double maxSeconds;
+    } sounds[] = {{"Sound/Enter.wav", 0.2}, {"Sound/Click.wav", 0.2}, {"Sound/Finish.wav", 0.6}};
+    for (const auto& [name, maxSeconds] : sounds) {
         SCOPED_TRACE(name);
         SDL_AudioSpec spec{};
         Uint8* buffer = nullptr;
@@ -246,7 +251,7 @@ TEST(CdTree, SoundsAreShortSixteenBitPcm) {
         EXPECT_EQ(spec.format, AUDIO_S16LSB);
         const double seconds = double(length) / (spec.freq * spec.channels * 2);
         EXPECT_GT(seconds, 0.01);
-        EXPECT_LT(seconds, 0.2);
+        EXPECT_LT(seconds, maxSeconds);
         int loud = 0;
         for (Uint32 i = 0; i + 1 < length; i += 2)
             loud += std::abs(static_cast<Sint16>(buffer[i] | buffer[i + 1] << 8)) > 3000;

@@ -1,5 +1,7 @@
 // Writes a screenshot of a checked first page of every exercise screen, drawn with a fixed seed
-// from the build's sentence files, to the folder named by BREVION_SHOTS_DIR. Two builds' folders
+// from the build's sentence files, to the folder named by BREVION_SHOTS_DIR, and one of the
+// correct-answer window of each of the first two wrong rows ("<key>_answer<row>.bmp"); on the
+// comma screens a few commas are placed first, some right and some wrong. Two builds' folders
 // compared picture by picture (e.g. `compare -metric AE a.bmp b.bmp null:`) show whether a change
 // moved a pixel of any screen. Not part of the test suite: it asserts nothing about the pictures.
 #include "../exercises/ExerciseFixture.h"
@@ -21,6 +23,7 @@
 #include "exercises/12/Main12.h"
 #include "exercises/13/Main13.h"
 #include "exercises/14/Main14.h"
+#include "framework/ExerciseScreen.h"
 #include "framework/Random.h"
 
 #include <cstdlib>
@@ -70,9 +73,25 @@ TEST_P(Screenshots, CheckedFirstPage) {
     bot->type("Ema");
     bot->click("I10");
     bot->click("IPokracuj");
+    const std::string key = shot.key;
+    if (key == "06b" || key == "08b" || key == "14")
+        for (const char* word : {"Slovo1_1", "Slovo2_2", "Slovo3_1", "Slovo3_3"})
+            if (bot->find(word).visible()) bot->click(word);
     bot->click("IKontr");
     app().processMessages();
-    bot->screenshot((std::filesystem::path(folder) / (std::string(shot.key) + ".bmp")).string());
+    bot->screenshot((std::filesystem::path(folder) / (key + ".bmp")).string());
+
+    auto& screen = bot->find<framework::ExerciseScreen>("MainForm" + key);
+    int shown = 0;
+    for (int r = 1; r <= screen.flow().rowsOnPage() && shown < 2; ++r) {
+        if (!screen.evaluationImage(r).clickable) continue;
+        press(screen.evaluationImage(r));
+        app().processMessages();
+        bot->screenshot(
+            (std::filesystem::path(folder) / (key + "_answer" + std::to_string(r) + ".bmp")).string());
+        release(screen.evaluationImage(r));
+        ++shown;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Exercises, Screenshots, ::testing::ValuesIn(kShots),

@@ -2,6 +2,8 @@
 // against the first candidate, and the worksheet's word strings.
 #include "ExerciseFixture.h"
 
+#include "framework/MarkedText.h"
+
 #include "exercises/12/Main12.h"
 #include "exercises/12/Sentences12.h"
 
@@ -87,6 +89,26 @@ TEST(Exercise12Print, TheGapShowsItsCandidatesInTheSheetsOrder) {
     EXPECT_EQ(ex12::printWords(s, ex12::kOrders[4]),
               (std::vector<std::string>{"Viem", ", ", "#kde | kto | čo ", "to ", "bol", ". ", "", "", "", "",
                                         "", "", "", "", ""}));
+}
+
+} // namespace
+
+namespace {
+
+// The correct answer marks the word that belongs in the gap: bold, green and underlined.
+TEST_F(Exercise12Test, TheCorrectAnswerMarksTheGapWord) {
+    bot->click("IKontr"); // nothing chosen: every row is wrong
+    const int r = rowStarting(s(), "Neviem");
+    press(s().evaluationImage(r));
+    const auto& answer = bot->find<framework::AnswerLine>("Odpoved");
+    const std::string before = answer.text().substr(0, answer.text().find("či "));
+    ASSERT_NE(before, answer.text());
+    EXPECT_EQ(answer.marks(), (std::vector<framework::TextMark>{
+                                  {before.size(), std::string("či").size(), framework::AnswerMark::Chosen}}));
+    app().paintNow();
+    EXPECT_GT(countCanvasPixels(answer.canvasRect(), framework::kBelongsColour), 10)
+        << "the underline and the word";
+    release(s().evaluationImage(r));
 }
 
 } // namespace

@@ -2,12 +2,17 @@
 // correct answer.
 #include "ExerciseFixture.h"
 
+#include "framework/MarkedText.h"
+
 #include "exercises/14/Main14.h"
 #include "exercises/14/Sentences14.h"
 #include "framework/RowLayout.h"
 #include "framework/Tooltips.h"
 #include "framework/WordRows.h"
+#include "platform/paths.h"
+#include "results/Table1.h"
 #include "shell/Hint3.h"
+#include "shell/SoundSwitch.h"
 
 namespace {
 
@@ -131,6 +136,65 @@ TEST_F(Exercise14Test, APlacedCommaLeavesAGapBeforeTheNextWord) {
     bot->click(rows.eraser(r));
     for (int k = 1; k <= 9; ++k)
         EXPECT_EQ(rows.label(r, k).left(), before[std::size_t(k - 1)]) << k;
+}
+
+} // namespace
+
+namespace {
+
+// The correct answer marks what went wrong with the commas: the one the pupil left out in green on a
+// pale green spot, the one put where none belongs as a red comma struck through.
+TEST_F(Exercise14Test, TheCorrectAnswerMarksMissedAndMisplacedCommas) {
+    using framework::AnswerMark;
+    const int vieme = row("Vieme"), chlapec = row("Chlapec");
+    commas(vieme, {1, 3}); // "Vieme," is right, "to," does not belong
+    commas(chlapec, {1});  // the comma after "nám" is missing
+    bot->click("IKontr");
+    struct Case {
+        int r;
+        std::string text;
+        std::vector<framework::TextMark> marks;
+        ui::Color colour;
+    };
+    const Case cases[] = {
+        {vieme,
+         "Vieme, kto to urobil. ",
+         {{std::string("Vieme, kto to").size(), 0, AnswerMark::WrongComma}},
+         framework::kMistakeColour},
+        {chlapec,
+         "Chlapec, ktorý býva oproti nám, chodí do hudobnej školy. ",
+         {{std::string("Chlapec, ktorý býva oproti nám").size(), 1, AnswerMark::MissedComma}},
+         framework::kBelongsColour},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        press(s().evaluationImage(c.r));
+        const auto& answer = bot->find<framework::AnswerLine>("Odpoved");
+        EXPECT_EQ(answer.text(), c.text);
+        EXPECT_EQ(answer.marks(), c.marks);
+        app().paintNow();
+        EXPECT_GT(countCanvasPixels(answer.canvasRect(), c.colour), 0) << "the mark is drawn in its colour";
+        release(s().evaluationImage(c.r));
+    }
+}
+
+// The end of a run has its own chime as the results come up, through the sound switch.
+TEST_F(Exercise14Test, TheEndOfARunChimesOnce) {
+    bot->click("IKontr");
+    EXPECT_EQ(countSounds("\\Sound\\Finish.wav"), 0) << "not at the check";
+    bot->click("IPokracuj");
+    ASSERT_TRUE(env().Tabulka().visible());
+    EXPECT_EQ(countSounds("\\Sound\\Finish.wav"), 1);
+    EXPECT_EQ(bot->sounds().back(), platform::joinPath(cd, "\\Sound\\Finish.wav"));
+}
+
+TEST_F(Exercise14Test, WithSoundsOffTheEndOfARunIsSilent) {
+    program->soundSwitch()->setOn(false);
+    sound.played.clear();
+    bot->click("IKontr");
+    bot->click("IPokracuj");
+    ASSERT_TRUE(env().Tabulka().visible());
+    EXPECT_TRUE(sound.played.empty()) << sound.played.size() << " sounds while off";
 }
 
 } // namespace

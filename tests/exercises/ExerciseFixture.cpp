@@ -7,6 +7,7 @@
 #include "results/ResultsLog.h"
 #include "results/Table1.h"
 
+#include <SDL.h>
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -108,6 +109,19 @@ void ScreenHelpers::release(ui::Control& c) {
 int ScreenHelpers::countSounds(const std::string& relative) {
     const std::string path = platform::joinPath(cdRoot(), relative);
     return int(std::count(automation().sounds().begin(), automation().sounds().end(), path));
+}
+
+int ExerciseTest::countCanvasPixels(const ui::Rect& area, ui::Color colour) const {
+    SDL_Surface* canvas = program->app()->canvas();
+    int count = 0;
+    for (int y = area.top; y < area.top + area.height; ++y)
+        for (int x = area.left; x < area.left + area.width; ++x) {
+            Uint8 r, g, b;
+            const auto* line = static_cast<const Uint8*>(canvas->pixels) + y * canvas->pitch;
+            SDL_GetRGB(reinterpret_cast<const Uint32*>(line)[x], canvas->format, &r, &g, &b);
+            count += ui::Color::rgb(r, g, b) == colour;
+        }
+    return count;
 }
 
 void ExerciseTest::expectRecorded(const std::string& key, const std::string& title, int right, int wrong) {

@@ -63,5 +63,8 @@ struct ExerciseTest : ShellTest, ScreenHelpers {
     // line for the pupil "Ema" to "P<key>.res" and one record to the results log.
     void expectRecorded(const std::string& key, const std::string& title, int right, int wrong);
 
+    // Pixels of exactly `colour` in an area of the canvas.
+    int countCanvasPixels(const ui::Rect& area, ui::Color colour) const;
+
     TempDir fakeCd;
 };

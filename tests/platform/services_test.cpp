@@ -2,7 +2,6 @@
 #include "platform/dynlib.h"
 #include "platform/errors.h"
 #include "platform/helper_process.h"
-#include "platform/message_box.h"
 #include "platform/sound.h"
 
 #include <SDL.h>
@@ -102,24 +101,6 @@ TEST(SdlSound, NoAudioDeviceIsSilenceNotAnError) {
     sound.beep();
     EXPECT_FALSE(sound.deviceOpen());
     EXPECT_FALSE(sound.playing());
-}
-
-TEST(SystemMessageBoxes, WithoutADisplayTheMessageIsLoggedAndAQuestionAnswersNo) {
-    unsetenv("DISPLAY");
-    unsetenv("WAYLAND_DISPLAY");
-    SystemMessageBoxes boxes;
-    testing::internal::CaptureStderr();
-    MessageResult answer =
-        boxes.show("Chyba", "Nemožno nájsť súbory.\rNainštalujte aplikáciu znova.\r\nKoniec",
-                   MessageIcon::Question, MessageButtons::YesNo);
-    MessageResult ok = boxes.show("Info", "Hotovo", MessageIcon::Information, MessageButtons::Ok);
-    std::string log = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(answer, MessageResult::No);
-    EXPECT_EQ(ok, MessageResult::Ok);
-    EXPECT_NE(log.find("Chyba: Nemožno nájsť súbory.\nChyba: Nainštalujte aplikáciu znova.\nChyba: Koniec\n"),
-              std::string::npos)
-        << log;
-    EXPECT_NE(log.find("Info: Hotovo\n"), std::string::npos) << log;
 }
 
 TEST(DlLibraryLoader, LoadsByNameOrByDllNameAndFindsSymbols) {

@@ -1,6 +1,7 @@
 #include "ui/MessageBox.h"
 
 #include "ui/Application.h"
+#include "ui/Label.h"
 #include "ui/Painter.h"
 #include "ui/TextMetrics.h"
 
@@ -9,7 +10,9 @@
 #include <SDL.h>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
+#include <stdexcept>
 
 namespace ui {
 
@@ -27,6 +30,25 @@ constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonGap = 8;
 constexpr int kMaxTextWidth = 520;
+constexpr int kCorner = 5;
+
+// The screens' palette: the menu's blue for the title band and the buttons, the light yellow of the
+// answer fields and lists for the body, a deep navy for the edges, dark ink for the text.
+constexpr Color kBand = Color::rgb(0x21, 0x59, 0x8C);
+constexpr Color kBody = Color::rgb(0xFF, 0xEC, 0xB6);
+constexpr Color kEdge = Color::rgb(0x16, 0x3C, 0x61);
+constexpr Color kInk = Color::rgb(0x1D, 0x27, 0x33);
+constexpr Color kButton = Color::rgb(0x2E, 0x6C, 0xA6);
+constexpr Color kButtonLit = Color::rgb(0x3A, 0x80, 0xC0);
+constexpr Color kErrorIcon = Color::rgb(0xE0, 0x45, 0x3A);
+constexpr Color kInfoIcon = Color::rgb(0x33, 0xAF, 0xD6);
+constexpr Color kQuestionIcon = Color::rgb(0xF5, 0xA0, 0x3A);
+
+// The outline of a box of w by h with its corners cut off.
+std::vector<Point> cutCorners(int w, int h) {
+    return {{kCorner, 0},     {w - kCorner, 0}, {w, kCorner},     {w, h - kCorner},
+            {w - kCorner, h}, {kCorner, h},     {0, h - kCorner}, {0, kCorner}};
+}
 
 // Lines at single carriage returns (also at "\r\n" and "\n"), each wrapped at spaces to fit.
 std::vector<std::string> layoutText(const std::string& text) {
@@ -62,19 +84,16 @@ std::vector<std::string> layoutText(const std::string& text) {
 }
 
 void drawIcon(Painter& p, int x0, int y0, MessageIcon icon) {
-    const Color fill = icon == MessageIcon::Error ? Color::rgb(220, 30, 30) : Color::rgb(30, 80, 200);
+    const Color fill = icon == MessageIcon::Error      ? kErrorIcon
+                       : icon == MessageIcon::Question ? kQuestionIcon
+                                                       : kInfoIcon;
     const double c = kIconSize / 2.0, r = c - 1;
     for (int y = 0; y < kIconSize; ++y)
         for (int x = 0; x < kIconSize; ++x) {
             double d = std::hypot(x + 0.5 - c, y + 0.5 - c);
-            if (d <= r) p.fillRect({x0 + x, y0 + y, 1, 1}, d > r - 1.2 ? colors::Black : fill);
+            if (d <= r) p.fillRect({x0 + x, y0 + y, 1, 1}, d > r - 1.5 ? kEdge : fill);
         }
-    if (icon == MessageIcon::Error) {
-        p.drawLine({x0 + 10, y0 + 10}, {x0 + 23, y0 + 23}, colors::White, 3);
-        p.drawLine({x0 + 22, y0 + 10}, {x0 + 9, y0 + 23}, colors::White, 3);
-        return;
-    }
-    const std::string mark = icon == MessageIcon::Question ? "?" : "i";
+    const std::string mark = icon == MessageIcon::Error ? "!" : icon == MessageIcon::Question ? "?" : "i";
     TextSize s = measureText(mark, 16, true);
     p.drawText(mark, x0 + (kIconSize - s.width) / 2, y0 + (kIconSize - s.height) / 2, 16, true,
                colors::White);
@@ -86,14 +105,15 @@ public:
 
 protected:
     void paint(Painter& p) override {
-        const bool down = pressed_ && application() && application()->hovered() == this;
-        p.fillRect(clientRect(), colors::BtnFace);
-        p.frameRect(clientRect(), colors::Black);
-        p.bevel({1, 1, width() - 2, height() - 2}, !down);
-        TextSize s = measureText(caption_, kPoints);
+        const bool lit = application() && application()->hovered() == this;
+        const bool down = pressed_ && lit;
+        p.fillRect(clientRect(), kEdge);
+        p.fillRect({1, 1, width() - 2, height() - 2}, lit ? kButtonLit : kButton);
+        if (!down) p.fillRect({1, height() - 3, width() - 2, 2}, kEdge); // a raised lower edge
+        TextSize s = measureText(caption_, kPoints, true);
         int shift = down ? 1 : 0;
-        p.drawText(caption_, (width() - s.width) / 2 + shift, (height() - s.height) / 2 + shift, kPoints,
-                   false, colors::Black);
+        p.drawText(caption_, (width() - s.width) / 2, (height() - s.height) / 2 - 1 + shift, kPoints, true,
+                   colors::White);
     }
     void mouseDown(const MouseEvent& e) override {
         if (e.button != MouseButton::Left) return;
@@ -116,15 +136,16 @@ class MessageBoxForm : public Form {
 public:
     MessageBoxForm(Application& app, const std::string& caption, const std::string& text, MessageIcon icon,
                    MessageButtons buttons)
-        : Form(app), caption_(caption), lines_(layoutText(text)), icon_(icon) {
+        : Form(app), icon_(icon) {
         setName("MessageBox");
         setStayOnTop(true);
         defaultCloseAction_ = CloseAction::Free;
-        lineHeight_ = measureText("", kPoints).height;
+        const std::vector<std::string> lines = layoutText(text);
+        const int lineHeight = measureText("", kPoints).height;
         int textWidth = 0;
-        for (const auto& l : lines_)
+        for (const auto& l : lines)
             textWidth = std::max(textWidth, measureText(l, kPoints).width);
-        const int bodyHeight = std::max(kIconSize, int(lines_.size()) * lineHeight_);
+        const int bodyHeight = std::max(kIconSize, int(lines.size()) * lineHeight);
         std::vector<std::pair<std::string, MessageResult>> spec;
         if (buttons == MessageButtons::Ok)
             spec = {{"OK", MessageResult::Ok}};
@@ -134,10 +155,21 @@ public:
         const int w = std::min(
             platform::kCanvasWidth,
             std::max({kMargin + kIconSize + kMargin + textWidth + 2 * kMargin, buttonsWidth + 2 * kMargin,
-                      measureText(caption_, kPoints, true).width + 2 * kMargin}));
+                      measureText(caption, kPoints, true).width + 2 * kMargin}));
         const int buttonsTop = kTitleHeight + kMargin + bodyHeight + 14;
         setWidth(w);
         setHeight(buttonsTop + kButtonHeight + kMargin);
+        setRegion(cutCorners(w, height()));
+
+        // Caption and text are labels of the toolkit's own font, so every letter is drawn whatever
+        // the system's locale.
+        Label& title = addText("Titulok", caption, kMargin - 4, (kTitleHeight - lineHeight) / 2, true);
+        title.setFontColor(colors::White);
+        int y = kTitleHeight + kMargin;
+        if (int(lines.size()) * lineHeight < kIconSize) y += (kIconSize - int(lines.size()) * lineHeight) / 2;
+        for (std::size_t i = 0; i < lines.size(); ++i, y += lineHeight)
+            addText("Riadok" + std::to_string(i + 1), lines[i], 2 * kMargin + kIconSize, y, false);
+
         int x = (w - buttonsWidth) / 2;
         for (auto& [label, result] : spec) {
             auto& b = add<PushButton>(label);
@@ -154,19 +186,10 @@ public:
 
 protected:
     void paint(Painter& p) override {
-        p.fillRect(clientRect(), colors::BtnFace);
-        p.frameRect(clientRect(), colors::Black);
-        p.bevel({1, 1, width() - 2, height() - 2}, true);
-        p.fillRect({2, 2, width() - 4, kTitleHeight - 2}, colors::Caption);
-        p.drawText(caption_, 6, 3, kPoints, true, colors::White);
+        p.fillRect(clientRect(), kEdge);
+        p.fillRect({2, kTitleHeight, width() - 4, height() - kTitleHeight - 2}, kBody);
+        p.fillRect({2, 2, width() - 4, kTitleHeight - 2}, kBand);
         drawIcon(p, kMargin, kTitleHeight + kMargin, icon_);
-        int y = kTitleHeight + kMargin;
-        if (int(lines_.size()) * lineHeight_ < kIconSize)
-            y += (kIconSize - int(lines_.size()) * lineHeight_) / 2;
-        for (const auto& l : lines_) {
-            p.drawText(l, 2 * kMargin + kIconSize, y, kPoints, false, colors::Black);
-            y += lineHeight_;
-        }
     }
     bool keyDown(const KeyEvent& e) override {
         if (e.key == SDLK_RETURN || e.key == SDLK_KP_ENTER || e.key == SDLK_SPACE)
@@ -179,16 +202,37 @@ protected:
     }
 
 private:
+    Label& addText(const std::string& name, const std::string& text, int x, int y, bool bold) {
+        Label& l = add<Label>();
+        l.setName(name);
+        l.setTransparent(true);
+        l.setFontSize(kPoints);
+        l.setBold(bold);
+        l.setFontColor(kInk);
+        l.setText(text);
+        l.setLeft(x);
+        l.setTop(y);
+        return l;
+    }
     void answer(MessageResult r) {
         if (!result) result = r;
     }
 
-    std::string caption_;
-    std::vector<std::string> lines_;
     MessageIcon icon_;
-    int lineHeight_ = 0;
     MessageResult first_ = MessageResult::Ok;
     MessageResult last_ = MessageResult::Ok;
+};
+
+// The plain backdrop of a message shown before any screen exists: the menu's blue.
+class Backdrop : public Form {
+public:
+    explicit Backdrop(Application& app) : Form(app) {
+        setName("MessageBackdrop");
+        setBounds(0, 0, platform::kCanvasWidth, platform::kCanvasHeight);
+    }
+
+protected:
+    void paint(Painter& p) override { p.fillRect(clientRect(), kBand); }
 };
 
 } // namespace
@@ -202,6 +246,25 @@ MessageResult CanvasMessageBoxes::show(const std::string& caption, const std::st
     MessageResult result =
         box.result.value_or(buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::No);
     box.close();
+    return result;
+}
+
+MessageResult StartupMessageBoxes::show(const std::string& caption, const std::string& text, MessageIcon icon,
+                                        MessageButtons buttons) {
+    std::unique_ptr<Application> app;
+    try {
+        app = std::make_unique<Application>(display_, clock_, sound_);
+        app->setTitle(title_);
+        app->create<Backdrop>().show();
+        app->openWindow(false);
+    } catch (const std::exception& e) {
+        // Nowhere to show it: standard error is where it is read.
+        platform::logMessage(caption, text);
+        platform::logMessage(caption, std::string("(no window for this message: ") + e.what() + ")");
+        return buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::No;
+    }
+    const MessageResult result = app->messageBoxes().show(caption, text, icon, buttons);
+    display_.close();
     return result;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Modal message boxes. Inside the running program the toolkit draws them in its window; before the
-// window exists the system's message box is used. Every message also goes to standard error.
+// Modal message boxes. The toolkit draws them in the program's window (ui/MessageBox.h); every
+// message also goes to standard error.
 #include <string>
 #include <vector>
 
@@ -16,13 +16,6 @@ public:
     // `text` breaks lines at single carriage returns ("\r").
     virtual MessageResult show(const std::string& caption, const std::string& text, MessageIcon icon,
                                MessageButtons buttons) = 0;
-};
-
-// SDL's system message box (buttons "Áno"/"Nie" or "OK"), plus standard error.
-class SystemMessageBoxes final : public MessageBoxes {
-public:
-    MessageResult show(const std::string& caption, const std::string& text, MessageIcon icon,
-                       MessageButtons buttons) override;
 };
 
 // Writes the message to standard error in one line per text line, prefixed by the caption.
