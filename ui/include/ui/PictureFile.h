@@ -18,9 +18,9 @@ namespace ui {
 inline constexpr const char* kPackedPictureSuffix = ".zst";
 
 // The largest picture file unpacked: a damaged file never makes the program allocate more.
-inline constexpr std::size_t kMaxPictureFileBytes = std::size_t(32) << 20;
-// The most pixels a picture may claim in its header (4096 x 4096).
-inline constexpr std::int64_t kMaxPicturePixels = std::int64_t(4096) * 4096;
+inline constexpr std::size_t kMaxPictureFileBytes = std::size_t(16) << 20;
+// The most pixels a picture may claim in its header (2048 x 2048; the canvas is 640 x 480).
+inline constexpr std::int64_t kMaxPicturePixels = std::int64_t(2048) * 2048;
 
 // The BMP file held in the compressed bytes `packed` of the picture `path`: one zstd frame that
 // states its size and carries a checksum. Damaged, truncated or oversized data raises
