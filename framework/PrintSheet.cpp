@@ -257,11 +257,14 @@ void printSheet(platform::LibraryLoader& loader, platform::MessageBoxes& boxes,
     int status = tisk::kFailed;
     KeptFiles kept;
     try {
-        const PrintData printData = data();
         std::string reply;
         status = platform::callEntryInHelper(
             loader, libraryPath, entryName,
             [&](platform::DynamicLibrary& library, void* entry, std::string& answer) {
+                // The sheet's data is gathered in the child too (the sentence file read, the run
+                // drawn): what that allocates goes with the child instead of staying in the
+                // program's heap. Its errors come back as the same kind.
+                const PrintData printData = data();
                 // Both entries in the one child: the library pairs the key with the sheet it kept last.
                 KeptFiles paths;
                 const int s = callEntry(entry, entryName, printData,

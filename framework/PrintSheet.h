@@ -94,9 +94,9 @@ std::string printedMessage(const KeptFiles& kept);
 std::string noPrinterMessage(const KeptFiles& kept);
 inline constexpr const char* kNoPrinterText = "Nie je nainštalovaná žiadna tlačiareň.";
 
-// One worksheet: lets `data` build the print data, then, in a short-lived helper process
-// (platform::callEntryInHelper), loads the library, looks up the entry and calls it (and the key
-// entry after it) with them. Every failure (the library or the
+// One worksheet: in a short-lived helper process (platform::callEntryInHelper), loads the library,
+// looks up the entry, lets `data` build the print data and calls the entry (and the key entry after
+// it) with them; `data` runs in the child, so what it changes stays there. Every failure (the library or the
 // entry missing, a sentence file or a text that cannot be read or converted, the library's own
 // failure) shows the print failure message. A library that found no default printer raises
 // platform::PrinterError with noDefaultPrinter() set, for the application's printer notice, whose

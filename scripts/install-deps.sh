@@ -11,12 +11,12 @@ run_packages=(
   libfontconfig-dev fonts-liberation2 fonts-dejavu-core fonts-urw-base35
   libcairo2-dev libpango1.0-dev
   libcups2-dev
-  libinih-dev
+  libinih-dev libzstd-dev
 )
 test_packages=(
   clang-format clang libclang-rt-14-dev
   libgtest-dev googletest libx11-dev ccache
-  xvfb xauth xdotool x11-utils imagemagick poppler-utils strace libxdamage-dev libxtst-dev
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils zstd strace libxdamage-dev libxtst-dev
   cups-daemon cups-client printer-driver-cups-pdf
   dpkg-dev fakeroot file desktop-file-utils appstream lintian
 )

@@ -18,6 +18,7 @@
 #include "platform/signals.h"
 #include "platform/single_instance.h"
 #include "ui/Application.h"
+#include "ui/PictureFile.h"
 
 #include <iostream>
 #include <utility>
@@ -36,9 +37,9 @@ constexpr const char* kSouboryHD[] = {"\\Znamky.dat", "\\01.dat", "\\02.dat",  "
                                       "\\08b.dat",    "\\09.dat", "\\10.dat",  "\\11.dat", "\\11b.dat",
                                       "\\12.dat",     "\\13.dat", "\\14.dat"};
 
-bool vsechnyExistuji(const std::string& root, const auto& relatives) {
+bool vsechnyExistuji(const std::string& root, const auto& relatives, bool (*exists)(const std::string&)) {
     for (const char* relative : relatives)
-        if (!platform::fileExists(platform::joinPath(root, relative))) return false;
+        if (!exists(platform::joinPath(root, relative))) return false;
     return true;
 }
 
@@ -58,8 +59,8 @@ Koreny NactiKoreny(const std::string& iniPath) {
 
 Instalace ZkontrolujInstalaci(const Koreny& k) {
     if (k.cd == kChyba || k.hd == kChyba) return Instalace::ChybiIni;
-    if (!vsechnyExistuji(k.cd, kObrazkyCD)) return Instalace::ChybiCD;
-    if (!vsechnyExistuji(k.hd, kSouboryHD)) return Instalace::ChybiHD;
+    if (!vsechnyExistuji(k.cd, kObrazkyCD, ui::pictureFileExists)) return Instalace::ChybiCD;
+    if (!vsechnyExistuji(k.hd, kSouboryHD, platform::fileExists)) return Instalace::ChybiHD;
     return Instalace::V_poradku;
 }
 

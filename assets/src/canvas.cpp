@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <memory>
+#include <string>
 #include <vector>
+#include <zstd.h>
 
 namespace assets {
 
@@ -181,7 +184,7 @@ void put32(std::vector<unsigned char>& b, unsigned v) {
 }
 } // namespace
 
-void Picture::saveBmp(const std::filesystem::path& path) const {
+std::vector<unsigned char> Picture::bmpFile() const {
     cairo_surface_flush(surface_);
     const unsigned stride = (static_cast<unsigned>(width_) * 3 + 3) & ~3u;
     const unsigned imageSize = stride * static_cast<unsigned>(height_);
@@ -221,9 +224,24 @@ void Picture::saveBmp(const std::filesystem::path& path) const {
             out.push_back(0);
     }
 
+    return out;
+}
+
+void Picture::savePackedBmp(const std::filesystem::path& path, int level) const {
+    const std::vector<unsigned char> bmp = bmpFile();
+    std::vector<unsigned char> packed(ZSTD_compressBound(bmp.size()));
+    std::unique_ptr<ZSTD_CCtx, decltype(&ZSTD_freeCCtx)> cctx(ZSTD_createCCtx(), ZSTD_freeCCtx);
+    if (!cctx) throw platform::FileError(path.string(), "cannot compress picture: out of memory");
+    // The program refuses frames without a checksum: damage shows as an error, never as pixels.
+    ZSTD_CCtx_setParameter(cctx.get(), ZSTD_c_compressionLevel, level);
+    ZSTD_CCtx_setParameter(cctx.get(), ZSTD_c_checksumFlag, 1);
+    const std::size_t n = ZSTD_compress2(cctx.get(), packed.data(), packed.size(), bmp.data(), bmp.size());
+    if (ZSTD_isError(n))
+        throw platform::FileError(path.string(),
+                                  std::string("cannot compress picture: ") + ZSTD_getErrorName(n));
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
     if (!f) throw platform::FileError(path.string(), "cannot create picture");
-    f.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
+    f.write(reinterpret_cast<const char*>(packed.data()), static_cast<std::streamsize>(n));
     if (!f) throw platform::FileError(path.string(), "cannot write picture");
 }
 

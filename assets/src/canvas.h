@@ -7,6 +7,7 @@
 #include <numbers>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace assets {
 
@@ -80,8 +81,12 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // Uncompressed 24-bit BMP, bottom-up, rows padded to four bytes. Throws FileError.
-    void saveBmp(const std::filesystem::path& path) const;
+    // The picture as an uncompressed 24-bit BMP file, bottom-up, rows padded to four bytes.
+    std::vector<unsigned char> bmpFile() const;
+    // That BMP file compressed with zstd at `level` (one frame that states its size and carries a
+    // checksum), written to
+    // `path`. Throws FileError.
+    void savePackedBmp(const std::filesystem::path& path, int level) const;
 
 private:
     int width_, height_;

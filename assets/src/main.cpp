@@ -1,5 +1,5 @@
-// Writes the CD tree of the installation: every picture the program loads, its two sounds and an
-// empty Data folder for the print libraries.
+// Writes the CD tree of the installation: every picture the program loads (compressed), its two
+// sounds and an empty Data folder for the print libraries.
 //
 //   brevion-assets --out <cd root> --help <help text folder> [--contact-sheet <folder>]
 #include "catalogue.h"
@@ -7,12 +7,19 @@
 #include "sound.h"
 
 #include <platform/errors.h>
+#include <ui/PictureFile.h>
 
 #include <chrono>
 #include <cstring>
 #include <iostream>
 
 namespace fs = std::filesystem;
+
+namespace {
+// zstd's strongest ordinary level: the pictures are drawn once per build, unpacked at any level
+// at the same speed.
+constexpr int kPackLevel = 19;
+} // namespace
 
 int main(int argc, char** argv) {
     fs::path out, helpDir, contactDir;
@@ -43,11 +50,12 @@ int main(int argc, char** argv) {
         fs::create_directories(out / "Data");
         fs::create_directories(out / "Sound");
         for (const auto& asset : catalogue.items()) {
-            const fs::path file = out / asset.path;
+            // Kept compressed under the name the screens load plus ".zst" (see ui/PictureFile.h).
+            const fs::path file = out / (asset.path + ui::kPackedPictureSuffix);
             fs::create_directories(file.parent_path());
             assets::Picture picture(asset.width, asset.height);
             asset.draw(picture.cr());
-            picture.saveBmp(file);
+            picture.savePackedBmp(file, kPackLevel);
         }
         assets::writeWav(out / "Sound" / "Enter.wav", assets::enterSound(), assets::soundRate);
         assets::writeWav(out / "Sound" / "Click.wav", assets::clickSound(), assets::soundRate);

@@ -1,7 +1,10 @@
 // Every picture or sound that the program's sources name in a string literal is in the generated
 // tree, so a screen added later cannot ask for a picture that nobody draws.
+#include <ui/PictureFile.h>
+
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -80,12 +83,15 @@ std::set<std::string> namesInSources() {
     return names;
 }
 
+// The names the program loads: a picture kept compressed goes by its name without ".zst".
 std::set<std::string> generatedFiles() {
     std::set<std::string> files;
     for (const auto& e : fs::recursive_directory_iterator(BREVION_CD_DIR))
         if (e.is_regular_file()) {
             std::string rel = "\\" + fs::relative(e.path(), BREVION_CD_DIR).generic_string();
             std::replace(rel.begin(), rel.end(), '/', '\\');
+            if (rel.ends_with(ui::kPackedPictureSuffix))
+                rel.resize(rel.size() - std::strlen(ui::kPackedPictureSuffix));
             files.insert(rel);
         }
     return files;

@@ -123,6 +123,24 @@ TEST_F(PrintCall, EveryFailureShowsThePrintFailureButNoPrinterIsAPrinterError) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+// The sheet's data is gathered in the helper process, so what that allocates or changes never
+// stays in the program; the entry still gets it.
+TEST_F(PrintCall, TheSheetsDataIsGatheredInTheHelper) {
+    setenv("BREVION_FAKE_PRINT_STATUS", std::to_string(tisk::kPrinted).c_str(), 1);
+    int gathered = 0;
+    framework::printSheet(loader, boxes, FAKE_PRINT_LIBRARY, "TR1", [&gathered] {
+        ++gathered;
+        return framework::PrintData{
+            framework::PrintLines{{"Veta. "}}, 1, "Ľubo", "01", "Základné sklady", {}};
+    });
+    EXPECT_EQ(gathered, 0);
+    EXPECT_TRUE(boxes.shown.empty());
+    std::ifstream in(log, std::ios::binary);
+    std::string first;
+    std::getline(in, first);
+    EXPECT_EQ(first, "TR1 1");
+}
+
 // A library that offers the key entry: the key follows the sheet, and the notice after printing
 // names where both were kept, with and without a printer.
 TEST_F(PrintCall, TheKeyEntryGetsTheSheetsExamplesWithTheirAnswersAndTheNoticeNamesTheFiles) {

@@ -41,12 +41,12 @@ field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends)
 echo "Depends: $depends"
 echo "Installed-Size: $(field Installed-Size) KiB"
-for d in libsdl2-2.0-0 libsdl2-ttf-2.0-0 libcairo2 libpango-1.0-0 libcups2 libinih1 libc6 fonts-liberation2 fonts-urw-base35; do
+for d in libsdl2-2.0-0 libsdl2-ttf-2.0-0 libcairo2 libpango-1.0-0 libcups2 libinih1 libzstd1 libc6 fonts-liberation2 fonts-urw-base35; do
   grep -q "\b$d\b" <<<"$depends" || fail "Depends lacks $d"
 done
 dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|' >"$work/contents"
 for f in /usr/bin/brevion /usr/bin/brevion-data /usr/bin/brevion-prehlad /usr/lib/brevion/brevion /usr/lib/brevion/print/Tisk.dll \
-  /usr/share/brevion/cd/Bitmap/Select/bckg.bmp /usr/share/brevion/cd/Sound/Click.wav /usr/share/brevion/hd/01.dat \
+  /usr/share/brevion/cd/Bitmap/Select/bckg.bmp.zst /usr/share/brevion/cd/Sound/Click.wav /usr/share/brevion/hd/01.dat \
   /usr/share/brevion/hd/Znamky.dat /usr/share/applications/sk.brevion.Lumena.desktop \
   /usr/share/applications/sk.brevion.Prehlad.desktop \
   /usr/share/metainfo/sk.brevion.Lumena.metainfo.xml /usr/share/icons/hicolor/scalable/apps/brevion.svg \
@@ -55,6 +55,7 @@ for f in /usr/bin/brevion /usr/bin/brevion-data /usr/bin/brevion-prehlad /usr/li
   grep -qx "$f" "$work/contents" || fail "the package lacks $f"
 done
 ! grep -q 'Vysledky.dat$' "$work/contents" || fail "the package ships a results log"
+! grep -q '\.bmp$' "$work/contents" || fail "the package ships an uncompressed picture"
 dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles | grep -qx /etc/brevion.conf || fail "/etc/brevion.conf is no conffile"
 
 step "metadata"

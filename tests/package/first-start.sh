@@ -46,8 +46,11 @@ done
 # canvas fills the 1280x1024 screen at factor 2, 32 rows down.
 sleep 1
 xdotool mousemove 640 512 click 1
-menu_ref="$root/usr/share/brevion/cd/Bitmap/Select/bckg.bmp"
-intro_ref="$root/usr/share/brevion/cd/Bitmap/Intro/bckgrnd.bmp"
+# The pictures are kept compressed.
+zstd -q -d -c "$root/usr/share/brevion/cd/Bitmap/Select/bckg.bmp.zst" >"$work/menu.bmp"
+zstd -q -d -c "$root/usr/share/brevion/cd/Bitmap/Intro/bckgrnd.bmp.zst" >"$work/intro.bmp"
+menu_ref="$work/menu.bmp"
+intro_ref="$work/intro.bmp"
 # Pixels of two 640x480 pictures that differ (compare's exit status only says whether any do).
 differs() { { compare -metric AE -fuzz 8% "$1" "$2" null: 2>&1 || true; } | cut -d' ' -f1; }
 reached=

@@ -1,8 +1,7 @@
 #include "ui/Bitmap.h"
 
 #include "ui/Painter.h"
-
-#include "platform/errors.h"
+#include "ui/PictureFile.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -95,10 +94,7 @@ Bitmap PictureCache::load(const std::string& path) {
         b.surface_ = entries_.back().surface;
         return b;
     }
-    SurfacePtr raw(SDL_LoadBMP(path.c_str()));
-    if (!raw)
-        throw platform::FileError(path, std::string("Cannot read the picture (") + SDL_GetError() + ")");
-    Bitmap b(std::move(raw));
+    Bitmap b(readPictureFile(path));
     ++decodes_;
     const std::size_t size = std::size_t(b.surface_->pitch) * std::size_t(b.surface_->h);
     entries_.push_back({path, b.surface_, size});

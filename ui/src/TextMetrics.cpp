@@ -4,12 +4,15 @@
 
 #include <SDL_ttf.h>
 #include <algorithm>
+#include <climits>
+#include <fcntl.h>
 #include <fontconfig/fontconfig.h>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <stdexcept>
 #include <tuple>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -77,6 +80,8 @@ public:
     ~FontCache() {
         for (auto& [key, font] : fonts_)
             TTF_CloseFont(font);
+        for (const auto& [path, m] : contents_)
+            if (m.data) ::munmap(const_cast<char*>(m.data), m.size);
     }
     TTF_Font* get(int points, bool bold, bool narrow) {
         points = std::max(points, 1);
@@ -85,11 +90,11 @@ public:
         if (!TTF_WasInit() && TTF_Init() != 0)
             throw std::runtime_error(std::string("Cannot start the font library: ") + TTF_GetError());
         const std::string& file = this->file(bold, narrow);
-        // Every size is opened from the one copy of the file read into memory: a font opened
-        // from the file itself is read again, in small pieces, for each size.
-        const std::vector<char>& bytes = contents(file);
+        // Every size is opened from the one mapping of the file: a font opened from the file
+        // itself is read again, in small pieces, for each size.
+        const Mapped& bytes = contents(file);
         TTF_Font* font =
-            TTF_OpenFontDPIRW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1, points, 96, 96);
+            TTF_OpenFontDPIRW(SDL_RWFromConstMem(bytes.data, int(bytes.size)), 1, points, 96, 96);
         if (!font)
             throw platform::FileError(file, std::string("Cannot open the font (") + TTF_GetError() + ")");
         fonts_.emplace(key, font);
@@ -106,20 +111,29 @@ public:
     }
 
 private:
-    const std::vector<char>& contents(const std::string& file) {
-        std::vector<char>& bytes = contents_[file];
-        if (!bytes.empty()) return bytes;
-        std::ifstream in(file, std::ios::binary);
-        if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (!in || bytes.empty()) {
-            bytes.clear();
-            throw platform::FileError(file, "Cannot read the font");
-        }
-        return bytes;
+    // A font file mapped into memory for as long as its fonts are open: FreeType reads only the
+    // tables and glyphs it needs, with no read calls and no private copy in the heap (the pages are
+    // the system's file cache, shared with every other copy of the program).
+    struct Mapped {
+        const char* data = nullptr;
+        std::size_t size = 0;
+    };
+    const Mapped& contents(const std::string& file) {
+        Mapped& m = contents_[file];
+        if (m.data) return m;
+        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat st {};
+        void* p = MAP_FAILED;
+        if (fd >= 0 && ::fstat(fd, &st) == 0 && st.st_size > 0 && st.st_size < INT_MAX)
+            p = ::mmap(nullptr, std::size_t(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        if (fd >= 0) ::close(fd);
+        if (p == MAP_FAILED) throw platform::FileError(file, "Cannot read the font");
+        m = {static_cast<const char*>(p), std::size_t(st.st_size)};
+        return m;
     }
 
     // The fonts read from these for as long as they are open.
-    std::map<std::string, std::vector<char>> contents_;
+    std::map<std::string, Mapped> contents_;
     std::map<std::tuple<int, bool, bool>, TTF_Font*> fonts_;
     std::string files_[4]; // regular, bold, narrow, narrow bold
 };

@@ -27,8 +27,9 @@ public:
     Bitmap(int width, int height, Color fill = colors::White);
     // Takes over any SDL surface, converting it to the canvas format.
     explicit Bitmap(SurfacePtr surface);
-    // Reads a BMP file; a missing or unreadable file raises platform::FileError. A picture is decoded
-    // once: later loads of the same path share it (see PictureCache).
+    // Reads a BMP file, kept compressed or not (see PictureFile.h); a missing, unreadable or damaged
+    // file raises platform::FileError. A picture is decoded once: later loads of the same path share
+    // it (see PictureCache).
     static Bitmap load(const std::string& path);
 
     int width() const;
