@@ -183,7 +183,7 @@ TEST_F(Exercise14Test, TheEndOfARunChimesOnce) {
     bot->click("IKontr");
     EXPECT_EQ(countSounds("\\Sound\\Finish.wav"), 0) << "not at the check";
     bot->click("IPokracuj");
-    ASSERT_TRUE(env().Tabulka().visible());
+    ASSERT_TRUE(forms().table.visible());
     EXPECT_EQ(countSounds("\\Sound\\Finish.wav"), 1);
     EXPECT_EQ(bot->sounds().back(), platform::joinPath(cd, "\\Sound\\Finish.wav"));
 }
@@ -193,7 +193,7 @@ TEST_F(Exercise14Test, WithSoundsOffTheEndOfARunIsSilent) {
     sound.played.clear();
     bot->click("IKontr");
     bot->click("IPokracuj");
-    ASSERT_TRUE(env().Tabulka().visible());
+    ASSERT_TRUE(forms().table.visible());
     EXPECT_TRUE(sound.played.empty()) << sound.played.size() << " sounds while off";
 }
 
