@@ -58,50 +58,26 @@ int logWords(const char* entry, const tisk::ShortString* words, const std::uint8
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) int TR1(const tisk::ShortString* lines, std::uint8_t count,
-                                                          const tisk::ShortString* name) {
-    return logLines("TR1", lines, count, name);
-}
+// The entries that take lines write them to the log under their own name.
+#define FAKE_LINES_ENTRY(entry)                                                                              \
+    extern "C" __attribute__((visibility("default"))) int entry(                                             \
+        const tisk::ShortString* lines, std::uint8_t count, const tisk::ShortString* name) {                 \
+        return logLines(#entry, lines, count, name);                                                         \
+    }
 
-extern "C" __attribute__((visibility("default"))) int TR2(const tisk::ShortString* lines, std::uint8_t count,
-                                                          const tisk::ShortString* name) {
-    return logLines("TR2", lines, count, name);
-}
-
-extern "C" __attribute__((visibility("default"))) int TR3(const tisk::ShortString* lines, std::uint8_t count,
-                                                          const tisk::ShortString* name) {
-    return logLines("TR3", lines, count, name);
-}
-
-extern "C" __attribute__((visibility("default"))) int TR4(const tisk::ShortString* lines, std::uint8_t count,
-                                                          const tisk::ShortString* name) {
-    return logLines("TR4", lines, count, name);
-}
-
-extern "C" __attribute__((visibility("default"))) int TR6b(const tisk::ShortString* lines, std::uint8_t count,
-                                                           const tisk::ShortString* name) {
-    return logLines("TR6b", lines, count, name);
-}
-
-extern "C" __attribute__((visibility("default"))) int TR7(const tisk::ShortString* lines, std::uint8_t count,
-                                                          const tisk::ShortString* name) {
-    return logLines("TR7", lines, count, name);
-}
-
-extern "C" __attribute__((visibility("default"))) int TR9(const tisk::ShortString* lines, std::uint8_t count,
-                                                          const tisk::ShortString* name) {
-    return logLines("TR9", lines, count, name);
-}
-
-extern "C" __attribute__((visibility("default"))) int TR10(const tisk::ShortString* lines, std::uint8_t count,
-                                                           const tisk::ShortString* name) {
-    return logLines("TR10", lines, count, name);
-}
-
-extern "C" __attribute__((visibility("default"))) int TR11(const tisk::ShortString* lines, std::uint8_t count,
-                                                           const tisk::ShortString* name) {
-    return logLines("TR11", lines, count, name);
-}
+FAKE_LINES_ENTRY(TR1)
+FAKE_LINES_ENTRY(TR2)
+FAKE_LINES_ENTRY(TR3)
+FAKE_LINES_ENTRY(TR4)
+FAKE_LINES_ENTRY(TR6b)
+FAKE_LINES_ENTRY(TR7)
+FAKE_LINES_ENTRY(TR9)
+FAKE_LINES_ENTRY(TR10)
+FAKE_LINES_ENTRY(TR11)
+FAKE_LINES_ENTRY(TR8b)
+FAKE_LINES_ENTRY(TR14)
+FAKE_LINES_ENTRY(TR8)
+FAKE_LINES_ENTRY(TR13)
 
 extern "C" __attribute__((visibility("default"))) int TR12(const tisk::ShortString* words, std::uint8_t count,
                                                            const tisk::ShortString* name) {
@@ -113,26 +89,6 @@ extern "C" __attribute__((visibility("default"))) int TR5(const tisk::ShortStrin
                                                           const std::uint8_t* flags, std::uint8_t count,
                                                           const tisk::ShortString* name) {
     return logWords("TR5", words, flags, count, name);
-}
-
-extern "C" __attribute__((visibility("default"))) int TR8b(const tisk::ShortString* lines, std::uint8_t count,
-                                                           const tisk::ShortString* name) {
-    return logLines("TR8b", lines, count, name);
-}
-
-extern "C" __attribute__((visibility("default"))) int TR14(const tisk::ShortString* lines, std::uint8_t count,
-                                                           const tisk::ShortString* name) {
-    return logLines("TR14", lines, count, name);
-}
-
-extern "C" __attribute__((visibility("default"))) int TR8(const tisk::ShortString* lines, std::uint8_t count,
-                                                          const tisk::ShortString* name) {
-    return logLines("TR8", lines, count, name);
-}
-
-extern "C" __attribute__((visibility("default"))) int TR13(const tisk::ShortString* lines, std::uint8_t count,
-                                                           const tisk::ShortString* name) {
-    return logLines("TR13", lines, count, name);
 }
 
 extern "C" __attribute__((visibility("default"))) int TR11b(const tisk::ShortString* words,
