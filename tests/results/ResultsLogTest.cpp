@@ -1,4 +1,5 @@
 #include "results/ResultsLog.h"
+#include "ResultFiles.h"
 #include "results/TextFile.h"
 
 #include <platform/encoding.h>
@@ -7,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using results::formatLogRecord;
@@ -32,21 +31,6 @@ std::string columns(const std::string& line, std::size_t from, std::size_t to) {
     for (std::size_t i = from - 1; i < to && i < wide.size(); ++i)
         out += static_cast<char>(wide[i]);
     return out;
-}
-
-struct TempDir {
-    fs::path path =
-        fs::temp_directory_path() / ("brevion-log-" + std::to_string(::getpid()) + "-" +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    TempDir() { fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path); }
-};
-
-std::string bytesOf(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 } // namespace
