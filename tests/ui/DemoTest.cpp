@@ -1,5 +1,5 @@
-// A small screen built from the toolkit, written to a screenshot for people to look at, and the
-// cost of painting a full page of word labels.
+// A small screen built from the toolkit, written to a screenshot for people to look at. (The cost of
+// laying out and painting a page is measured by framework_layout_bench, not asserted here.)
 #include "Fixture.h"
 
 #include "ui/Edit.h"
@@ -8,10 +8,6 @@
 #include "ui/Panel.h"
 #include "ui/Shape.h"
 #include "ui/TextMetrics.h"
-
-#include <chrono>
-#include <cstdio>
-#include <sys/resource.h>
 
 using namespace ui;
 
@@ -117,36 +113,4 @@ TEST_F(UiTest, DemoScreen) {
     EXPECT_EQ(app.messageBoxes().show("Ukončenie aplikácie", "Skutočne chcete ukončiť tento program?",
                                       platform::MessageIcon::Question, platform::MessageButtons::YesNo),
               platform::MessageResult::Yes);
-}
-
-TEST_F(UiTest, PageOfWordLabelsPaintsWithinAFewMilliseconds) {
-    auto& f = screen();
-    auto& background = f.add<Image>();
-    background.setBounds(0, 0, 640, 480);
-    background.setPicture(scenery());
-    const char* words[] = {"Mama", "varí", "chutný", "obed", "pre", "celú", "rodinu", "."};
-    for (int row = 1; row <= 10; ++row) {
-        int left = 18;
-        for (int k = 0; k < 15; ++k) {
-            auto& l = f.add<Label>();
-            l.setBounds(left, 33 * row + 62, 0, 0);
-            l.setTransparent(true);
-            l.setText(words[(row + k) % 8]);
-            left += l.width() + 3;
-        }
-    }
-    app.invalidateAll();
-    app.paintNow(); // renders and caches every text once
-    constexpr int kRounds = 20;
-    auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < kRounds; ++i) {
-        app.invalidateAll();
-        app.paintNow();
-    }
-    double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() / kRounds;
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("full repaint of 150 labels: %.3f ms; peak resident %ld KiB\n", ms, usage.ru_maxrss);
-    EXPECT_LT(ms, 20.0); // a generous bound for loaded and sanitized builds; the target is 2 ms
 }
