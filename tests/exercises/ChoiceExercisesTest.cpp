@@ -37,13 +37,7 @@ struct ChoiceExercises : ScreenOnFakes {
     }
     framework::ChoiceScreen& s() { return *screen; }
     // The row whose sentence begins with `start`.
-    int row(const framework::ExerciseScreen& on, const std::string& start) {
-        for (int r = 1; r <= 10; ++r)
-            if (on.sentenceOfRow(r)[0].text.starts_with(start)) return r;
-        ADD_FAILURE() << start;
-        return 1;
-    }
-    int row(const std::string& start) { return row(s(), start); }
+    int row(const std::string& start) { return rowStarting(s(), start); }
     void clickChoice(const std::string& start, int times) {
         for (int i = 0; i < times; ++i)
             bot->click(s().choices().image(row(start)));
@@ -76,7 +70,7 @@ TEST_F(ChoiceExercises, Exercise07TheListOpensAboveTheLastRowAndOnlyAnExactKindC
                                             "Želacia",     "Oznamovacia"};
     for (std::size_t i = 0; i < k07.size(); ++i)
         if (i != 4) {
-            bot->click(c.chooser(row(s, k07[i].substr(0, 5))));
+            bot->click(c.chooser(rowStarting(s, k07[i].substr(0, 5))));
             for (int k = 0; k < 5; ++k)
                 if (ex07::kindTable()[std::size_t(k)].item == items[i]) bot->click(c.list().item(k));
         }
@@ -84,9 +78,9 @@ TEST_F(ChoiceExercises, Exercise07TheListOpensAboveTheLastRowAndOnlyAnExactKindC
     EXPECT_EQ(s.flow().wrong(), 3);
     for (const auto& [start, text] : std::vector<std::pair<const char*, const char*>>{
              {"To je", "Druh vety: zvolacia"}, {"Prídeš", ""}, {"Choď", ""}}) {
-        press(s.evaluationImage(row(s, start)));
+        press(s.evaluationImage(rowStarting(s, start)));
         EXPECT_EQ(bot->find<ui::Label>("Odpoved").text(), text) << start;
-        release(s.evaluationImage(row(s, start)));
+        release(s.evaluationImage(rowStarting(s, start)));
         app.processMessages();
     }
 }

@@ -30,13 +30,8 @@ struct Exercise05Test : ScreenOnFakes {
     TMainForm05* screen = nullptr;
     TMainForm05& s() { return *screen; }
     void SetUp() override { screen = &open<TMainForm05>("05", kSentences); }
-    // The row whose sentence begins with `word`.
-    int row(const std::string& word) {
-        for (int r = 1; r <= 10; ++r)
-            if (s().sentenceOfRow(r)[0].text == word) return r;
-        ADD_FAILURE() << word;
-        return 1;
-    }
+    // The row whose first word is `word`.
+    int row(const std::string& word) { return rowStarting(s(), word + " "); }
     void choose(int r, const std::string& shortName) {
         bot->click(s().choosers().chooser(r));
         for (std::size_t i = 0; i < ex05::memberTable().size(); ++i)

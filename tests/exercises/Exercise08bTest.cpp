@@ -31,12 +31,8 @@ struct Exercise08bTest : ExerciseTest {
         openExerciseSetup("08b", registerScreen08b, 3, 3, kSentences, "Eva", "I10");
         bot->click("IPokracuj");
     }
-    int row(const std::string& word) {
-        for (int r = 1; r <= 10; ++r)
-            if (s().sentenceOfRow(r)[0].text == word) return r;
-        ADD_FAILURE() << word;
-        return 1;
-    }
+    // The row whose first word is `word`.
+    int row(const std::string& word) { return rowStarting(s(), word + " "); }
     void commas(int r, std::initializer_list<int> slots) {
         for (int k : slots)
             bot->click(s().rows().label(r, k));

@@ -39,12 +39,8 @@ struct Exercise14Test : ExerciseTest {
         openExerciseSetup("14", registerScreen14, 5, 2, kSentences, "Eva", "I10");
         bot->click("IPokracuj");
     }
-    int row(const std::string& word) {
-        for (int r = 1; r <= 10; ++r)
-            if (s().sentenceOfRow(r)[0].text == word) return r;
-        ADD_FAILURE() << word;
-        return 1;
-    }
+    // The row whose first word is `word`.
+    int row(const std::string& word) { return rowStarting(s(), word + " "); }
     // Presses the words of row r in slots `slots`.
     void commas(int r, std::initializer_list<int> slots) {
         for (int k : slots)
