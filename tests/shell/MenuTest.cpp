@@ -14,13 +14,20 @@ struct MenuTest : ShellTest {
     controls::TObrazek& slot(int k) { return *menu->IRight[std::size_t(k - 1)]; }
 };
 
-TEST_F(MenuTest, SlotsDoNothingBeforeACategoryIsOpen) {
+// Slots before a category is open, and the open category clicked again: no sound, no change.
+TEST_F(MenuTest, SlotsBeforeACategoryAndTheOpenCategoryAgainDoNothing) {
     bot->hover(slot(1));
     bot->click(slot(1));
     EXPECT_TRUE(sound.played.empty());
     EXPECT_FALSE(slot(1).hasPicture());
     EXPECT_EQ(menu->KodHry, 0);
     EXPECT_EQ(setupForm(), nullptr);
+
+    bot->click("ILeft4");
+    sound.played.clear();
+    bot->click("ILeft4");
+    EXPECT_TRUE(sound.played.empty());
+    EXPECT_EQ(menu->ILeft[3]->tag(), 0);
 }
 
 TEST_F(MenuTest, LayoutsChangeOnlyBetweenThreeAndFourSlots) {
@@ -49,14 +56,6 @@ TEST_F(MenuTest, LayoutsChangeOnlyBetweenThreeAndFourSlots) {
     EXPECT_EQ(slot(2).bounds(), (ui::Rect{333, 219, 300, 69}));
     EXPECT_EQ(slot(1).tag(), 1);
     EXPECT_TRUE(samePicture(slot(4).picture(), cdPicture("\\Bitmap\\Select\\r_04_0.bmp")));
-}
-
-TEST_F(MenuTest, OpenCategoryClickedAgainDoesNothing) {
-    bot->click("ILeft4");
-    sound.played.clear();
-    bot->click("ILeft4");
-    EXPECT_TRUE(sound.played.empty());
-    EXPECT_EQ(menu->ILeft[3]->tag(), 0);
 }
 
 TEST_F(MenuTest, HoveredSlotLightsAndCategoryFiveThirdSlotOpensTwelve) {
