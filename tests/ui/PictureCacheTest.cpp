@@ -32,7 +32,11 @@ struct PictureCacheTest : ::testing::Test {
         return path;
     }
     PictureCache& cache = PictureCache::instance();
-    std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "picture-cache";
+    // One folder per test: ctest runs the tests of this file side by side, and each removes its
+    // folder at the end.
+    std::filesystem::path dir =
+        std::filesystem::path(testing::TempDir()) /
+        ("picture-cache-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 
 TEST_F(PictureCacheTest, TheSamePathIsDecodedOnceAndSharedUntilDrawnOn) {

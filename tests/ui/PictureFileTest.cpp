@@ -23,14 +23,22 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 constexpr Color kGreen = Color::rgb(0, 160, 0);
 
+// A path of its own for the running test: ctest runs the tests of this file side by side.
+std::filesystem::path ownPath(const std::string& stem) {
+    return std::filesystem::path(testing::TempDir()) /
+           (stem + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+}
+
 // A w x h BMP file of one colour, as bytes.
 Bytes bmpBytes(int w, int h, Color c) {
     Bitmap b(w, h, c);
-    SDL_RWops* rw =
-        SDL_RWFromFile((std::filesystem::path(testing::TempDir()) / "picture-file-src.bmp").c_str(), "wb");
+    const std::filesystem::path file = ownPath("picture-file-src");
+    SDL_RWops* rw = SDL_RWFromFile(file.c_str(), "wb");
     EXPECT_EQ(SDL_SaveBMP_RW(b.surface(), rw, 1), 0) << SDL_GetError();
-    std::ifstream f(std::filesystem::path(testing::TempDir()) / "picture-file-src.bmp", std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(f), {});
+    std::ifstream f(file, std::ios::binary);
+    Bytes bytes(std::istreambuf_iterator<char>(f), {});
+    std::filesystem::remove(file);
+    return bytes;
 }
 
 // Compressed as the installation tree's generator does: one frame with its size and a checksum.
@@ -70,7 +78,7 @@ struct PictureFileTest : ::testing::Test {
         f.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }
     std::string at(const std::string& name) const { return (dir / name).string(); }
-    std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "picture-file";
+    std::filesystem::path dir = ownPath("picture-file");
 };
 
 TEST_F(PictureFileTest, ACompressedPictureLoadsUnderItsBmpNameOnce) {
