@@ -32,21 +32,22 @@ ui::Point homeOf(int c) {
     return kHomes[c - 1];
 }
 
-std::string answerOfColumn(int column) {
-    return column == 1 ? "Prívlastok nezhodný" : "Prívlastok zhodný";
-}
-
 std::string kindName(std::int32_t code) {
     return code == kAgreeing ? "Prívlastok zhodný" : code == kNonAgreeing ? "Prívlastok nezhodný" : "";
 }
 
+// A card wrong in a column belongs to the other one.
+std::string answerOfColumn(int column) {
+    return kindName(column == 1 ? kNonAgreeing : kAgreeing);
+}
+
 TMujPanel::TMujPanel(int number) : number_(number) {
     setName("Karta" + std::to_string(number));
-    setBounds(kHomes[number - 1].x, kHomes[number - 1].y, 150, 21);
+    home = homeOf(number);
+    setBounds(home.x, home.y, 150, 21);
     setColor(ui::colors::White);
     setBevel(ui::Bevel::None);
     setRegion(kOutline);
-    home = kHomes[number - 1];
     ui::Label& l = label();
     l.setName("KartaText" + std::to_string(number));
     l.setAutoSize(false);

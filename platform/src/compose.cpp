@@ -7,7 +7,9 @@
 #include <iterator>
 #include <langinfo.h>
 #include <locale.h>
+#include <string>
 #include <string_view>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -72,7 +74,7 @@ bool useCompactComposeTable(const std::string& directory) {
     const std::string table = composeTable();
     if (readAll(path) != table) {
         // Written beside and renamed: another copy starting at the same time reads a whole table.
-        const std::string temporary = path + ".tmp";
+        const std::string temporary = path + "." + std::to_string(getpid()) + ".tmp";
         std::ofstream(temporary, std::ios::binary | std::ios::trunc) << table;
         if (readAll(temporary) != table || std::rename(temporary.c_str(), path.c_str()) != 0) {
             std::remove(temporary.c_str());
