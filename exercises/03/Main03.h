@@ -5,7 +5,6 @@
 #include "framework/AnswerFields.h"
 #include "framework/ChoiceList.h"
 #include "framework/MarkingScreen.h"
-#include "shell/ExerciseScreens.h"
 
 #include <string>
 

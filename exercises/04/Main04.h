@@ -4,7 +4,6 @@
 // The second image appears, on simple, with the first click on the first.
 #include "framework/ChoiceImages.h"
 #include "framework/MarkingScreen.h"
-#include "shell/ExerciseScreens.h"
 
 #include <string>
 
