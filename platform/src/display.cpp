@@ -3,10 +3,12 @@
 #include "platform/message_box.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <poll.h>
 #include <stdexcept>
 #include <string_view>
 
@@ -60,6 +62,32 @@ void watchForConnectionLoss() {
     if (auto set = reinterpret_cast<SetHandler>(dlsym(x11, "XSetIOErrorHandler"))) set(&onConnectionLost);
     dlclose(x11); // still loaded by SDL
 }
+
+// The X library's calls that waiting on the connection needs, taken from the copy SDL loaded.
+struct XConnection {
+    ::Display* display = nullptr;
+    int fd = -1;
+    int (*flush)(::Display*) = nullptr;
+    int (*eventsQueued)(::Display*, int) = nullptr;
+
+    // Empty (display null) for any other video driver, or when the calls cannot be found.
+    static XConnection of(SDL_Window* window) {
+        XConnection c;
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return c;
+        void* x11 = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
+        if (!x11) return c;
+        c.flush = reinterpret_cast<int (*)(::Display*)>(dlsym(x11, "XFlush"));
+        c.eventsQueued = reinterpret_cast<int (*)(::Display*, int)>(dlsym(x11, "XEventsQueued"));
+        auto number = reinterpret_cast<int (*)(::Display*)>(dlsym(x11, "XConnectionNumber"));
+        dlclose(x11); // still loaded by SDL
+        if (!c.flush || !c.eventsQueued || !number) return c;
+        c.display = info.info.x11.display;
+        c.fd = number(c.display);
+        return c;
+    }
+};
 
 // Canvas pixels can be copied into the window's frame buffer as they are.
 bool sameLayout(const SDL_Surface* canvas, const SDL_Surface* screen) {
@@ -263,6 +291,7 @@ struct SdlDisplay::Impl {
     int screenWidth = 0;
     int screenHeight = 0;
     WindowSize windowed{kCanvasWidth, kCanvasHeight}; // outside full screen
+    XConnection x11;
 
     // The window's size now, when it is one to keep (not full screen, not maximised).
     std::optional<WindowSize> ownSize() const {
@@ -320,6 +349,7 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
     }
     SDL_SetWindowMinimumSize(impl_->window, kCanvasWidth, kCanvasHeight);
     watchForConnectionLoss();
+    impl_->x11 = XConnection::of(impl_->window);
     const bool refused = fullscreen && !enterFullscreen(impl_->window);
     if (refused) leaveFullscreen(impl_->window, impl_->windowed);
     SDL_ShowWindow(impl_->window);
@@ -400,6 +430,27 @@ SDL_Point SdlDisplay::toCanvas(SDL_Point p) const {
     int w = 0, h = 0;
     SDL_GetWindowSize(impl_->window, &w, &h);
     return canvasPoint(placement(w, h, isFullscreen()), p);
+}
+
+bool SdlDisplay::waitForInput(int timeoutMs, int wakeFd) {
+    if (!impl_ || !impl_->x11.display) return false;
+    const XConnection& x = impl_->x11;
+    // Requests still buffered (a cursor change, say) go out before the sleep, and events that the
+    // X library has already read (while waiting for a reply) are input waiting now.
+    x.flush(x.display);
+    if (x.eventsQueued(x.display, QueuedAlready) > 0) return true;
+    // A signal ends the sleep early (EINTR), which costs the caller one more round of its loop.
+    pollfd fds[2] = {{x.fd, POLLIN, 0}, {wakeFd, POLLIN, 0}};
+    poll(fds, wakeFd >= 0 ? 2 : 1, timeoutMs);
+    return true;
+}
+
+bool SdlDisplay::inputPending() {
+    if (!impl_ || !impl_->x11.display) return true;
+    const XConnection& x = impl_->x11;
+    if (x.eventsQueued(x.display, QueuedAlready) > 0) return true;
+    pollfd fd{x.fd, POLLIN, 0};
+    return poll(&fd, 1, 0) != 0;
 }
 
 std::uint32_t SdlDisplay::windowId() const {

@@ -146,7 +146,12 @@ struct SdlSound::Impl {
         if (SDL_QueueAudio(device, samples.data(), static_cast<Uint32>(samples.size())) != 0)
             SDL_Log("Cannot play a sound: %s", SDL_GetError());
         SDL_PauseAudioDevice(device, 0);
-        closeAt = SteadyClock::now() + idleClose;
+        // The idle period counts from the sound's end, so a long sound is not cut off and a short
+        // click does not keep the device (and its thread's wake-ups) for longer than needed.
+        constexpr std::size_t bytesPerSecond =
+            std::size_t(deviceRate) * deviceChannels * sizeof(std::int16_t);
+        const auto length = std::chrono::milliseconds(samples.size() * 1000 / bytesPerSecond);
+        closeAt = SteadyClock::now() + length + idleClose;
         wake.notify_one();
     }
 

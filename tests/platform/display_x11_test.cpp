@@ -1,6 +1,7 @@
 // The real window on an X server (run through tests/xvfb-run.sh, whose screen is 1280x1024).
 #include "platform/compose.h"
 #include "platform/display.h"
+#include "platform/wake.h"
 
 #include <SDL.h>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <iterator>
 #include <regex>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -214,6 +216,46 @@ std::string typed(SDL_Window* window, const std::function<void(::Display*)>& typ
     return text;
 }
 
+// The display's own wait on the server connection ends when it times out, when another thread
+// wakes it, and when the server sends input (the pointer moves over the window).
+void expectWaitsEndOnTimeoutWakeAndInput(SdlDisplay& display) {
+    SDL_Window* window = SDL_GetWindowFromID(display.windowId());
+    WakeSignal wake;
+    pump();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    auto waited = [&](int timeoutMs) {
+        const Uint32 start = SDL_GetTicks();
+        EXPECT_TRUE(display.waitForInput(timeoutMs, wake.fd()));
+        return SDL_GetTicks() - start;
+    };
+    EXPECT_GE(waited(150), 140u);
+
+    std::thread waker([&] {
+        SDL_Delay(50);
+        wake.notify();
+    });
+    EXPECT_LT(waited(10000), 5000u);
+    waker.join();
+    EXPECT_LT(waited(10000), 5000u); // stays readable until cleared
+    wake.clear();
+
+    // A second connection moves the pointer, as another client or the pupil's mouse would.
+    ::Display* other = XOpenDisplay(nullptr);
+    ASSERT_NE(other, nullptr);
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    std::thread mover([&] {
+        SDL_Delay(50);
+        XTestFakeMotionEvent(other, -1, x + 20, y + 20, 0);
+        XTestFakeMotionEvent(other, -1, x + 30, y + 30, 0);
+        XFlush(other);
+    });
+    EXPECT_LT(waited(10000), 5000u);
+    mover.join();
+    XCloseDisplay(other);
+    pump();
+}
+
 } // namespace
 
 // One window per process: SDL's X11 driver does not always come back after its video subsystem
@@ -286,6 +328,8 @@ TEST(SdlDisplayOnX11, FullScreenCanvasIsScaledByWholeFactorOnBlackWithoutGl) {
     std::string text((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
     for (const char* gpu : {"libGL", "libEGL", "mesa", "_dri.so", "/dri/", "libvulkan"})
         EXPECT_EQ(text.find(gpu), std::string::npos) << gpu << " is loaded";
+
+    expectWaitsEndOnTimeoutWakeAndInput(display);
 
     // Dead keys compose the letters of a Slovak name through the compact table.
     const std::string composed = typed(window, [](::Display* x11) {

@@ -83,7 +83,7 @@ TEST(SdlSound, DeviceOpensAtTheFirstSoundAndClosesWhenIdle) {
 
 TEST(SdlSound, ANewSoundCutsOffTheOneBefore) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SdlSound sound;
+    SdlSound sound(std::chrono::seconds(3));
     const std::string longWav = writeSilentWav(3000);
     sound.play(longWav);
     sound.beep(); // 120 ms: the three seconds before it are dropped

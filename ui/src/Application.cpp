@@ -10,6 +10,7 @@
 #include "platform/display.h"
 #include "platform/errors.h"
 #include "platform/message_box.h"
+#include "platform/wake.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -99,6 +100,7 @@ Application::Application(platform::Display& display, platform::Clock& clock, pla
     canvas_ = makeSurface(platform::kCanvasWidth, platform::kCanvasHeight);
     SDL_FillRect(canvas_.get(), nullptr, 0);
     wakeEvent_ = SDL_RegisterEvents(1);
+    wake_ = std::make_unique<platform::WakeSignal>();
     cursors_ = createCursors();
     setScreenCursor(CursorArrow);
     invalidateAll();
@@ -205,8 +207,17 @@ void Application::run() {
 }
 
 void Application::processMessages() {
+    // SDL's pump reads the window system's connection several times even when it has nothing, and
+    // an animation frame comes here several times; it is skipped when the display can tell that
+    // no input waits, but runs at least every tenth of a second for SDL's own timed work.
+    constexpr std::uint32_t kPumpAtLeastEvery = 100;
+    const std::uint32_t now = clock_.ticks();
+    if (display_.inputPending() || now - lastPump_ >= kPumpAtLeastEvery) {
+        SDL_PumpEvents();
+        lastPump_ = now;
+    }
     SDL_Event e;
-    while (SDL_PollEvent(&e))
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
         guarded([&] { dispatch(e); });
     runPosted();
     guarded([&] {
@@ -276,6 +287,9 @@ void Application::idleWait(int timeoutMs) {
         fakeClock_->advance(std::uint32_t(timeoutMs));
         return;
     }
+    // Events SDL has queued already (pushed by the program itself) need no wait.
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
+    if (display_.waitForInput(timeoutMs, wake_->fd())) return;
     if (timeoutMs < 0)
         SDL_WaitEvent(nullptr);
     else
@@ -300,6 +314,7 @@ void Application::post(std::function<void()> work) {
     SDL_Event e{};
     e.type = wakeEvent_;
     SDL_PushEvent(&e);
+    wake_->notify();
 }
 
 void Application::postBringForward() {
@@ -310,6 +325,7 @@ void Application::postBringForward() {
 }
 
 void Application::runPosted() {
+    wake_->clear(); // before taking the work: a post() after this wakes the next wait
     std::vector<std::function<void()>> work;
     {
         std::lock_guard lock(postedMutex_);

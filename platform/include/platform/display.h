@@ -73,6 +73,18 @@ public:
     virtual SDL_Point toCanvas(SDL_Point windowPoint) const = 0;
     // Leaves full screen and closes the window.
     virtual void close() = 0;
+    // Sleeps until the window system has input for the program, `wakeFd` (when not -1) becomes
+    // readable, or `timeoutMs` pass (-1: no limit); returns at once when input is already waiting.
+    // Returns false, without waiting, where the display cannot wait by itself: the caller then
+    // waits through SDL's event queue.
+    virtual bool waitForInput(int timeoutMs, int wakeFd) {
+        (void)timeoutMs;
+        (void)wakeFd;
+        return false;
+    }
+    // False only when the window system certainly has no input for the program now, so that SDL's
+    // event pump (several reads of the connection) can be skipped; true where that cannot be told.
+    virtual bool inputPending() { return true; }
 };
 
 // An SDL window with SDL's software renderer (no GPU driver is loaded into the process).
@@ -92,6 +104,10 @@ public:
     std::uint32_t windowId() const override;
     SDL_Point toCanvas(SDL_Point windowPoint) const override;
     void close() override;
+    // On X11: one poll() on the server connection, instead of SDL's wait, which reads the
+    // connection several times before it sleeps (many system calls per animation frame).
+    bool waitForInput(int timeoutMs, int wakeFd) override;
+    bool inputPending() override;
     // The window's icon: size x size straight ARGB pixels, kept by the caller for the display's
     // life; given to the window when it is created.
     void setIcon(const std::uint32_t* argb, int size) {

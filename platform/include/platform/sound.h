@@ -20,13 +20,14 @@ public:
 // SDL's own audio on one queue: playing clears what is still queued, so a new sound cuts off the
 // one before. Each WAV file is loaded and converted to the device's format once, at its first play.
 // The audio device is open only while sounds play: it opens at the first sound and closes once
-// nothing has sounded for `idleClose`, because SDL's audio thread wakes every buffer period for as
-// long as a device is open, even a silent one. A helper thread that sleeps until that deadline
-// does the closing. When no device can be opened at all, every later sound is silent without
-// trying again.
+// nothing has sounded for `idleClose` after the last sound's end, because SDL's audio thread wakes
+// every buffer period for as long as a device is open, even a silent one. The default is short:
+// opening the device again at the next click costs less than a second of those wake-ups. A helper thread that
+// sleeps until that deadline does the closing. When no device can be opened at all, every later sound is
+// silent without trying again.
 class SdlSound final : public Sound {
 public:
-    explicit SdlSound(std::chrono::milliseconds idleClose = std::chrono::seconds(3));
+    explicit SdlSound(std::chrono::milliseconds idleClose = std::chrono::milliseconds(300));
     ~SdlSound() override;
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;

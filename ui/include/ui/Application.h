@@ -23,6 +23,7 @@ class Display;
 class FakeClock;
 class MessageBoxes;
 class Sound;
+class WakeSignal;
 } // namespace platform
 
 namespace ui {
@@ -202,6 +203,9 @@ private:
     Rect tooltipRect_;
 
     std::uint32_t wakeEvent_ = 0;
+    std::uint32_t lastPump_ = 0; // clock ticks of SDL's last event pump
+    // Wakes a loop that sleeps in the display's own wait (post() from another thread).
+    std::unique_ptr<platform::WakeSignal> wake_;
     std::mutex postedMutex_;
     std::vector<std::function<void()>> posted_;
 };
