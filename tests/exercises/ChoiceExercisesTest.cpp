@@ -1,12 +1,11 @@
 // The screens whose rows are answered by one choice per sentence, built on fakes: the pop-up list
-// of kinds (07, and 09 on the same screen) and the answer picture that cycles through two answers
+// of kinds (07) and the answer picture that cycles through two answers
 // (08, 11b, 13); the exact check against the sentence's key, the one-line correct answer, the font
-// fitting of the rows, the bold inserted words of 11b, and the hand-over of a run.
+// fitting of the rows and the bold inserted words of 11b.
 #include "ScreenOnFakes.h"
 
 #include "exercises/07/Main07.h"
 #include "exercises/08/Main08.h"
-#include "exercises/09/Main09.h"
 #include "exercises/11b/Main11b.h"
 #include "exercises/13/Main13.h"
 #include "framework/RowLayout.h"
@@ -150,62 +149,6 @@ TEST_F(ChoiceExercises, Exercise11bMarkedWordsAreBold) {
     bot->click("IKontr");
     EXPECT_EQ(correctAnswer("Zajtra"), "Druh vety: vsuvka");
     EXPECT_EQ(correctAnswer("Veta1"), "Druh vety: vložená veta");
-}
-
-TEST_F(ChoiceExercises, ChooserRowsJudgeEveryRowAndTheRunHandsOneResultOver) {
-    struct Case {
-        const char* key;
-        const char* pattern;
-        framework::SentenceChoiceScreen& (*open)(ChoiceExercises&);
-        const char* title;
-    };
-    const Case cases[] = {
-        {"07", "Jano N prišiel.@Oznamovaci",
-         [](ChoiceExercises& t) -> framework::SentenceChoiceScreen& {
-             return t.ScreenOnFakes::open<ex07::TMainForm07>();
-         },
-         "Druhy viet podľa postoja hovoriaceho"},
-        {"09", "Jano N spieva a Eva tancuje.@Slucovaci",
-         [](ChoiceExercises& t) -> framework::SentenceChoiceScreen& {
-             return t.ScreenOnFakes::open<ex09::TMainForm09>();
-         },
-         "Vzťahy medzi hlavnými vetami"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.key);
-        run = {};
-        run.hdRoot = hd.path.string();
-        writeSentences(c.key, numberedSentences(c.pattern, 12));
-        framework::SentenceChoiceScreen& s = c.open(*this);
-        EXPECT_EQ(run.tablesOpened, std::vector<std::string>{c.key});
-        for (int r = 1; r <= 9; ++r) { // row 10 stays unanswered
-            bot->click(s.choosers().chooser(r));
-            bot->click(s.choosers().list().item(0));
-        }
-        bot->click("IKontr");
-        EXPECT_EQ(s.flow().right(), 9);
-        bot->click("IPokracuj");
-        ASSERT_EQ(run.records.size(), 1u);
-        EXPECT_EQ(run.records[0].name, "Ema");
-        EXPECT_EQ(run.records[0].title, c.title);
-        EXPECT_EQ(run.records[0].right, 9);
-        EXPECT_EQ(run.records[0].wrong, 1);
-        EXPECT_EQ(run.tablesShown, std::vector<std::string>{c.key});
-    }
-}
-
-TEST_F(ChoiceExercises, ChoiceImagesJudgeTheCycleAndBackGoesToTheSetup) {
-    writeSentences("13", numberedSentences("Prišiel N, keď pršalo.@podradici", 12));
-    auto& s = ScreenOnFakes::open<ex13::TMainForm13>();
-    for (int r = 1; r <= 10; ++r)
-        for (int i = 0; i < (r == 1 ? 1 : 2); ++i) // row 1 stays on the first answer
-            bot->click(s.choices().image(r));
-    bot->click("IKontr");
-    EXPECT_EQ(s.flow().right(), 9);
-    EXPECT_EQ(s.flow().wrong(), 1);
-    bot->click("IZpet");
-    EXPECT_EQ(run.setupShown, 1);
-    EXPECT_TRUE(run.records.empty()) << "a run left early records nothing";
 }
 
 } // namespace
