@@ -91,10 +91,6 @@ TEST(Exercise12Print, TheGapShowsItsCandidatesInTheSheetsOrder) {
                                         "", "", "", "", ""}));
 }
 
-} // namespace
-
-namespace {
-
 // The correct answer marks the word that belongs in the gap: bold, green and underlined.
 TEST_F(Exercise12Test, TheCorrectAnswerMarksTheGapWord) {
     bot->click("IKontr"); // nothing chosen: every row is wrong
