@@ -1,5 +1,6 @@
-// Exercise 12 on its screen: the chooser in the gap, the candidates in random order, the check
-// against the first candidate, and the worksheet's word strings.
+// Exercise 12 on its screen: the chooser in the gap, the candidates in random order (the run from
+// the menu checks that the first candidate is right wherever it is listed), the correct answer and
+// the worksheet's word strings.
 #include "ExerciseFixture.h"
 
 #include "framework/MarkedText.h"
@@ -57,25 +58,6 @@ TEST_F(Exercise12Test, TheListKeepsItsOrderWhileOpenAndDrawsANewOneWhenReopened)
         orders.insert(listed());
     }
     EXPECT_GT(orders.size(), 1u) << "reopening draws the order anew";
-}
-
-TEST_F(Exercise12Test, ARowIsRightOnlyWithTheFirstCandidateWhereverItIsListed) {
-    // Rows 1 to 8 take the candidate listed first (right only where it is the file's first one),
-    // row 9 takes the file's first candidate, row 10 stays empty.
-    int expectedRight = 0;
-    for (int r = 1; r <= 9; ++r) {
-        bot->click(s().chooser(r));
-        int item = 0;
-        if (r == 9)
-            while (s().list().item(item).text() != s().sentenceOfRow(r)[0].remark)
-                ++item;
-        expectedRight += s().list().item(item).text() == s().sentenceOfRow(r)[0].remark;
-        bot->click(s().list().item(item));
-    }
-    bot->click("IKontr");
-    EXPECT_EQ(s().flow().right(), expectedRight);
-    EXPECT_TRUE(s().evaluationImage(9).hasPicture() && !s().evaluationImage(9).clickable);
-    EXPECT_TRUE(s().evaluationImage(10).clickable);
 }
 
 TEST(Exercise12Print, TheGapShowsItsCandidatesInTheSheetsOrder) {
