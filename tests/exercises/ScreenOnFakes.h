@@ -65,6 +65,9 @@ struct ScreenOnFakes : ::testing::Test, ScreenHelpers {
         app.processMessages();
         return s;
     }
+    // The one-line correct answer of the row beginning with `start` while its verdict is held
+    // down, in its window 8 pixels from the left edge under the row.
+    std::string oneLineAnswer(framework::ExerciseScreen& s, const std::string& start);
     // Writes the sentence file of `key`, then creates and shows its screen.
     template <class Screen> Screen& open(const std::string& key, const std::vector<std::string>& lines) {
         writeSentences(key, lines);
