@@ -20,12 +20,14 @@
 #include "exercises/12/Main12.h"
 #include "exercises/13/Main13.h"
 #include "exercises/14/Main14.h"
+#include "platform/encoding.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <regex>
+#include <set>
 
 namespace {
 
@@ -38,7 +40,11 @@ struct KeyCase {
     const char* library;
     std::function<std::string(int)> sentence; // sentence i of the crafted file
     std::function<std::string(int)> answer;   // its answer in the key
-    int examples = 10;                        // on a sheet of the first number button
+    const char* printed;    // the line the stand-in library gets for an example (a regular expression)
+    const char* blank = ""; // the stand-in's line after the last example
+    int examples = 10;      // on a sheet of ten
+    int fifteen = 15;       // on a sheet of fifteen
+    std::size_t block = 30; // the lines the stand-in library gets
 };
 
 std::string n(int i) {
@@ -55,19 +61,22 @@ const std::vector<KeyCase>& cases() {
          [](int i) {
              return i % 2 ? "Prísudok: Prišiel" + n(i) + " – Podmet - nevyjadrený: on"
                           : "Podmet: Mama" + n(i) + "; Prísudok: varí";
-         }},
+         },
+         R"((Prišiel\d+ domov|Mama\d+ varí obed)\. )"},
         {"02", registerScreen02, 1, 2, "Tisk.dll",
          [](int i) { return i % 2 ? "#Jano" + n(i) + " a #Mira behajú.@N" : "#Jano" + n(i) + " spí.@H"; },
          [](int i) {
              return i % 2 ? "Podmet: Jano" + n(i) + " Mira – Druh podmetu: viacnásobný"
                           : "Podmet: Jano" + n(i) + " – Druh podmetu: holý";
-         }},
+         },
+         R"(Jano\d+ (a Mira behajú|spí)\. )"},
         {"03", registerScreen03, 1, 3, "Tisk.dll",
          [](int i) { return i % 2 ? "Pes" + n(i) + " rád behá.@Pod$on" : "#Jano" + n(i) + " spí.@Pod"; },
          [](int i) {
              return i % 2 ? "Podmet - nevyjadrený: on, slovný druh: podstatné meno"
                           : "Podmet: Jano" + n(i) + " – Slovný druh: podstatné meno";
-         }},
+         },
+         R"((Pes\d+ rád behá|Jano\d+ spí)\. )"},
         {"04", registerScreen04, 1, 4, "Tisk.dll",
          [](int i) {
              return i % 2 ? "Jano" + n(i) + " $je $smutný.@H#JMSS" : "Pes" + n(i) + " $šteká.@H#SLOV";
@@ -75,54 +84,66 @@ const std::vector<KeyCase>& cases() {
          [](int i) {
              return i % 2 ? "Prísudok: je smutný – Druh prísudku: menný + holý"
                           : "Prísudok: šteká – Druh prísudku: slovesný + holý";
-         }},
+         },
+         R"((Jano\d+ je smutný|Pes\d+ šteká)\. )"},
         {"05", registerScreen05, 2, 1, "Tisk.dll",
          [](int i) { return "Včera $Jano" + n(i) + " prišiel.@Pod"; },
-         [](int i) { return "Jano" + n(i) + " – Vetný člen: Podmet"; }},
+         [](int i) { return "Jano" + n(i) + " – Vetný člen: Podmet"; },
+         R"(Včera\|\*Jano\d+\*\|prišiel\|\.\|{11})", "||||||||||||||"},
         {"06", registerScreen06, 2, 2, "Tisk.dll",
          [](int i) { return i % 2 ? "dobrá Mama" + n(i) + "@PkS" : "Mama" + n(i) + " z dediny@PkN"; },
-         [](int i) { return i % 2 ? "Prívlastok zhodný" : "Prívlastok nezhodný"; }, 9},
+         [](int i) { return i % 2 ? "Prívlastok zhodný" : "Prívlastok nezhodný"; },
+         R"(dobrá Mama\d+|Mama\d+ z dediny)", "", 9, 18, 45},
         {"06b", registerScreen06b, 2, 3, "Tisk.dll",
          [](int i) { return "Jano" + n(i) + ", náš sused, opravuje auto ."; },
-         [](int i) { return "Jano" + n(i) + ", náš sused, opravuje auto."; }},
+         [](int i) { return "Jano" + n(i) + ", náš sused, opravuje auto."; },
+         R"(Jano\d+ náš sused opravuje auto\. )"},
         {"07", registerScreen07, 3, 1, "Tisk.dll",
          [](int i) { return "Jano" + n(i) + (i % 2 ? " prišiel.@Oznamovaci" : " príde?@Tazaci"); },
-         [](int i) { return i % 2 ? "Druh vety: oznamovacia" : "Druh vety: opytovacia"; }},
+         [](int i) { return i % 2 ? "Druh vety: oznamovacia" : "Druh vety: opytovacia"; },
+         R"(Jano\d+ (prišiel\.|príde\?))"},
         {"08", registerScreen08, 3, 2, "Tisk.dll",
          [](int i) {
              return i % 2 ? "Pes" + n(i) + " breše.@Dvojclenna" : "Mama" + n(i) + ", pozor!@Jednoclenna";
          },
-         [](int i) { return i % 2 ? "Druh vety: dvojčlenná" : "Druh vety: jednočlenná"; }},
+         [](int i) { return i % 2 ? "Druh vety: dvojčlenná" : "Druh vety: jednočlenná"; },
+         R"(Pes\d+ breše\.|Mama\d+, pozor!)"},
         {"08b", registerScreen08b, 3, 3, "Tisk2.dll",
          [](int i) { return "Jano" + n(i) + ", poď sem .#osloveni"; },
-         [](int i) { return "Jano" + n(i) + ", poď sem. – Čiarka oddeluje: oslovenie"; }},
+         [](int i) { return "Jano" + n(i) + ", poď sem. – Čiarka oddeluje: oslovenie"; },
+         R"(Jano\d+ poď sem\. )"},
         {"09", registerScreen09, 4, 1, "Tisk2.dll",
          [](int i) { return "Jano" + n(i) + " spieva a Eva tancuje.@Slucovaci"; },
-         [](int) { return "Vzťah medzi hlavnými vetami: zlučovací"; }},
+         [](int) { return "Vzťah medzi hlavnými vetami: zlučovací"; }, R"(Jano\d+ spieva a Eva tancuje\.)"},
         {"10", registerScreen10, 4, 2, "Tisk2.dll", [](int i) { return "#Jano" + n(i) + " vie, $že prší."; },
-         [](int i) { return "Jano" + n(i) + " vie, (hlavná) | že prší. (vedľajšia)"; }},
+         [](int i) { return "Jano" + n(i) + " vie, (hlavná) | že prší. (vedľajšia)"; },
+         R"(Jano\d+ vie, že prší\.)"},
         {"11", registerScreen11, 4, 3, "Tisk2.dll",
          [](int i) { return "#Jano" + n(i) + " vie, $že prší.@Predmetne"; },
-         [](int) { return "že prší (vedľajšia) – Druh vedľajšej"; }},
+         [](int) { return "že prší (vedľajšia) – Druh vedľajšej"; }, R"(Jano\d+ vie, že prší\.)"},
         {"11b", registerScreen11b, 4, 4, "Tisk2.dll",
          [](int i) {
              return "Jano" + n(i) + (i % 2 ? ", #myslím, príde.@vsuvka" : ", #ktorý spieva, príde.@vedlejsi");
          },
-         [](int i) { return i % 2 ? "Druh vety: vsuvka" : "Druh vety: vložená veta"; }},
+         [](int i) { return i % 2 ? "Druh vety: vsuvka" : "Druh vety: vložená veta"; },
+         R"(Jano\d+,\|\*(myslím,\*\|príde\.\|{12}|ktorý\*\|spieva,\|príde\.\|{11}))", "||||||||||||||"},
         {"12", registerScreen12, 5, 3, "Tisk2.dll",
          [](int i) {
              return "Jano" + n(i) + (i % 2 ? " vie, #že prší.$že$aby$kým" : " čaká, #kým príde.$kým$že$aby");
          },
-         [](int i) { return i % 2 ? "Doplň: že" : "Doplň: kým"; }},
+         [](int i) { return i % 2 ? "Doplň: že" : "Doplň: kým"; },
+         R"(Jano\d+ \|(vie|čaká), \|#(že|aby|kým) \| (že|aby|kým) \| (že|aby|kým) \|(prší|príde)\. \|{11})",
+         "||||||||||||||"},
         {"13", registerScreen13, 5, 1, "Tisk2.dll",
          [](int i) {
              return i % 2 ? "Keď príde Jano" + n(i) + ", pôjdeme von.@podradici"
                           : "Jano" + n(i) + " píše a Eva kreslí.@souradici";
          },
-         [](int i) { return i % 2 ? "podraďovacie" : "priraďovacie"; }},
+         [](int i) { return i % 2 ? "podraďovacie" : "priraďovacie"; },
+         R"(Keď príde Jano\d+, pôjdeme von\.|Jano\d+ píše a Eva kreslí\.)"},
         {"14", registerScreen14, 5, 2, "Tisk2.dll",
          [](int i) { return "Jano" + n(i) + " povedal, že príde ."; },
-         [](int i) { return "Jano" + n(i) + " povedal, že príde."; }},
+         [](int i) { return "Jano" + n(i) + " povedal, že príde."; }, R"(Jano\d+ povedal že príde\. )"},
     };
     return table;
 }
@@ -149,14 +170,15 @@ struct AnswerKeyTest : ExerciseTest, ::testing::WithParamInterface<KeyCase> {
         setenv("CUPS_SERVER", (home.path / "no-cups.sock").c_str(), 1);
     }
 
-    // Prints a sheet of ten (nine cards) from the setup screen with the real library; returns the PDFs kept.
-    std::vector<fs::path> printTen(const KeyCase& c, const char* library) {
+    // Prints a sheet for `name` from the setup screen with `library`; returns the PDFs kept.
+    std::vector<fs::path> print(const KeyCase& c, const char* library, const std::string& name,
+                                const std::string& number) {
         useCdTree(nullptr);
         fs::copy_file(library, fakeCd.path / "Data" / c.library);
         std::vector<std::string> lines;
         for (int i = 1; i <= 20; ++i)
             lines.push_back(c.sentence(i));
-        openExerciseSetup(c.key, c.registerScreen, c.category, c.slot, lines, "Ema", "I10");
+        openExerciseSetup(c.key, c.registerScreen, c.category, c.slot, lines, name, number);
         bot->click("ITiskni");
         app().processMessages();
         std::vector<fs::path> kept;
@@ -178,7 +200,7 @@ struct AnswerKeyTest : ExerciseTest, ::testing::WithParamInterface<KeyCase> {
 
 TEST_P(AnswerKeyTest, TheKeyOfTheSameDrawIsKeptBesideTheSheetWithTheRightAnswers) {
     const KeyCase& c = GetParam();
-    const std::vector<fs::path> kept = printTen(c, (fs::path(REAL_PRINT_DIR) / c.library).c_str());
+    const std::vector<fs::path> kept = print(c, (fs::path(REAL_PRINT_DIR) / c.library).c_str(), "Ema", "I10");
     ASSERT_EQ(kept.size(), 2u) << "the sheet and its key";
     const fs::path& sheet = kept[0];
     const fs::path& key = kept[1];
@@ -224,18 +246,36 @@ TEST_P(AnswerKeyTest, TheKeyOfTheSameDrawIsKeptBesideTheSheetWithTheRightAnswers
     EXPECT_NE(texts[0].find(key.string()), std::string::npos) << texts[0];
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryScreen, AnswerKeyTest, ::testing::ValuesIn(cases()),
-                         [](const auto& info) { return std::string("Exercise") + info.param.key; });
-
-// A library that does not offer the key entry still prints the sheet; the notice stays as it was.
-TEST_F(AnswerKeyTest, ALibraryWithoutTheKeyEntryStillPrintsTheSheet) {
-    const KeyCase& c = cases()[0];
-    printTen(c, FAKE_PRINT_LIBRARY);
+// The stand-in library, which offers no key entry, gets the entry of the screen, the number of
+// examples, the pupil's name and a block of lines: each example once as the sheet prints it, then
+// blank lines. Nothing is recorded and no message is shown but the missing printer.
+TEST_P(AnswerKeyTest, TheStandInLibraryGetsTheEntryTheNameAndTheExamples) {
+    const KeyCase& c = GetParam();
+    EXPECT_TRUE(print(c, FAKE_PRINT_LIBRARY, "Ľubo", "I15").empty());
     const std::vector<std::string> log = printLog();
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log[0], "TR1 10");
+    ASSERT_EQ(log.size(), 2 + c.block);
+    EXPECT_EQ(log[0],
+              "TR" + std::string(c.key[0] == '0' ? c.key + 1 : c.key) + " " + std::to_string(c.fifteen));
+    EXPECT_EQ(log[1], platform::utf8ToCp1250("Ľubo"));
+    const std::regex printed(c.printed);
+    std::set<std::string> examples;
+    for (std::size_t i = 2; i < log.size(); ++i) {
+        const std::string line = platform::cp1250ToUtf8(log[i]);
+        if (i < 2 + std::size_t(c.fifteen)) {
+            EXPECT_TRUE(std::regex_match(line, printed)) << line;
+            examples.insert(line);
+        } else {
+            EXPECT_EQ(line, c.blank) << i;
+        }
+    }
+    EXPECT_EQ(examples.size(), std::size_t(c.fifteen)) << "no example twice";
+    EXPECT_FALSE(bot->exists("MainForm" + std::string(c.key)));
+    EXPECT_EQ(readFile(hd.path / ("P" + std::string(c.key) + ".res")), "");
     const std::vector<std::string> texts = notices();
     EXPECT_TRUE(texts.empty() || texts == std::vector<std::string>{"Nie je nainštalovaná žiadna tlačiareň."});
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryScreen, AnswerKeyTest, ::testing::ValuesIn(cases()),
+                         [](const auto& info) { return std::string("Exercise") + info.param.key; });
 
 } // namespace

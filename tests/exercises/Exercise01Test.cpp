@@ -18,9 +18,6 @@ namespace {
 
 using ex01::TMainForm01;
 
-// The first row (1-based) with a subject word.
-int rowWithSubject(const TMainForm01& s);
-
 // The slot (1-based) of the first word of row r with `code`, or of text `text`.
 int slotWith(const TMainForm01& s, int r, std::int32_t code, const std::string& text = {}) {
     const framework::Sentence& sentence = s.sentenceOfRow(r);
@@ -31,6 +28,7 @@ int slotWith(const TMainForm01& s, int r, std::int32_t code, const std::string& 
     return 0;
 }
 
+// The first row (1-based) with a subject word.
 int rowWithSubject(const TMainForm01& s) {
     int r = 1;
     while (r < 10 && !slotWith(s, r, ex01::kSubject))
@@ -221,10 +219,6 @@ TEST_F(Exercise01Test, BackInTheMiddleOfARunRecordsNothingAndTheNextRunStartsAfr
     EXPECT_EQ(again.flow().right() + again.flow().wrong(), 0);
     EXPECT_FALSE(again.evaluated());
 }
-
-} // namespace
-
-namespace {
 
 // A results table that cannot be written is found when the exercise opens: the pupil is told which
 // file and why, the exercise does not open, and the program goes on at the setup screen.

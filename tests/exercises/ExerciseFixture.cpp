@@ -124,7 +124,8 @@ int ExerciseTest::countCanvasPixels(const ui::Rect& area, ui::Color colour) cons
     return count;
 }
 
-void ExerciseTest::expectRecorded(const std::string& key, const std::string& title, int right, int wrong) {
+void ExerciseTest::expectRecorded(const std::string& key, const std::string& title, int right, int wrong,
+                                  const std::string& name) {
     const std::string grade = env().ZnamkaZa(right, right + wrong);
     results::TTabulka1Form& table = forms().table;
     ASSERT_TRUE(table.visible());
@@ -132,9 +133,9 @@ void ExerciseTest::expectRecorded(const std::string& key, const std::string& tit
     app().processMessages();
     const std::string r = std::to_string(right), w = std::to_string(wrong);
     EXPECT_EQ(readFile(hd.path / ("P" + key + ".res")),
-              platform::utf8ToCp1250("Ema|" + r + "|" + w + "|" + grade + "\r\n"));
+              platform::utf8ToCp1250(name + "|" + r + "|" + w + "|" + grade + "\r\n"));
     EXPECT_EQ(readFile(hd.path / "Vysledky.dat"),
-              platform::utf8ToCp1250(results::formatLogRecord("Ema", title, r, w, grade,
+              platform::utf8ToCp1250(results::formatLogRecord(name, title, r, w, grade,
                                                               platform::shortDate(clock.now()),
                                                               platform::longTime(clock.now()))));
 }

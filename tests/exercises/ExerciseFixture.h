@@ -60,8 +60,9 @@ struct ExerciseTest : ShellTest, ScreenHelpers {
                                             const std::string& number);
 
     // Leaves the results table shown at the end of a run and checks that the run wrote exactly one
-    // line for the pupil "Ema" to "P<key>.res" and one record to the results log.
-    void expectRecorded(const std::string& key, const std::string& title, int right, int wrong);
+    // line for the pupil `name` to "P<key>.res" and one record to the results log.
+    void expectRecorded(const std::string& key, const std::string& title, int right, int wrong,
+                        const std::string& name = "Ema");
 
     // Pixels of exactly `colour` in an area of the canvas.
     int countCanvasPixels(const ui::Rect& area, ui::Color colour) const;
