@@ -1,5 +1,6 @@
-// A small screen built from the toolkit, written to a screenshot for people to look at. (The cost of
-// laying out and painting a page is measured by framework_layout_bench, not asserted here.)
+// A small screen built from the toolkit, written to a screenshot for people to look at (and read
+// back: the screenshot is the canvas). (The cost of laying out and painting a page is measured by
+// framework_layout_bench, not asserted here.)
 #include "Fixture.h"
 
 #include "ui/Edit.h"
@@ -105,6 +106,9 @@ TEST_F(UiTest, DemoScreen) {
     bot.advance(600); // the tooltip
     EXPECT_TRUE(app.tooltipShown());
     bot.screenshot(outputPath("ui-demo.bmp"));
+    const Bitmap shot = Bitmap::load(outputPath("ui-demo.bmp"));
+    EXPECT_EQ(shot.width(), 640);
+    EXPECT_EQ(shot.pixel(600, 400), canvasPixel(app, 600, 400));
 
     app.post([&] {
         bot.screenshot(outputPath("ui-demo-message.bmp"));
