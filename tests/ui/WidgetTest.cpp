@@ -8,7 +8,6 @@
 #include "ui/TextMetrics.h"
 
 #include <SDL.h>
-#include <functional>
 
 using namespace ui;
 
@@ -151,27 +150,21 @@ TEST_F(UiTest, MessageBoxRunsAModalLoopUntilAButtonIsChosen) {
     f.OnClick = [&](Control&) { ++behindClicks; };
     using platform::MessageButtons;
     using platform::MessageResult;
-    const struct {
-        std::function<void()> answer;
-        MessageButtons buttons;
-        MessageResult expected;
-    } cases[] = {
-        // A click outside the box: the form behind takes nothing.
-        {[&] {
-             bot.click({5, 5});
-             bot.click("No");
-         },
-         MessageButtons::YesNo, MessageResult::No},
-        {[&] { bot.click("Yes"); }, MessageButtons::YesNo, MessageResult::Yes},
-        {[&] { bot.key(SDLK_ESCAPE); }, MessageButtons::YesNo, MessageResult::No},
-        {[&] { bot.key(SDLK_RETURN); }, MessageButtons::Ok, MessageResult::Ok},
+    auto ask = [&](MessageButtons buttons) {
+        return app.messageBoxes().show("Otázka", "Riadok 1\rRiadok 2", platform::MessageIcon::Question,
+                                       buttons);
     };
-    for (const auto& c : cases) {
-        app.post(c.answer);
-        EXPECT_EQ(app.messageBoxes().show("Otázka", "Riadok 1\rRiadok 2", platform::MessageIcon::Question,
-                                          c.buttons),
-                  c.expected);
-    }
+    app.post([&] {
+        bot.click({5, 5}); // outside the box: the form behind takes nothing
+        bot.click("No");
+    });
+    EXPECT_EQ(ask(MessageButtons::YesNo), MessageResult::No);
+    app.post([&] { bot.click("Yes"); });
+    EXPECT_EQ(ask(MessageButtons::YesNo), MessageResult::Yes);
+    app.post([&] { bot.key(SDLK_ESCAPE); });
+    EXPECT_EQ(ask(MessageButtons::YesNo), MessageResult::No);
+    app.post([&] { bot.key(SDLK_RETURN); });
+    EXPECT_EQ(ask(MessageButtons::Ok), MessageResult::Ok);
     EXPECT_EQ(behindClicks, 0);
     app.processMessages();
     EXPECT_FALSE(bot.exists("MessageBox")); // every box freed after its loop
