@@ -175,7 +175,6 @@ TEST_F(PictureFileTest, ADamagedCompressedPictureRaisesTheFileErrorLikeAMissingO
         {"empty", {}},
         {"not compressed at all", bmpBytes(4, 4, kGreen)},
         {"cut in half", changed([](Bytes& b) { b.resize(b.size() / 2); })},
-        {"last byte gone", changed([](Bytes& b) { b.pop_back(); })},
         {"a byte of the data flipped", changed([](Bytes& b) { b[b.size() / 2] ^= 0x5A; })},
         {"the checksum changed", changed([](Bytes& b) { b.back() ^= 1; })},
         {"junk after the frame", changed([](Bytes& b) {
