@@ -14,22 +14,21 @@ using namespace ui;
 
 namespace {
 
-// Records every event of the controls it is attached to, as "name:event".
+// Records every event of the controls it is attached to, as "sender's name:event".
 struct Recorder {
     std::vector<std::string> log;
     void attach(Control& c) {
-        auto n = c.name();
-        c.OnMouseEnter = [this, n](Control&) { log.push_back(n + ":enter"); };
-        c.OnMouseLeave = [this, n](Control&) { log.push_back(n + ":leave"); };
-        c.OnMouseDown = [this, n](Control&, const MouseEvent& e) {
-            log.push_back(n + ":down" + (e.shift & ssDouble ? "2" : "") + "@" + std::to_string(e.x) + "," +
-                          std::to_string(e.y));
+        c.OnMouseEnter = [this](Control& s) { log.push_back(s.name() + ":enter"); };
+        c.OnMouseLeave = [this](Control& s) { log.push_back(s.name() + ":leave"); };
+        c.OnMouseDown = [this](Control& s, const MouseEvent& e) {
+            log.push_back(s.name() + ":down" + (e.shift & ssDouble ? "2" : "") + "@" + std::to_string(e.x) +
+                          "," + std::to_string(e.y));
         };
-        c.OnMouseUp = [this, n](Control&, const MouseEvent& e) {
-            log.push_back(n + ":up@" + std::to_string(e.x) + "," + std::to_string(e.y));
+        c.OnMouseUp = [this](Control& s, const MouseEvent& e) {
+            log.push_back(s.name() + ":up@" + std::to_string(e.x) + "," + std::to_string(e.y));
         };
-        c.OnClick = [this, n](Control&) { log.push_back(n + ":click"); };
-        c.OnDblClick = [this, n](Control&) { log.push_back(n + ":dblclick"); };
+        c.OnClick = [this](Control& s) { log.push_back(s.name() + ":click"); };
+        c.OnDblClick = [this](Control& s) { log.push_back(s.name() + ":dblclick"); };
     }
     std::vector<std::string> take() { return std::exchange(log, {}); }
 };
