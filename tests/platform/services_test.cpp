@@ -1,4 +1,4 @@
-// Sound, system message boxes without a display, and run-time libraries.
+// Sound, run-time libraries and entries run in a helper process.
 #include "platform/dynlib.h"
 #include "platform/errors.h"
 #include "platform/helper_process.h"
@@ -19,23 +19,19 @@ namespace {
 // A mono 16-bit 22050 Hz WAV file of `ms` milliseconds of silence (the device plays another format).
 std::string writeSilentWav(int ms) {
     const std::string path = testing::TempDir() + "/silence" + std::to_string(ms) + ".wav";
-    SDL_AudioSpec spec{};
-    spec.freq = 22050;
-    spec.format = AUDIO_S16LSB;
-    spec.channels = 1;
-    const std::uint32_t bytes = std::uint32_t(spec.freq) * 2 * std::uint32_t(ms) / 1000;
+    const std::uint32_t bytes = 22050u * 2u * std::uint32_t(ms) / 1000u;
     std::ofstream out(path, std::ios::binary);
-    auto put = [&out](std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i)
+    auto put = [&out](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
             out.put(char(v >> (8 * i)));
     };
     out << "RIFF";
-    put(36 + bytes, 4);
+    put(36 + bytes);
     out << "WAVEfmt ";
     for (std::uint32_t v : {16u, 1u | (1u << 16), 22050u, 44100u, 2u | (16u << 16)})
-        put(v, 4);
+        put(v);
     out << "data";
-    put(bytes, 4);
+    put(bytes);
     out << std::string(bytes, '\0');
     return path;
 }
