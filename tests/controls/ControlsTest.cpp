@@ -1,46 +1,49 @@
 // The screen controls: image button, tiled panel, filtered edit field, single-instance guard.
+#include "../ui/Fixture.h"
+
 #include "controls/GRAlignEdit.h"
 #include "controls/JustOne.h"
 #include "controls/Obrazek.h"
 #include "controls/bmpPanel.h"
-
-#include "ui/Application.h"
-#include "ui/Automation.h"
-
-#include "platform/clock.h"
-#include "platform/display.h"
-#include "platform/message_box.h"
-#include "platform/sound.h"
-
-#include <SDL.h>
-#include <gtest/gtest.h>
 
 using namespace controls;
 using ui::Color;
 
 namespace {
 
-struct ControlsTest : ::testing::Test {
-    platform::FakeDisplay display;
-    platform::FakeClock clock;
-    platform::FakeSound sound;
-    platform::FakeMessageBoxes boxes;
-    ui::Application app{display, clock, sound};
-    ui::Automation bot{app, &clock, &sound, &boxes};
+// A form holding the guard, configured in its constructor as the menu does.
+struct GuardedForm : ui::Form {
+    TXJustOne& guard;
+    GuardedForm(ui::Application& app, std::unique_ptr<platform::SingleInstance> instance,
+                bool switchToPrevious, int* alreadyExist)
+        : Form(app), guard(addComponent<TXJustOne>(app, std::move(instance))) {
+        guard.SwitchToPrevious = switchToPrevious;
+        guard.AlreadyExist = [alreadyExist](TXJustOne&) { ++*alreadyExist; };
+    }
+};
+
+struct ControlsTest : UiTest {
     ui::Form* form = nullptr;
+    platform::FakeSingleInstance* instance = nullptr; // of the last guarded form
+    int already = 0;                                  // AlreadyExist events
 
     void SetUp() override {
         app.setMessageBoxes(boxes);
-        form = &app.create<ui::Form>();
+        form = &screen();
         form->setColor(Color::rgb(1, 2, 3));
-        form->show();
     }
 
     Color pixel(int x, int y) {
         app.paintNow();
-        SDL_Surface* s = app.canvas();
-        Uint32 v = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
-        return Color::rgb((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+        return canvasPixel(app, x, y);
+    }
+
+    // A form holding a guard; `othersRunning`: a copy of the program holds the title already.
+    GuardedForm& guarded(bool othersRunning, bool switchToPrevious) {
+        auto owned = std::make_unique<platform::FakeSingleInstance>();
+        owned->othersRunning = othersRunning;
+        instance = owned.get();
+        return app.create<GuardedForm>(std::move(owned), switchToPrevious, &already);
     }
 };
 
@@ -50,18 +53,9 @@ constexpr Color kPanel = Color::rgb(0, 0, 200);
 
 } // namespace
 
-TEST_F(ControlsTest, ImageButtonRaisesEnterAndLeaveWithItselfAsSender) {
-    auto& button = form->add<TObrazek>();
-    button.setBounds(100, 100, 91, 75);
-    std::vector<std::pair<std::string, ui::Control*>> seen;
-    button.OnMouseEnter = [&](ui::Control& sender) { seen.emplace_back("enter", &sender); };
-    button.OnMouseLeave = [&](ui::Control& sender) { seen.emplace_back("leave", &sender); };
-    bot.moveTo({120, 120});
-    bot.moveTo({10, 10});
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0], std::make_pair(std::string("enter"), static_cast<ui::Control*>(&button)));
-    EXPECT_EQ(seen[1], std::make_pair(std::string("leave"), static_cast<ui::Control*>(&button)));
+TEST(ImageButton, LitPictureHasAnHBeforeItsExtension) {
     EXPECT_EQ(TObrazek::litPicturePath("\\Bitmap\\Setup\\zpet.bmp"), "\\Bitmap\\Setup\\zpeth.bmp");
+    EXPECT_EQ(TObrazek::litPicturePath("\\Bitmap\\zpet"), "\\Bitmap\\zpeth");
 }
 
 TEST_F(ControlsTest, PanelTilesItsBitmapFromTheTopLeftCorner) {
@@ -117,23 +111,24 @@ TEST_F(ControlsTest, PositiveNumberFieldRefusesMinusAndLettersAndTellsTheUser) {
     EXPECT_EQ(boxes.shown.size(), 2u);  // and no message
 }
 
-TEST_F(ControlsTest, FieldOfAllCharactersKeepsTextThatIsNoNumber) {
-    auto& e = form->add<TGRAlignEdit>();
-    e.setFocus();
-    bot.type("ab");
-    EXPECT_EQ(e.text(), "ab");
-    EXPECT_FALSE(e.GrValid());
-    EXPECT_EQ(e.GrValue(), 0);
-    EXPECT_TRUE(sound.played.empty());
-}
-
-TEST_F(ControlsTest, LetterFieldRefusesOnlyDigits) {
-    auto& e = form->add<TGRAlignEdit>();
-    e.GrTextType = TTextType::Letters;
-    e.setFocus();
-    bot.type("Ján3-ť");
-    EXPECT_EQ(e.text(), "Ján-ť");
-    EXPECT_EQ(sound.played.size(), 1u);
+TEST_F(ControlsTest, FieldsOfAllCharactersAndOfLettersRefuseOnlyWhatTheirKindExcludes) {
+    const struct {
+        TTextType type;
+        const char* typed;
+        const char* kept;
+        std::size_t beeps;
+    } cases[] = {{TTextType::All, "ab", "ab", 0}, {TTextType::Letters, "Ján3-ť", "Ján-ť", 1}};
+    for (const auto& c : cases) {
+        auto& e = form->add<TGRAlignEdit>();
+        e.GrTextType = c.type;
+        e.setFocus();
+        sound.played.clear();
+        bot.type(c.typed);
+        EXPECT_EQ(e.text(), c.kept);
+        EXPECT_FALSE(e.GrValid()); // no number
+        EXPECT_EQ(e.GrValue(), 0);
+        EXPECT_EQ(sound.played.size(), c.beeps);
+    }
 }
 
 TEST_F(ControlsTest, SignedNumberFieldGoesBackToItsLastReadableText) {
@@ -186,34 +181,16 @@ TEST_F(ControlsTest, RightAlignedFieldDrawsItsTextAtTheRightEdge) {
         int n = 0;
         for (int y = 0; y < 20; ++y)
             for (int x = from; x < to; ++x)
-                n += pixel(x, y).g() < 100;
+                n += canvasPixel(app, x, y).g() < 100;
         return n;
     };
     EXPECT_EQ(darkIn(0, 70), 0);
     EXPECT_GT(darkIn(85, 100), 5);
 }
 
-namespace {
-
-// A form holding the guard, configured in its constructor as the menu does.
-struct GuardedForm : ui::Form {
-    TXJustOne& guard;
-    GuardedForm(ui::Application& app, std::unique_ptr<platform::SingleInstance> instance,
-                bool switchToPrevious, int* alreadyExist)
-        : Form(app), guard(addComponent<TXJustOne>(app, std::move(instance))) {
-        guard.SwitchToPrevious = switchToPrevious;
-        guard.AlreadyExist = [alreadyExist](TXJustOne&) { ++*alreadyExist; };
-    }
-};
-
-} // namespace
-
 TEST_F(ControlsTest, FirstCopyHoldsTheTitleAndComesForwardWhenALaterCopyAsks) {
     app.setTitle("Brevion Lumena");
-    auto owned = std::make_unique<platform::FakeSingleInstance>();
-    auto* instance = owned.get();
-    int already = 0;
-    auto& f = app.create<GuardedForm>(std::move(owned), true, &already);
+    auto& f = guarded(false, true);
     EXPECT_TRUE(f.guard.holdsLock());
     f.loaded(); // acts once only
     EXPECT_EQ(already, 0);
@@ -223,24 +200,13 @@ TEST_F(ControlsTest, FirstCopyHoldsTheTitleAndComesForwardWhenALaterCopyAsks) {
     EXPECT_EQ(display.broughtForward, 1);
 }
 
-TEST_F(ControlsTest, LaterCopyBringsTheFirstForwardAndEnds) {
-    auto owned = std::make_unique<platform::FakeSingleInstance>();
-    owned->othersRunning = true;
-    auto* instance = owned.get();
-    int already = 0;
-    auto& f = app.create<GuardedForm>(std::move(owned), true, &already);
+TEST_F(ControlsTest, LaterCopyBringsTheFirstForwardUnlessToldNotToAndEnds) {
+    auto& f = guarded(true, true);
     EXPECT_FALSE(f.guard.holdsLock());
     EXPECT_EQ(already, 1);
     EXPECT_EQ(instance->forwardRequests, 1);
     EXPECT_TRUE(app.terminated());
-}
-
-TEST_F(ControlsTest, LaterCopyWithoutSwitchingOnlyEnds) {
-    auto owned = std::make_unique<platform::FakeSingleInstance>();
-    owned->othersRunning = true;
-    auto* instance = owned.get();
-    int already = 0;
-    app.create<GuardedForm>(std::move(owned), false, &already);
+    guarded(true, false);
+    EXPECT_EQ(already, 2);
     EXPECT_EQ(instance->forwardRequests, 0);
-    EXPECT_TRUE(app.terminated());
 }

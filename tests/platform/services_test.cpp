@@ -1,4 +1,4 @@
-// Sound, system message boxes without a display, and run-time libraries.
+// Sound, run-time libraries and entries run in a helper process.
 #include "platform/dynlib.h"
 #include "platform/errors.h"
 #include "platform/helper_process.h"
@@ -19,37 +19,28 @@ namespace {
 // A mono 16-bit 22050 Hz WAV file of `ms` milliseconds of silence (the device plays another format).
 std::string writeSilentWav(int ms) {
     const std::string path = testing::TempDir() + "/silence" + std::to_string(ms) + ".wav";
-    SDL_AudioSpec spec{};
-    spec.freq = 22050;
-    spec.format = AUDIO_S16LSB;
-    spec.channels = 1;
-    const std::uint32_t bytes = std::uint32_t(spec.freq) * 2 * std::uint32_t(ms) / 1000;
+    const std::uint32_t bytes = 22050u * 2u * std::uint32_t(ms) / 1000u;
     std::ofstream out(path, std::ios::binary);
-    auto put = [&out](std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i)
+    auto put = [&out](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
             out.put(char(v >> (8 * i)));
     };
     out << "RIFF";
-    put(36 + bytes, 4);
+    put(36 + bytes);
     out << "WAVEfmt ";
     for (std::uint32_t v : {16u, 1u | (1u << 16), 22050u, 44100u, 2u | (16u << 16)})
-        put(v, 4);
+        put(v);
     out << "data";
-    put(bytes, 4);
+    put(bytes);
     out << std::string(bytes, '\0');
     return path;
 }
 
-// Waits up to `ms` milliseconds for the device to close, or for the sound to end.
-bool closesWithin(const SdlSound& sound, int ms) {
-    for (int i = 0; i < ms / 10 && sound.deviceOpen(); ++i)
+// Waits up to `ms` milliseconds for `done` to hold.
+bool within(int ms, const std::function<bool()>& done) {
+    for (int i = 0; i < ms / 10 && !done(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    return !sound.deviceOpen();
-}
-bool endsWithin(const SdlSound& sound, int ms) {
-    for (int i = 0; i < ms / 10 && sound.playing(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    return !sound.playing();
+    return done();
 }
 
 } // namespace
@@ -62,7 +53,7 @@ TEST(SdlSound, DeviceOpensAtTheFirstSoundAndClosesWhenIdle) {
     sound.play("/nonexistent/Sound/Enter.wav"); // missing file: the default beep
     EXPECT_TRUE(sound.deviceOpen());
     EXPECT_TRUE(sound.playing());
-    ASSERT_TRUE(closesWithin(sound, 2000));
+    ASSERT_TRUE(within(2000, [&] { return !sound.deviceOpen(); }));
     EXPECT_EQ(SDL_GetCurrentAudioDriver(), nullptr); // the driver's own threads are gone too
 
     // A sound is never cut off by the idle close, however short the idle time; the file is
@@ -71,7 +62,7 @@ TEST(SdlSound, DeviceOpensAtTheFirstSoundAndClosesWhenIdle) {
     sound.play(wav);
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
     EXPECT_TRUE(sound.playing());
-    ASSERT_TRUE(closesWithin(sound, 2000));
+    ASSERT_TRUE(within(2000, [&] { return !sound.deviceOpen(); }));
 
     // Opens again, as often as needed, and plays the file loaded before.
     sound.beep();
@@ -87,10 +78,10 @@ TEST(SdlSound, ANewSoundCutsOffTheOneBefore) {
     const std::string longWav = writeSilentWav(3000);
     sound.play(longWav);
     sound.beep(); // 120 ms: the three seconds before it are dropped
-    EXPECT_TRUE(endsWithin(sound, 1000));
+    EXPECT_TRUE(within(1000, [&] { return !sound.playing(); }));
     sound.play(longWav);
     sound.play("/nonexistent/Sound/Click.wav");
-    EXPECT_TRUE(endsWithin(sound, 1000));
+    EXPECT_TRUE(within(1000, [&] { return !sound.playing(); }));
     EXPECT_TRUE(sound.deviceOpen()); // the idle time of three seconds has not passed
 }
 
@@ -103,7 +94,7 @@ TEST(SdlSound, NoAudioDeviceIsSilenceNotAnError) {
     EXPECT_FALSE(sound.playing());
 }
 
-TEST(DlLibraryLoader, LoadsByNameOrByDllNameAndFindsSymbols) {
+TEST(DlLibraryLoader, LoadsByNameOrByDllNameFindsSymbolsAndReportsAMissingLibrary) {
     DlLibraryLoader loader;
     for (const char* path : {PLUGIN_DIR "/plugin.so", PLUGIN_DIR "/plugin.dll"}) {
         auto lib = loader.load(path);
@@ -112,10 +103,6 @@ TEST(DlLibraryLoader, LoadsByNameOrByDllNameAndFindsSymbols) {
         EXPECT_EQ(answer(20), 41);
         EXPECT_EQ(lib->symbol("TR99"), nullptr);
     }
-}
-
-TEST(DlLibraryLoader, MissingLibraryIsAFileErrorWithTheReason) {
-    DlLibraryLoader loader;
     const std::string path = PLUGIN_DIR "/Tisk.dll";
     try {
         loader.load(path);

@@ -2,18 +2,16 @@
 #include "platform/single_instance.h"
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace platform;
-
-extern char** environ;
 
 namespace {
 
@@ -26,31 +24,9 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
-    // Starts the helper; its standard output comes back through `out`.
-    pid_t spawnHelper(const char* mode, int* out = nullptr) {
-        int fds[2];
-        EXPECT_EQ(pipe(fds), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, fds[0]);
-        std::string helper = INSTANCE_HELPER;
-        char* argv[] = {helper.data(), dir.data(), const_cast<char*>(mode), nullptr};
-        pid_t pid = -1;
-        EXPECT_EQ(posix_spawn(&pid, helper.c_str(), &actions, nullptr, argv, environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(fds[1]);
-        if (out)
-            *out = fds[0];
-        else
-            close(fds[0]);
-        return pid;
-    }
-
-    static int exitCode(pid_t pid) {
-        int status = 0;
-        EXPECT_EQ(waitpid(pid, &status, 0), pid);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    // The helper program playing a copy of the program in `mode`, as a shell command.
+    std::string helper(const char* mode) const {
+        return std::string(INSTANCE_HELPER) + " " + dir + " " + mode;
     }
 
     std::string dir;
@@ -59,15 +35,14 @@ protected:
 } // namespace
 
 TEST_F(SingleInstanceTest, SecondProcessFailsToAcquireAndBringsTheFirstForward) {
-    int out = -1;
-    pid_t first = spawnHelper("hold", &out);
+    FILE* first = popen(helper("hold").c_str(), "r");
+    ASSERT_NE(first, nullptr);
     char line[8] = {};
-    ASSERT_EQ(read(out, line, 5), 5); // "held\n": the guard is taken and listening
-    close(out);
+    ASSERT_NE(fgets(line, sizeof line, first), nullptr); // "held": the guard is taken and listening
     EXPECT_STREQ(line, "held\n");
 
-    EXPECT_EQ(exitCode(spawnHelper("second")), 0);
-    EXPECT_EQ(exitCode(first), 0); // its callback fired
+    EXPECT_EQ(std::system(helper("second").c_str()), 0);
+    EXPECT_EQ(pclose(first), 0); // its callback fired
     // With both gone, the guard is free again.
     EXPECT_TRUE(makeSingleInstance(dir)->acquire("Brevion Lumena"));
 }

@@ -39,14 +39,11 @@ TEST(Encoding, RefusesWhatWindows1250CannotStoreAndInvalidUtf8) {
     }
 }
 
-TEST(Paths, StripsExactlyOneTrailingSeparator) {
+TEST(Paths, StripExactlyOneTrailingSeparatorAndJoinBackslashPathsKeepingCase) {
     EXPECT_EQ(stripOneTrailingSeparator("D:\\"), "D:");
     EXPECT_EQ(stripOneTrailingSeparator("D:\\\\"), "D:\\");
     EXPECT_EQ(stripOneTrailingSeparator("/media/cd"), "/media/cd");
     EXPECT_EQ(stripOneTrailingSeparator(""), "");
-}
-
-TEST(Paths, JoinsRootAndBackslashPathKeepingCase) {
     EXPECT_EQ(joinPath("/media/CD", "\\Bitmap\\Games\\01bckg.bmp"), "/media/CD/Bitmap/Games/01bckg.bmp");
     EXPECT_EQ(joinPath("/hd/", "\\P01.res"), "/hd/P01.res");
     EXPECT_EQ(joinPath("/hd", "Znamky.dat"), "/hd/Znamky.dat");

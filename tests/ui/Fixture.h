@@ -8,6 +8,7 @@
 #include "platform/message_box.h"
 #include "platform/sound.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 struct UiTest : ::testing::Test {
@@ -28,5 +29,13 @@ struct UiTest : ::testing::Test {
     }
 };
 
-// The colour of a canvas pixel.
-ui::Color canvasPixel(const ui::Application& app, int x, int y);
+// The colour of a pixel of a 32-bit surface, and of the canvas.
+inline ui::Color pixelOf(SDL_Surface* s, int x, int y) {
+    Uint32 v = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
+    Uint8 r, g, b;
+    SDL_GetRGB(v, s->format, &r, &g, &b);
+    return ui::Color::rgb(r, g, b);
+}
+inline ui::Color canvasPixel(const ui::Application& app, int x, int y) {
+    return pixelOf(app.canvas(), x, y);
+}

@@ -31,27 +31,6 @@ constexpr Color kBody = Color::rgb(0xFF, 0xEC, 0xB6);
 // The process takes its locale from the environment, as the system's own text libraries do.
 const char* const kLocale = std::setlocale(LC_ALL, "");
 
-Color pixelOf(SDL_Surface* s, int x, int y) {
-    Uint32 v = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
-    Uint8 r, g, b;
-    SDL_GetRGB(v, s->format, &r, &g, &b);
-    return Color::rgb(r, g, b);
-}
-
-std::vector<char32_t> codePoints(const std::string& utf8) {
-    std::vector<char32_t> out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        const int n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        char32_t cp = n == 1 ? c : c & (0x3F >> (n - 1));
-        for (int k = 1; k < n; ++k)
-            cp = cp << 6 | (static_cast<unsigned char>(utf8[i + std::size_t(k)]) & 0x3F);
-        out.push_back(cp);
-        i += std::size_t(n);
-    }
-    return out;
-}
-
 struct MessageBoxTest : UiTest {
     // The label on the canvas against the same text drawn by the toolkit on the label's background:
     // every pixel the same, and ink up to the text's end (a text cut short after a few letters has
@@ -84,11 +63,15 @@ TEST_F(MessageBoxTest, EveryLetterOfTheAlphabetIsDrawnInTheBox) {
     SCOPED_TRACE(std::string("LANG=") + (std::getenv("LANG") ? std::getenv("LANG") : "(unset)") +
                  ", locale " + (kLocale ? kLocale : "(refused)"));
     // The form font has a glyph of its own for each letter, which draws some ink.
+    const std::string all = kSmall + kCapital;
+    auto* letters =
+        reinterpret_cast<Uint32*>(SDL_iconv_string("UTF-32LE", "UTF-8", all.c_str(), all.size() + 1));
+    ASSERT_NE(letters, nullptr);
+    EXPECT_EQ(std::u32string(reinterpret_cast<const char32_t*>(letters)).size(), 34u);
     for (bool bold : {false, true})
-        for (char32_t letter : codePoints(kSmall + kCapital)) {
-            EXPECT_TRUE(TTF_GlyphIsProvided32(ui::formFont(9, bold), Uint32(letter)))
-                << std::hex << std::uint32_t(letter);
-        }
+        for (const Uint32* letter = letters; *letter; ++letter)
+            EXPECT_TRUE(TTF_GlyphIsProvided32(ui::formFont(9, bold), *letter)) << std::hex << *letter;
+    SDL_free(letters);
 
     screen();
     const std::string caption = "Chyba – " + kCapital;
@@ -96,16 +79,13 @@ TEST_F(MessageBoxTest, EveryLetterOfTheAlphabetIsDrawnInTheBox) {
     bool checked = false;
     app.post([&] {
         app.paintNow();
-        EXPECT_EQ(pixelOf(app.canvas(), bot.find("Titulok").canvasRect().left - 2,
-                          bot.find("Titulok").canvasRect().top + 2),
-                  kBand);
+        const ui::Rect title = bot.find("Titulok").canvasRect(), last = bot.find("Riadok3").canvasRect();
+        EXPECT_EQ(canvasPixel(app, title.left - 2, title.top + 2), kBand);
         expectDrawnWhole(bot.find<ui::Label>("Titulok"), caption);
         expectDrawnWhole(bot.find<ui::Label>("Riadok1"), first);
         expectDrawnWhole(bot.find<ui::Label>("Riadok2"), kSmall);
         expectDrawnWhole(bot.find<ui::Label>("Riadok3"), kCapital);
-        EXPECT_EQ(pixelOf(app.canvas(), bot.find("Riadok3").canvasRect().left,
-                          bot.find("Riadok3").canvasRect().top + bot.find("Riadok3").height()),
-                  kBody);
+        EXPECT_EQ(canvasPixel(app, last.left, last.top + last.height), kBody);
         checked = true;
         bot.click("OK");
     });

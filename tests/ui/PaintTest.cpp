@@ -5,17 +5,8 @@
 #include "ui/Image.h"
 #include "ui/Label.h"
 #include "ui/Panel.h"
-#include "ui/TextMetrics.h"
-
-#include <SDL.h>
 
 using namespace ui;
-
-Color canvasPixel(const Application& app, int x, int y) {
-    SDL_Surface* s = app.canvas();
-    Uint32 v = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
-    return Color::rgb((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-}
 
 namespace {
 
@@ -148,14 +139,4 @@ TEST_F(UiTest, OnlyInvalidControlsArePaintedAgain) {
     EXPECT_EQ(one.paints, 1);
     EXPECT_EQ(two.paints, 2);
     EXPECT_EQ(display.presents, presents); // the window is not open in this test
-}
-
-TEST_F(UiTest, ScreenshotWritesTheCanvas) {
-    auto& f = screen();
-    f.setColor(kGreen);
-    std::string path = testing::TempDir() + "/ui-shot.bmp";
-    bot.screenshot(path);
-    Bitmap shot = Bitmap::load(path);
-    EXPECT_EQ(shot.width(), 640);
-    EXPECT_EQ(shot.pixel(320, 240), kGreen);
 }
