@@ -3,6 +3,7 @@
 // default printer and prints nothing.
 #include "PrintTestSupport.h"
 
+#include <fstream>
 #include <map>
 #include <memory>
 #include <regex>
@@ -62,12 +63,29 @@ Call wordsCall(EntryForm form, int count) {
     return call;
 }
 
-Call callFor(const tisk::EntryInfo& entry, int count) {
+// One example of a word table.
+Call oneExample(const std::vector<std::string>& words) {
+    Call call;
+    call.strings.resize(kSlots);
+    for (std::size_t k = 0; k < words.size(); ++k)
+        call.strings[k] = shortString(words[k]);
+    return call;
+}
+
+// `count` examples of the entry's form; lines read "<before><number><after>".
+Call callFor(const tisk::EntryInfo& entry, int count, const std::string& before = "Ďateľ ",
+             const std::string& after = " ťuká na starý buk pri potôčiku.") {
     if (entry.form != EntryForm::Lines) return wordsCall(entry.form, count);
     std::vector<std::string> examples;
     for (int i = 1; i <= count; ++i)
-        examples.push_back("Ďateľ " + std::to_string(i) + " ťuká na starý buk pri potôčiku.");
+        examples.push_back(before + std::to_string(i) + after);
     return linesCall(examples, tisk::linesBlockSize(entry.name));
+}
+
+int pageCount(const fs::path& pdf) {
+    const std::string info = run("pdfinfo '" + pdf.string() + "'");
+    const auto at = info.find("Pages:");
+    return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
 }
 
 int invoke(const tisk::EntryInfo& entry, const Call& call, int count, const ShortString& name) {
@@ -229,24 +247,13 @@ TEST_F(PrintEntries, NothingToPrintIsAFailureAndKeepsNoSheet) {
 
 TEST_F(PrintEntries, SheetsGoToTheConfiguredDocumentsFolderAndNoneOverwritesAnother) {
     fs::create_directories(home_.path() / ".config");
-    std::FILE* dirs = std::fopen((home_.path() / ".config" / "user-dirs.dirs").c_str(), "w");
-    std::fputs("# xdg-user-dirs\nXDG_DOCUMENTS_DIR=\"$HOME/Moje \\\"listy\\\"\"\n", dirs);
-    std::fclose(dirs);
+    std::ofstream(home_.path() / ".config" / "user-dirs.dirs")
+        << "# xdg-user-dirs\nXDG_DOCUMENTS_DIR=\"$HOME/Moje \\\"listy\\\"\"\n";
     for (int i = 0; i < 3; ++i)
         ASSERT_EQ(invoke(info("TR14"), callFor(info("TR14"), 10), 10, shortString(kPupil)),
                   tisk::kNoDefaultPrinter);
     EXPECT_EQ(pdfsIn(home_.path() / "Moje \"listy\"" / "Brevion").size(), 3u);
     EXPECT_FALSE(fs::exists(home_.path() / "Documents"));
-}
-
-} // namespace
-
-namespace {
-
-int pageCount(const fs::path& pdf) {
-    const std::string info = run("pdfinfo '" + pdf.string() + "'");
-    const auto at = info.find("Pages:");
-    return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
 }
 
 TEST_F(PrintEntries, TenShortExamplesStayOnOnePage) {
@@ -256,13 +263,7 @@ TEST_F(PrintEntries, TenShortExamplesStayOnOnePage) {
                                   "TR11b", "TR12", "TR13", "TR14"}) {
         SCOPED_TRACE(std::string(name));
         const auto& entry = info(name);
-        Call call = callFor(entry, 10);
-        if (entry.form == EntryForm::Lines) {
-            std::vector<std::string> examples;
-            for (int i = 1; i <= 10; ++i)
-                examples.push_back("Bol si " + std::to_string(i) + "-krát v Bojniciach ?");
-            call = linesCall(examples, tisk::linesBlockSize(name));
-        }
+        const Call call = callFor(entry, 10, "Bol si ", "-krát v Bojniciach ?");
         ASSERT_EQ(invoke(entry, call, 10, shortString(kPupil)), tisk::kNoDefaultPrinter);
         const fs::path sheet = takeSheet();
         EXPECT_EQ(pageCount(sheet), 1);
@@ -288,19 +289,11 @@ TEST_F(PrintEntries, NoSpaceBeforeQuestionExclamationCommaOrColonOnPaper) {
                              "4. Kúpil som: chlieb, mlieko ", "5. Čas 9:05 ostáva, ako je."}),
         "");
     // Words: a mark that follows a bold word or the gap closes up to it as well.
-    Call marked;
-    marked.strings.resize(kSlots);
-    const std::vector<std::string> words{"Prídeš", "zajtra", " ?"};
-    for (std::size_t k = 0; k < words.size(); ++k)
-        marked.strings[k] = shortString(words[k]);
+    Call marked = oneExample({"Prídeš", "zajtra", " ?"});
     marked.flags[1] = 1;
     ASSERT_EQ(invoke(info("TR5"), marked, 1, shortString(kPupil)), tisk::kNoDefaultPrinter);
     EXPECT_NE(pdfText(takeSheet()).find("1. Prídeš zajtra?"), std::string::npos);
-    Call gap;
-    gap.strings.resize(kSlots);
-    const std::vector<std::string> gapWords{"Prídeš, ", "#ak | keď | lebo ", " ! ", "Nie ", ", ", "nie."};
-    for (std::size_t k = 0; k < gapWords.size(); ++k)
-        gap.strings[k] = shortString(gapWords[k]);
+    const Call gap = oneExample({"Prídeš, ", "#ak | keď | lebo ", " ! ", "Nie ", ", ", "nie."});
     ASSERT_EQ(invoke(info("TR12"), gap, 1, shortString(kPupil)), tisk::kNoDefaultPrinter);
     const std::string text = pdfText(takeSheet());
     EXPECT_NE(text.find("(ak / keď / lebo)! Nie, nie."), std::string::npos) << text;

@@ -11,15 +11,12 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 using results::ResultRecord;
 using results::ResultsTable;
-
-namespace {} // namespace
 
 TEST(ResultsTable, Ranking) {
     ResultsTable t;
@@ -40,47 +37,31 @@ TEST(ResultsTable, Ranking) {
     EXPECT_EQ(t.records().back().name, "worst");
 }
 
-TEST(ResultsTable, DamagedFieldsSinkInsteadOfLosingTheNewResult) {
-    ResultsTable t;
-    t.loadText("A|10|0|1\r\nBroken|5|0|x\r\nC|3|7|4\r\n");
-    t.VlozNovyZaznam("new", "5", "5", "3");
-    EXPECT_EQ(names(t), (std::vector<std::string>{"A", "new", "C", "Broken"}));
-    // A result without a grade (its percentage fell between two bands) is still recorded, below
-    // every graded one and above the damaged line.
-    t.VlozNovyZaznam("no grade", "4", "6", "");
-    EXPECT_EQ(names(t), (std::vector<std::string>{"A", "new", "C", "no grade", "Broken"}));
-    EXPECT_EQ(t.records().size(), 5u);
-}
-
+// The file is Windows-1250; every line is written back byte for byte, also one holding a byte the
+// code page leaves unassigned.
 TEST(ResultsTable, FileRoundTripKeepsAllRecordsAndBytes) {
     TempDir dir;
     fs::path file = dir.path / "P01.res";
     std::string original;
     for (int i = 0; i < 12; ++i)
         original +=
-            "Žiak" + std::to_string(i) + "|" + std::to_string(20 - i) + "|" + std::to_string(i) + "|2\r\n";
-    {
-        ResultsTable t;
-        t.loadText(original);
-        t.UlozSoubor(file);
-    }
-    std::string stored = bytesOf(file);
+            "\x8Eiak" + std::to_string(i) + "|" + std::to_string(20 - i) + "|" + std::to_string(i) + "|2\r\n";
+    const std::string odd = "\x81va|1|30|5\r\n";
+    std::ofstream(file, std::ios::binary) << original << odd;
     ResultsTable t;
     t.NactiSoubor(file);
-    EXPECT_EQ(t.records().size(), 12u);
+    EXPECT_EQ(t.records().size(), 13u);
     EXPECT_EQ(t.records()[0].name, "Žiak0");
     t.UlozSoubor(file); // leaving the table without a new result rewrites the same lines
-    EXPECT_EQ(bytesOf(file), stored);
+    EXPECT_EQ(bytesOf(file), original + odd);
     t.VlozNovyZaznam("Nový", "1", "29", "5");
     t.UlozSoubor(file);
-    ResultsTable again;
-    again.NactiSoubor(file);
-    EXPECT_EQ(again.records().size(), 13u);
+    EXPECT_EQ(bytesOf(file), original + "Nov\xFD|1|29|5\r\n" + odd);
     // Extra texts after the fourth field are dropped; empty lines are skipped.
-    again.loadText("A|1|2|3|extra\r\n\r\nB|1|2|3\r\n");
-    EXPECT_EQ(again.records()[0], (ResultRecord{"A", "1", "2", "3"}));
-    EXPECT_EQ(again.records().size(), 2u);
-    EXPECT_THROW(again.NactiSoubor(dir.path / "missing.res"), platform::FileError);
+    t.loadText("A|1|2|3|extra\r\n\r\nB|1|2|3\r\n");
+    EXPECT_EQ(t.records()[0], (ResultRecord{"A", "1", "2", "3"}));
+    EXPECT_EQ(t.records().size(), 2u);
+    EXPECT_THROW(t.NactiSoubor(dir.path / "missing.res"), platform::FileError);
 }
 
 TEST(ResultsTable, FailedSaveKeepsTheOldFile) {
@@ -94,17 +75,6 @@ TEST(ResultsTable, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(bytesOf(file), "A|1|2|3\r\n");
     fs::path blocked = dir.path / "nofolder" / "P03.res";
     EXPECT_THROW(ResultsTable{}.UlozSoubor(blocked), platform::FileError);
-}
-
-TEST(ResultsTable, ALineWithAByteTheCodePageLeavesUnassignedStillSaves) {
-    TempDir dir;
-    fs::path file = dir.path / "P05.res";
-    std::ofstream(file, std::ios::binary) << "Jano|10|0|1\r\n\x81va|9|1|1\r\n";
-    ResultsTable t;
-    t.NactiSoubor(file);
-    t.VlozNovyZaznam("Eva", "8", "2", "2");
-    t.UlozSoubor(file);
-    EXPECT_EQ(bytesOf(file), "Jano|10|0|1\r\n\x81va|9|1|1\r\nEva|8|2|2\r\n");
 }
 
 // A child process saves two versions of a large table in turn and is killed at random moments:

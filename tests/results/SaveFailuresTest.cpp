@@ -1,6 +1,5 @@
 // Saving results when the folder misbehaves: damaged lines, a lock held elsewhere, permissions,
 // links and leftovers, a full file system, read-only files, and the Slovak texts that say so.
-#include "results/ResultsLog.h"
 #include "results/ResultsTable.h"
 #include "results/SaveErrors.h"
 #include "results/TextFile.h"
@@ -17,7 +16,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>

@@ -22,6 +22,17 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// A file's Windows-1250 text in UTF-8, which the tests speak.
+std::string textOf(const fs::path& path) {
+    std::stringstream s;
+    s << std::ifstream(path, std::ios::binary).rdbuf();
+    return platform::cp1250ToUtf8(s.str());
+}
+
+} // namespace
+
 struct Table1Test : ::testing::Test {
     platform::FakeDisplay display;
     platform::FakeClock clock;
@@ -32,17 +43,12 @@ struct Table1Test : ::testing::Test {
     results::TTabulka1Form& table = app.create<results::TTabulka1Form>(BREVION_CD_DIR);
 
     ~Table1Test() override { fs::remove(file); }
-    // The file holds Windows-1250; the tests speak UTF-8.
     void load(const std::string& text) {
         std::ofstream(file, std::ios::binary) << platform::utf8ToCp1250(text);
         table.Cesta = file.string();
         table.NactiSoubor();
     }
-    std::string saved() const {
-        std::stringstream s;
-        s << std::ifstream(file, std::ios::binary).rdbuf();
-        return platform::cp1250ToUtf8(s.str());
-    }
+    std::string saved() const { return textOf(file); }
     std::string row(int r) const {
         std::string out = table.label(r - 1, 0).text();
         for (int c = 1; c < results::TTabulka1Form::kColumns; ++c)
@@ -117,11 +123,7 @@ struct EndOfRunTest : Table1Test {
         table.ZaznamenejVysledek(log.string(), name, "Podmet a prísudok", "7", "3", "3");
         table.Ukaz();
     }
-    std::string logText() const {
-        std::stringstream s;
-        s << std::ifstream(log, std::ios::binary).rdbuf();
-        return platform::cp1250ToUtf8(s.str());
-    }
+    std::string logText() const { return textOf(log); }
 };
 
 // The log cannot be written (a folder in its place): the table still gets the result, the pupil is

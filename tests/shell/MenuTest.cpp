@@ -1,9 +1,6 @@
 // The exercise menu: categories, slot layouts, slot binding, the end question.
 #include "ShellFixture.h"
 
-#include "shell/Select.h"
-#include "shell/Setup.h"
-
 struct MenuTest : ShellTest {
     shell::TSelectForm* menu = nullptr;
     void SetUp() override {

@@ -1,7 +1,6 @@
 #include "ShellFixture.h"
 
 #include "platform/paths.h"
-#include "shell/Select.h"
 
 #include <SDL.h>
 

@@ -2,13 +2,9 @@
 // starts, and the school's default for a pupil who has not chosen.
 #include "ShellFixture.h"
 
-#include "shell/Select.h"
-#include "shell/Setup.h"
 #include "shell/SoundSwitch.h"
 
 #include "platform/errors.h"
-
-#include <SDL.h>
 
 namespace {
 

@@ -1,10 +1,6 @@
 // Start-up and the end of the program, in-process on fake services.
 #include "ShellFixture.h"
 
-#include "results/Table1.h"
-#include "shell/Intro.h"
-#include "shell/Select.h"
-
 #include "platform/errors.h"
 
 namespace fs = std::filesystem;

@@ -1,11 +1,9 @@
 // The help window and the hint bubbles.
 #include "ShellFixture.h"
 
-#include "shell/Help.h"
 #include "shell/Hint.h"
 #include "shell/Hint2.h"
 #include "shell/Hint3.h"
-#include "shell/Select.h"
 
 struct WindowsTest : ShellTest {
     void SetUp() override {
