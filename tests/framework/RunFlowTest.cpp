@@ -89,27 +89,14 @@ TEST(RunFlow, NewExamplesOnALaterPageKeepTheEarlierPagesAndNeverRepeatThem) {
 }
 
 TEST(RunFlow, AFileWithFewerSentencesThanTheRunIsAClearErrorNotAHang) {
-    EXPECT_THROW(framework::requireEnoughSentences(14, 15, "/hd/01.dat"), platform::FileError);
     EXPECT_NO_THROW(framework::requireEnoughSentences(15, 15, "/hd/01.dat"));
     try {
-        framework::requireEnoughSentences(0, 10, "/hd/01.dat");
+        framework::requireEnoughSentences(14, 15, "/hd/01.dat");
         FAIL();
     } catch (const platform::FileError& e) {
         EXPECT_EQ(e.path(), "/hd/01.dat");
     }
     EXPECT_THROW(RunFlow({}, 15, 14), std::invalid_argument);
-}
-
-TEST(RunFlow, PagesOfNineEndWhenFewerThanNineRemain) {
-    framework::SeededRandom random(2);
-    RunFlow flow({.pageSize = 9, .halfPage = false, .drawCapacity = 45}, 18, 100);
-    flow.drawAll(random);
-    EXPECT_EQ(flow.rowsOnPage(), 9);
-    flow.check(std::vector<bool>(9, true));
-    EXPECT_EQ(flow.next(), NextPage::Full);
-    EXPECT_EQ(flow.pageOffset(), 9);
-    flow.check(std::vector<bool>(9, true));
-    EXPECT_EQ(flow.next(), NextPage::End);
 }
 
 // A page rule of the exercise's own: here each page of nine takes sentences from the highest free
@@ -142,6 +129,7 @@ TEST(RunFlow, ADrawPolicyAndPagesOfNine) {
     EXPECT_EQ(flow.rowsOnPage(), 9);
     ASSERT_TRUE(flow.check(std::vector<bool>(9, true)));
     EXPECT_EQ(flow.next(), NextPage::Full);
+    EXPECT_EQ(flow.pageOffset(), 9);
     EXPECT_EQ(flow.sentenceOfRow(1), 31);
     flow.drawNew(random);
     EXPECT_EQ(flow.draw(9), 32) << "the first page is kept";
