@@ -1,8 +1,9 @@
 // The grades file and the empty results tables that a fresh installation holds.
+#include "ReadWhole.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,13 +11,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 struct Band {
     int lower, upper, grade;
