@@ -124,8 +124,8 @@ TEST_F(PrintCall, TheEntryInTheHelperGetsWindows1250LinesTheCountAndTheName) {
     EXPECT_EQ(text.find(std::filesystem::path(FAKE_PRINT_LIBRARY).filename().string()), std::string::npos);
 }
 
-// No printer is not among them: that is a printer error (below).
-TEST_F(PrintCall, EveryFailureShowsThePrintFailure) {
+// No printer is not among them: that is a printer error (below). The program goes on after each.
+TEST_F(PrintCall, EveryFailureShowsThePrintFailureAndTheProgramGoesOn) {
     print(tisk::kPrinted, "/nonexistent/Data/Tisk.dll");
     EXPECT_TRUE(failureShown());
     print(tisk::kPrinted, FAKE_PRINT_LIBRARY, "TR99");
@@ -136,6 +136,31 @@ TEST_F(PrintCall, EveryFailureShowsThePrintFailure) {
         throw platform::FileError("/hd/01.dat", "cannot open file");
     });
     EXPECT_TRUE(failureShown());
+
+    // A helper that cannot start, crashes or hangs.
+    platform::HelperSettings& settings = platform::helperSettings();
+    const platform::HelperSettings saved = settings;
+    settings.timeLimit = std::chrono::milliseconds(300);
+    settings.startChild = [] {
+        errno = EAGAIN;
+        return pid_t(-1);
+    };
+    print(tisk::kPrinted);
+    EXPECT_TRUE(failureShown()) << "cannot start";
+    settings.startChild = saved.startChild;
+
+    print("crash");
+    EXPECT_TRUE(failureShown()) << "crash";
+
+    const auto start = std::chrono::steady_clock::now();
+    print("hang");
+    EXPECT_TRUE(failureShown()) << "hang";
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    settings = saved;
+
+    // The program goes on: the next sheet prints.
+    print(tisk::kPrinted);
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 // A library that offers the key entry: the key follows the sheet, and the notice after printing
@@ -145,20 +170,17 @@ TEST_F(PrintCall, TheKeyEntryGetsTheSheetsExamplesWithTheirAnswersAndTheNoticeNa
     const std::vector<std::string> got = logged(".key");
     EXPECT_EQ(got, (std::vector<std::string>{"TRKey 2", "01", "Základné sklady",
                                              "Prvá veta.  => Podmet: Prvá", "Druhá ?  => Prísudok: Druhá"}));
+    const std::string kept = "\rPracovný list je uložený ako PDF:\r/home/ucitel/Documents/Brevion/01_a.pdf"
+                             "\rKľúč správnych odpovedí:\r/home/ucitel/Documents/Brevion/01_a_kluc.pdf";
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text,
-              "Pracovný list bol odoslaný na tlačiareň."
-              "\rPracovný list je uložený ako PDF:\r/home/ucitel/Documents/Brevion/01_a.pdf"
-              "\rKľúč správnych odpovedí:\r/home/ucitel/Documents/Brevion/01_a_kluc.pdf");
+    EXPECT_EQ(boxes.shown[0].text, "Pracovný list bol odoslaný na tlačiareň." + kept);
     boxes.shown.clear();
     try {
         print(tisk::kNoDefaultPrinter, FAKE_KEY_LIBRARY);
         FAIL() << "no PrinterError";
     } catch (const platform::PrinterError& e) {
         EXPECT_TRUE(e.noDefaultPrinter());
-        EXPECT_EQ(e.notice(), "Nie je nainštalovaná žiadna tlačiareň."
-                              "\rPracovný list je uložený ako PDF:\r/home/ucitel/Documents/Brevion/01_a.pdf"
-                              "\rKľúč správnych odpovedí:\r/home/ucitel/Documents/Brevion/01_a_kluc.pdf");
+        EXPECT_EQ(e.notice(), "Nie je nainštalovaná žiadna tlačiareň." + kept);
     }
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -184,34 +206,6 @@ TEST(KeyLines, QuestionsAreTheSheetsExamplesInEveryFormAndAnswersSkipEmptyParts)
     for (const auto& c : cases)
         EXPECT_EQ(framework::questionLines({c.form, 2, "", "", "", {}}), c.questions);
     EXPECT_EQ(framework::joinedAnswer({"", "a", "", "b"}), "a – b");
-}
-
-// A helper that cannot start, crashes or hangs ends in the print failure message while the
-// program goes on.
-TEST_F(PrintCall, AHelperThatCannotStartCrashesOrHangsShowsThePrintFailure) {
-    platform::HelperSettings& settings = platform::helperSettings();
-    const platform::HelperSettings saved = settings;
-    settings.timeLimit = std::chrono::milliseconds(300);
-    settings.startChild = [] {
-        errno = EAGAIN;
-        return pid_t(-1);
-    };
-    print(tisk::kPrinted);
-    EXPECT_TRUE(failureShown()) << "cannot start";
-    settings.startChild = saved.startChild;
-
-    print("crash");
-    EXPECT_TRUE(failureShown()) << "crash";
-
-    const auto start = std::chrono::steady_clock::now();
-    print("hang");
-    EXPECT_TRUE(failureShown()) << "hang";
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-    settings = saved;
-
-    // The program goes on: the next sheet prints.
-    print(tisk::kPrinted);
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -49,21 +50,6 @@ std::string stored(const std::string& reduced) {
     return line;
 }
 
-class TempFile {
-public:
-    explicit TempFile(const std::string& content)
-        : path_(std::filesystem::temp_directory_path() /
-                ("sentences-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dat")) {
-        std::ofstream(path_, std::ios::binary) << content;
-    }
-    ~TempFile() { std::filesystem::remove(path_); }
-    std::string path() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
 TEST(LineReduction, KeepsEveryFourthCharacter) {
     EXPECT_EQ(reduceLine("...A...B...C"), "ABC");
     EXPECT_EQ(reduceLine("...A...B...C.."), "ABC");
@@ -79,10 +65,12 @@ TEST(LineSplitting, AcceptsCrLfAndLfAndALastLineWithoutEnd) {
 
 TEST(SentenceFile, ReadsStoredLinesConvertingWindows1250AndKeepsEmptyLinesInStep) {
     // "\x9Aa" is "ša" in Windows-1250; the second line is empty, the third too short to hold text.
-    TempFile file(stored("#\x9A"
-                         "a $je.@") +
-                  "\r\n\r\nab\r\n" + stored("$Ide") + "\r\n");
-    const SentenceTable table = readSentenceFile(wordFormat(), file.path());
+    const auto path = std::filesystem::temp_directory_path() / ("sentences-" + std::to_string(getpid()));
+    std::ofstream(path, std::ios::binary) << stored("#\x9A"
+                                                    "a $je.@")
+                                          << "\r\n\r\nab\r\n" + stored("$Ide") + "\r\n";
+    const SentenceTable table = readSentenceFile(wordFormat(), path.string());
+    std::filesystem::remove(path);
     ASSERT_EQ(table.count, 4);
     EXPECT_EQ(shown(table.sentence(1)), "ša/1|je/2|.");
     EXPECT_EQ(shown(table.sentence(2)), "");
