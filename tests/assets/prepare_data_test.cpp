@@ -1,25 +1,19 @@
 // The start command (bin/brevion, also behind scripts/prepare-data.sh) writes Brevion.ini when
 // needed, seeds the HD root with the shipped files, never changes a pupil's results tables or the
 // results log, follows the administrator's shared HD root, and then starts the program.
+#include "ReadWhole.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 void write(const fs::path& p, const std::string& bytes) {
     fs::create_directories(p.parent_path());
@@ -71,7 +65,7 @@ protected:
     fs::path root, build, home;
 };
 
-TEST_F(PrepareData, FreshInstallWritesTheIniAndSeedsTheDataRoot) {
+TEST_F(PrepareData, SeedsAFreshDataRootThenKeepsResultsAndTheLogByteForByteAndRefreshesSentences) {
     ASSERT_EQ(run(), 0);
     EXPECT_EQ(slurp(ini()),
               "[CES1]\r\nCD=" + (build / "tree/cd").string() + "\r\nHD=" + defaultHd().string() + "\r\n");
@@ -79,10 +73,7 @@ TEST_F(PrepareData, FreshInstallWritesTheIniAndSeedsTheDataRoot) {
     EXPECT_EQ(slurp(defaultHd() / "Znamky.dat"), "0|100|1\r\n");
     EXPECT_TRUE(fs::exists(defaultHd() / "P01.res"));
     EXPECT_TRUE(fs::exists(defaultHd() / "P02.res"));
-}
 
-TEST_F(PrepareData, KeepsResultsAndTheLogByteForByteAndRefreshesSentences) {
-    ASSERT_EQ(run(), 0);
     const std::string results = "Zuzka|10|0|1\r\nJano|7|3|3\r\n", log = "Meno:  Zuzka\r\n====\r\n";
     write(defaultHd() / "P01.res", results);
     write(defaultHd() / "Vysledky.dat", log);
@@ -145,36 +136,32 @@ TEST_F(PrepareData, ASharedRootThatCannotBeWrittenIsReportedAndTheProgramStillSt
     EXPECT_TRUE(fs::exists(home / "started"));
 }
 
+// The options that only answer write nothing; preparing and starting write the user's files.
 TEST_F(PrepareData, StartsTheProgramOnlyWithoutOptionsAndAnswersOptionsInSlovak) {
     struct Case {
         std::string args;
         int status;
         std::string says;
         bool starts;
+        bool written; // the user's configuration and data folders exist afterwards
     };
     const Case cases[] = {
-        {"", 0, "", true},
-        {"--version", 0, "Brevion Lumena ", false},
-        {"--help", 0, "Použitie: brevion", false},
-        {"--priprav", 0, "", false},
-        {"--okno", 2, "neznáma voľba: --okno", false},
-        {"--help navyse", 2, "priveľa argumentov", false},
+        {"--version", 0, "Brevion Lumena ", false, false},
+        {"--help", 0, "Použitie: brevion", false, false},
+        {"--okno", 2, "neznáma voľba: --okno", false, false},
+        {"--help navyse", 2, "priveľa argumentov", false, false},
+        {"--priprav", 0, "", false, true},
+        {"", 0, "", true, true},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
         fs::remove(home / "started");
-        EXPECT_EQ(start(c.args), c.status) << c.args;
-        EXPECT_NE(output().find(c.says), std::string::npos) << c.args << ": " << output();
-        EXPECT_EQ(fs::exists(home / "started"), c.starts) << c.args;
+        EXPECT_EQ(start(c.args), c.status);
+        EXPECT_NE(output().find(c.says), std::string::npos) << output();
+        EXPECT_EQ(fs::exists(home / "started"), c.starts);
+        EXPECT_EQ(fs::exists(home / ".config"), c.written);
+        EXPECT_EQ(fs::exists(home / ".local"), c.written);
     }
-    // Only the options that start or prepare touch the user's files.
-    EXPECT_TRUE(fs::exists(ini()));
-}
-
-TEST_F(PrepareData, OptionsWriteNothing) {
-    EXPECT_EQ(start("--version"), 0);
-    EXPECT_EQ(start("--help"), 0);
-    EXPECT_FALSE(fs::exists(home / ".config"));
-    EXPECT_FALSE(fs::exists(home / ".local"));
 }
 
 } // namespace

@@ -1,15 +1,15 @@
 // Every picture or sound that the program's sources name in a string literal is in the generated
 // tree, so a screen added later cannot ask for a picture that nobody draws.
+#include "ReadWhole.h"
+
 #include <ui/PictureFile.h>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,13 +47,6 @@ std::vector<std::string> stringLiterals(const std::string& src) {
         }
     }
     return out;
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 bool skipped(const fs::path& relative) {

@@ -55,16 +55,13 @@ std::map<std::string, Expected> expectedPictures() {
         m["Bitmap/Games/" + std::string(choice) + ".bmp"] = {58, 32};
     for (const char* wide : {"08_jedno", "08_dvoj", "05_cudl", "07_cudl", "09_cudl", "11_cudl"})
         m["Bitmap/Games/" + std::string(wide) + ".bmp"] = {116, 32};
-    m["Bitmap/Games/08b_cudl.bmp"] = {141, 32};
-    m["Bitmap/Games/06b_guma.bmp"] = {38, 30};
-    m["Bitmap/Games/08b_guma.bmp"] = {27, 30};
-    m["Bitmap/Games/14_guma.bmp"] = {27, 30};
-    m["Bitmap/Games/check_ok.bmp"] = {32, 32};
-    m["Bitmap/Games/check_ko.bmp"] = {32, 32};
-    m["Bitmap/Games/hint.bmp"] = {605, 57};
-    m["Bitmap/Games/hint_2.bmp"] = {212, 37};
-    m["Bitmap/Games/hint_3.bmp"] = {605, 37};
-    m["Bitmap/Games/blue.bmp"] = {627, 182};
+    const std::pair<const char*, Expected> games[] = {
+        {"08b_cudl", {141, 32}}, {"06b_guma", {38, 30}}, {"08b_guma", {27, 30}}, {"14_guma", {27, 30}},
+        {"check_ok", {32, 32}},  {"check_ko", {32, 32}}, {"hint", {605, 57}},    {"hint_2", {212, 37}},
+        {"hint_3", {605, 37}},   {"blue", {627, 182}},
+    };
+    for (const auto& [name, size] : games)
+        m["Bitmap/Games/" + std::string(name) + ".bmp"] = size;
 
     // continue and print: one disabled picture and a strip of 23 frames
     for (const char* p : {"Bitmap/Setup/pokrac1.bmp", "Bitmap/Setup/pokrac3.bmp", "Bitmap/Games/pokrac1.bmp"})

@@ -176,10 +176,7 @@ TEST(Validator, ReadsBothFormsOfAFileAndReportsTextThatCannotBeStored) {
     EXPECT_EQ(errorCount(fromSource), 1);
 
     lines[4] = "Prišiel Ján, keď pršalo.@podradici";
-    {
-        std::ofstream stored(dir / "13.dat", std::ios::binary);
-        stored << sentencedata::encodeLines(lines);
-    }
+    std::ofstream(dir / "13.dat", std::ios::binary) << sentencedata::encodeLines(lines);
     EXPECT_EQ(errorCount(sentencedata::validateFile(exercise, (dir / "13.dat").string())), 0);
     std::filesystem::remove_all(dir);
 }

@@ -31,10 +31,10 @@ int status() {
 }
 
 int logLines(const char* entry, const tisk::ShortString* lines, std::uint8_t count,
-             const tisk::ShortString* name) {
+             const tisk::ShortString* name, int examples = tisk::kMaxExamples) {
     std::FILE* f = openLog(entry, count, name);
     if (!f) return tisk::kFailed;
-    for (int i = 0; i < tisk::kMaxExamples; ++i)
+    for (int i = 0; i < examples; ++i)
         std::fprintf(f, "%.*s\n", int(lines[i].length), lines[i].text);
     std::fclose(f);
     return status();
@@ -85,27 +85,21 @@ extern "C" __attribute__((visibility("default"))) int TR12(const tisk::ShortStri
     return logWords("TR12", words, noFlags, count, name);
 }
 
-extern "C" __attribute__((visibility("default"))) int TR5(const tisk::ShortString* words,
-                                                          const std::uint8_t* flags, std::uint8_t count,
-                                                          const tisk::ShortString* name) {
-    return logWords("TR5", words, flags, count, name);
-}
+// The entries that take words with their flags.
+#define FAKE_FLAGGED_WORDS_ENTRY(entry)                                                                      \
+    extern "C" __attribute__((visibility("default"))) int entry(                                             \
+        const tisk::ShortString* words, const std::uint8_t* flags, std::uint8_t count,                       \
+        const tisk::ShortString* name) {                                                                     \
+        return logWords(#entry, words, flags, count, name);                                                  \
+    }
 
-extern "C" __attribute__((visibility("default"))) int TR11b(const tisk::ShortString* words,
-                                                            const std::uint8_t* flags, std::uint8_t count,
-                                                            const tisk::ShortString* name) {
-    return logWords("TR11b", words, flags, count, name);
-}
+FAKE_FLAGGED_WORDS_ENTRY(TR5)
+FAKE_FLAGGED_WORDS_ENTRY(TR11b)
 
 // "TR6" takes a block of 45 print lines.
 extern "C" __attribute__((visibility("default"))) int TR6(const tisk::ShortString* lines, std::uint8_t count,
                                                           const tisk::ShortString* name) {
-    std::FILE* f = openLog("TR6", count, name);
-    if (!f) return tisk::kFailed;
-    for (int i = 0; i < tisk::kMaxExamples06; ++i)
-        std::fprintf(f, "%.*s\n", int(lines[i].length), lines[i].text);
-    std::fclose(f);
-    return status();
+    return logLines("TR6", lines, count, name, tisk::kMaxExamples06);
 }
 
 #ifdef FAKE_KEY_ENTRY

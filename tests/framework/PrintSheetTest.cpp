@@ -60,7 +60,10 @@ TEST(PrintLines, CutAt255CharactersNotBytes) {
 class PrintCall : public ::testing::Test {
 protected:
     void SetUp() override { setenv("BREVION_FAKE_PRINT_LOG", log.c_str(), 1); }
-    void TearDown() override { std::filesystem::remove(log); }
+    void TearDown() override {
+        std::filesystem::remove(log);
+        std::filesystem::remove(log.string() + ".key");
+    }
     void print(int status, const std::string& library = FAKE_PRINT_LIBRARY,
                const std::string& entry = "TR1") {
         print(std::to_string(status), library, entry);
@@ -68,10 +71,24 @@ protected:
     void print(const std::string& status, const std::string& library = FAKE_PRINT_LIBRARY,
                const std::string& entry = "TR1") {
         setenv("BREVION_FAKE_PRINT_STATUS", status.c_str(), 1);
-        framework::printSheet(loader, boxes, library, entry, [] {
-            return framework::PrintData{
-                framework::PrintLines{{"Prvá veta. ", "Druhá ? "}}, 2, "Ľubo", "01", "Základné sklady", {}};
+        framework::printSheet(loader, boxes, library, entry, [this] {
+            ++gathered;
+            // The third line is beyond the count: the key leaves it out.
+            return framework::PrintData{framework::PrintLines{{"Prvá veta. ", "Druhá ? ", "nie"}},
+                                        2,
+                                        "Ľubo",
+                                        "01",
+                                        "Základné sklady",
+                                        {"Podmet: Prvá", "Prísudok: Druhá"}};
         });
+    }
+    // What the entry wrote to the log (`suffix` ".key": the key entry), in UTF-8.
+    std::vector<std::string> logged(const std::string& suffix = "") const {
+        std::ifstream in(log.string() + suffix, std::ios::binary);
+        std::vector<std::string> got;
+        for (std::string line; std::getline(in, line);)
+            got.push_back(platform::cp1250ToUtf8(line));
+        return got;
     }
     bool failureShown() {
         const bool shown = boxes.shown.size() == 1 &&
@@ -85,25 +102,30 @@ protected:
         std::filesystem::temp_directory_path() / ("print-" + std::to_string(getpid()));
     platform::DlLibraryLoader loader;
     platform::FakeMessageBoxes boxes;
+    int gathered = 0;
 };
 
-TEST_F(PrintCall, TheEntryGetsWindows1250LinesTheCountAndTheName) {
+// The library runs in a helper process and the sheet's data is gathered there, so neither the
+// library nor what the gathering allocates or changes stays in the program; the entry still gets
+// Windows-1250 lines, the count and the name.
+TEST_F(PrintCall, TheEntryInTheHelperGetsWindows1250LinesTheCountAndTheName) {
     print(tisk::kPrinted);
     EXPECT_TRUE(boxes.shown.empty());
-    std::ifstream in(log, std::ios::binary);
-    std::string line;
-    std::vector<std::string> got;
-    while (std::getline(in, line))
-        got.push_back(platform::cp1250ToUtf8(line));
+    EXPECT_EQ(gathered, 0);
+    const std::vector<std::string> got = logged();
     ASSERT_EQ(got.size(), 32u);
     EXPECT_EQ(got[0], "TR1 2");
     EXPECT_EQ(got[1], "Ľubo");
     EXPECT_EQ(got[2], "Prvá veta. ");
     EXPECT_EQ(got[3], "Druhá ? ");
-    EXPECT_EQ(got[4], "");
+    EXPECT_EQ(got[5], "");
+    std::ifstream maps("/proc/self/maps");
+    const std::string text((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.find(std::filesystem::path(FAKE_PRINT_LIBRARY).filename().string()), std::string::npos);
 }
 
-TEST_F(PrintCall, EveryFailureShowsThePrintFailureButNoPrinterIsAPrinterError) {
+// No printer is not among them: that is a printer error (below). The program goes on after each.
+TEST_F(PrintCall, EveryFailureShowsThePrintFailureAndTheProgramGoesOn) {
     print(tisk::kPrinted, "/nonexistent/Data/Tisk.dll");
     EXPECT_TRUE(failureShown());
     print(tisk::kPrinted, FAKE_PRINT_LIBRARY, "TR99");
@@ -114,118 +136,8 @@ TEST_F(PrintCall, EveryFailureShowsThePrintFailureButNoPrinterIsAPrinterError) {
         throw platform::FileError("/hd/01.dat", "cannot open file");
     });
     EXPECT_TRUE(failureShown());
-    try {
-        print(tisk::kNoDefaultPrinter);
-        FAIL() << "no PrinterError";
-    } catch (const platform::PrinterError& e) {
-        EXPECT_TRUE(e.noDefaultPrinter());
-    }
-    EXPECT_TRUE(boxes.shown.empty());
-}
 
-// The sheet's data is gathered in the helper process, so what that allocates or changes never
-// stays in the program; the entry still gets it.
-TEST_F(PrintCall, TheSheetsDataIsGatheredInTheHelper) {
-    setenv("BREVION_FAKE_PRINT_STATUS", std::to_string(tisk::kPrinted).c_str(), 1);
-    int gathered = 0;
-    framework::printSheet(loader, boxes, FAKE_PRINT_LIBRARY, "TR1", [&gathered] {
-        ++gathered;
-        return framework::PrintData{
-            framework::PrintLines{{"Veta. "}}, 1, "Ľubo", "01", "Základné sklady", {}};
-    });
-    EXPECT_EQ(gathered, 0);
-    EXPECT_TRUE(boxes.shown.empty());
-    std::ifstream in(log, std::ios::binary);
-    std::string first;
-    std::getline(in, first);
-    EXPECT_EQ(first, "TR1 1");
-}
-
-// A library that offers the key entry: the key follows the sheet, and the notice after printing
-// names where both were kept, with and without a printer.
-TEST_F(PrintCall, TheKeyEntryGetsTheSheetsExamplesWithTheirAnswersAndTheNoticeNamesTheFiles) {
-    const auto printWithKey = [&](int status) {
-        setenv("BREVION_FAKE_PRINT_STATUS", std::to_string(status).c_str(), 1);
-        framework::printSheet(loader, boxes, FAKE_KEY_LIBRARY, "TR1", [] {
-            return framework::PrintData{framework::PrintLines{{"Prvá veta. ", "Druhá ? ", "nie"}},
-                                        2,
-                                        "Ľubo",
-                                        "01",
-                                        "Základné sklady",
-                                        {"Podmet: Prvá", "Prísudok: Druhá"}};
-        });
-    };
-    printWithKey(tisk::kPrinted);
-    std::ifstream in(log.string() + ".key", std::ios::binary);
-    std::vector<std::string> got;
-    for (std::string line; std::getline(in, line);)
-        got.push_back(platform::cp1250ToUtf8(line));
-    EXPECT_EQ(got, (std::vector<std::string>{"TRKey 2", "01", "Základné sklady",
-                                             "Prvá veta.  => Podmet: Prvá", "Druhá ?  => Prísudok: Druhá"}));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text,
-              "Pracovný list bol odoslaný na tlačiareň."
-              "\rPracovný list je uložený ako PDF:\r/home/ucitel/Documents/Brevion/01_a.pdf"
-              "\rKľúč správnych odpovedí:\r/home/ucitel/Documents/Brevion/01_a_kluc.pdf");
-    boxes.shown.clear();
-    try {
-        printWithKey(tisk::kNoDefaultPrinter);
-        FAIL() << "no PrinterError";
-    } catch (const platform::PrinterError& e) {
-        EXPECT_TRUE(e.noDefaultPrinter());
-        EXPECT_EQ(e.notice(), "Nie je nainštalovaná žiadna tlačiareň."
-                              "\rPracovný list je uložený ako PDF:\r/home/ucitel/Documents/Brevion/01_a.pdf"
-                              "\rKľúč správnych odpovedí:\r/home/ucitel/Documents/Brevion/01_a_kluc.pdf");
-    }
-    EXPECT_TRUE(boxes.shown.empty());
-    std::filesystem::remove(log.string() + ".key");
-}
-
-// The key's question lines are the sheet's examples in every print form.
-TEST(KeyLines, QuestionsAreTheSheetsExamplesInEveryForm) {
-    std::vector<std::string> slots(2 * tisk::kWordsPerExample);
-    slots[0] = "Viem ";
-    slots[1] = "#že | aby | kým ";
-    slots[2] = "prší";
-    slots[3] = ".";
-    slots[tisk::kWordsPerExample] = "Druhá";
-    const struct {
-        framework::PrintForm form;
-        std::vector<std::string> questions;
-    } cases[] = {
-        {framework::PrintLines{{"Jano spí. ", "Eva ? "}}, {"Jano spí. ", "Eva ? "}},
-        {framework::PrintMarkedWords{{{"Jano", ",", "myslím", ",", "príde", "."}, {"Eva"}}, {}},
-         {"Jano, myslím, príde.", "Eva"}},
-        {framework::PrintWordSlots{slots}, {"Viem _____ prší.", "Druhá"}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(framework::questionLines({c.form, 2, "", "", "", {}}), c.questions);
-}
-
-TEST(KeyLines, AnswersNameTheCodedWordsAndTheClauses) {
-    Sentence s = sentence({"Mama", "varí", "obed", "."});
-    s[0].code = 1;
-    s[1].code = 2;
-    EXPECT_EQ(framework::codedWordsAnswer(s, {{1, "Podmet"}, {2, "Prísudok"}, {3, "Predmet"}}),
-              "Podmet: Mama; Prísudok: varí");
-    Sentence clauses = sentence({"Viem, ", "že prší."});
-    clauses[0].code = 1;
-    clauses[1].code = 2;
-    EXPECT_EQ(framework::clausesAnswer(clauses), "Viem, (hlavná) | že prší. (vedľajšia)");
-    EXPECT_EQ(framework::joinedAnswer({"a", "", "b"}), "a – b");
-}
-
-// The library runs in a helper process: it never stays loaded here, and a helper that cannot
-// start, crashes or hangs ends in the print failure message while the program goes on.
-TEST_F(PrintCall, TheLibraryIsNeverLoadedIntoTheProgram) {
-    print(tisk::kPrinted);
-    EXPECT_TRUE(boxes.shown.empty());
-    std::ifstream maps("/proc/self/maps");
-    const std::string text((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text.find(std::filesystem::path(FAKE_PRINT_LIBRARY).filename().string()), std::string::npos);
-}
-
-TEST_F(PrintCall, AHelperThatCannotStartCrashesOrHangsShowsThePrintFailure) {
+    // A helper that cannot start, crashes or hangs.
     platform::HelperSettings& settings = platform::helperSettings();
     const platform::HelperSettings saved = settings;
     settings.timeLimit = std::chrono::milliseconds(300);
@@ -249,6 +161,51 @@ TEST_F(PrintCall, AHelperThatCannotStartCrashesOrHangsShowsThePrintFailure) {
     // The program goes on: the next sheet prints.
     print(tisk::kPrinted);
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A library that offers the key entry: the key follows the sheet, and the notice after printing
+// names where both were kept, with and without a printer (then a printer error, not the failure).
+TEST_F(PrintCall, TheKeyEntryGetsTheSheetsExamplesWithTheirAnswersAndTheNoticeNamesTheFiles) {
+    print(tisk::kPrinted, FAKE_KEY_LIBRARY);
+    const std::vector<std::string> got = logged(".key");
+    EXPECT_EQ(got, (std::vector<std::string>{"TRKey 2", "01", "Základné sklady",
+                                             "Prvá veta.  => Podmet: Prvá", "Druhá ?  => Prísudok: Druhá"}));
+    const std::string kept = "\rPracovný list je uložený ako PDF:\r/home/ucitel/Documents/Brevion/01_a.pdf"
+                             "\rKľúč správnych odpovedí:\r/home/ucitel/Documents/Brevion/01_a_kluc.pdf";
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Pracovný list bol odoslaný na tlačiareň." + kept);
+    boxes.shown.clear();
+    try {
+        print(tisk::kNoDefaultPrinter, FAKE_KEY_LIBRARY);
+        FAIL() << "no PrinterError";
+    } catch (const platform::PrinterError& e) {
+        EXPECT_TRUE(e.noDefaultPrinter());
+        EXPECT_EQ(e.notice(), "Nie je nainštalovaná žiadna tlačiareň." + kept);
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// The key's question lines are the sheet's examples in every print form; an answer leaves out its
+// empty parts.
+TEST(KeyLines, QuestionsAreTheSheetsExamplesInEveryFormAndAnswersSkipEmptyParts) {
+    std::vector<std::string> slots(2 * tisk::kWordsPerExample);
+    slots[0] = "Viem ";
+    slots[1] = "#že | aby | kým ";
+    slots[2] = "prší";
+    slots[3] = ".";
+    slots[tisk::kWordsPerExample] = "Druhá";
+    const struct {
+        framework::PrintForm form;
+        std::vector<std::string> questions;
+    } cases[] = {
+        {framework::PrintLines{{"Jano spí. ", "Eva ? "}}, {"Jano spí. ", "Eva ? "}},
+        {framework::PrintMarkedWords{{{"Jano", ",", "myslím", ",", "príde", "."}, {"Eva"}}, {}},
+         {"Jano, myslím, príde.", "Eva"}},
+        {framework::PrintWordSlots{slots}, {"Viem _____ prší.", "Druhá"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(framework::questionLines({c.form, 2, "", "", "", {}}), c.questions);
+    EXPECT_EQ(framework::joinedAnswer({"", "a", "", "b"}), "a – b");
 }
 
 } // namespace

@@ -15,15 +15,11 @@ using framework::NextPage;
 using framework::PageState;
 using framework::RunFlow;
 
-std::set<int> drawnSet(const RunFlow& flow) {
+// The run's places hold distinct sentences of the file; the places after the run are empty.
+void expectValidDraw(const RunFlow& flow, int sentenceCount) {
     std::set<int> s;
     for (int k = 1; k <= flow.runLength(); ++k)
         s.insert(flow.draw(k));
-    return s;
-}
-
-void expectValidDraw(const RunFlow& flow, int sentenceCount) {
-    const std::set<int> s = drawnSet(flow);
     EXPECT_EQ(int(s.size()), flow.runLength()) << "a sentence was drawn twice";
     EXPECT_GE(*s.begin(), 1);
     EXPECT_LE(*s.rbegin(), sentenceCount);
@@ -89,10 +85,9 @@ TEST(RunFlow, NewExamplesOnALaterPageKeepTheEarlierPagesAndNeverRepeatThem) {
 }
 
 TEST(RunFlow, AFileWithFewerSentencesThanTheRunIsAClearErrorNotAHang) {
-    EXPECT_THROW(framework::requireEnoughSentences(14, 15, "/hd/01.dat"), platform::FileError);
     EXPECT_NO_THROW(framework::requireEnoughSentences(15, 15, "/hd/01.dat"));
     try {
-        framework::requireEnoughSentences(0, 10, "/hd/01.dat");
+        framework::requireEnoughSentences(14, 15, "/hd/01.dat");
         FAIL();
     } catch (const platform::FileError& e) {
         EXPECT_EQ(e.path(), "/hd/01.dat");
@@ -100,52 +95,15 @@ TEST(RunFlow, AFileWithFewerSentencesThanTheRunIsAClearErrorNotAHang) {
     EXPECT_THROW(RunFlow({}, 15, 14), std::invalid_argument);
 }
 
+// Pages of nine without a half page (a draw rule of an exercise's own is in BalancedPagesTest).
 TEST(RunFlow, PagesOfNineEndWhenFewerThanNineRemain) {
     framework::SeededRandom random(2);
     RunFlow flow({.pageSize = 9, .halfPage = false, .drawCapacity = 45}, 18, 100);
     flow.drawAll(random);
     EXPECT_EQ(flow.rowsOnPage(), 9);
-    flow.check(std::vector<bool>(9, true));
-    EXPECT_EQ(flow.next(), NextPage::Full);
-    EXPECT_EQ(flow.pageOffset(), 9);
-    flow.check(std::vector<bool>(9, true));
-    EXPECT_EQ(flow.next(), NextPage::End);
-}
-
-// A page rule of the exercise's own: here each page of nine takes sentences from the highest free
-// one downwards, so the draw is known. The run uses it for the whole run and for the later pages,
-// keeps the earlier pages, and cuts pages of nine without a half page.
-class Descending final : public framework::DrawPolicy {
-public:
-    void draw(std::vector<int>& draws, int first, int runLength, int sentenceCount,
-              framework::RandomSource&) const override {
-        std::vector<bool> taken(std::size_t(sentenceCount) + 1, false);
-        for (int k = 1; k < first; ++k)
-            taken[std::size_t(draws[std::size_t(k - 1)])] = true;
-        int next = sentenceCount;
-        for (int k = first; k <= runLength; ++k) {
-            while (taken[std::size_t(next)])
-                --next;
-            draws[std::size_t(k - 1)] = next;
-            taken[std::size_t(next)] = true;
-        }
-    }
-};
-
-TEST(RunFlow, ADrawPolicyAndPagesOfNine) {
-    const Descending descending;
-    framework::SeededRandom random(3);
-    RunFlow flow({.pageSize = 9, .halfPage = false, .drawCapacity = 45, .policy = &descending}, 18, 40);
-    flow.drawAll(random);
-    EXPECT_EQ(flow.draw(1), 40);
-    EXPECT_EQ(flow.draw(18), 23);
-    EXPECT_EQ(flow.rowsOnPage(), 9);
     ASSERT_TRUE(flow.check(std::vector<bool>(9, true)));
     EXPECT_EQ(flow.next(), NextPage::Full);
-    EXPECT_EQ(flow.sentenceOfRow(1), 31);
-    flow.drawNew(random);
-    EXPECT_EQ(flow.draw(9), 32) << "the first page is kept";
-    EXPECT_EQ(flow.sentenceOfRow(1), 31) << "the later page drawn anew by the same rule";
+    EXPECT_EQ(flow.pageOffset(), 9);
     ASSERT_TRUE(flow.check(std::vector<bool>(9, false)));
     EXPECT_EQ(flow.next(), NextPage::End);
     EXPECT_EQ(flow.right(), 9);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -22,21 +23,22 @@ SentenceFormat wordFormat(int slots = 15) {
                           .punctuation = Punctuation::WordBeforeAtDropped};
 }
 
-std::vector<std::string> texts(const Sentence& s) {
-    std::vector<std::string> out;
-    for (const PPravidla& p : s)
-        out.push_back(p.text);
-    while (!out.empty() && out.back().empty())
-        out.pop_back();
-    return out;
-}
-
-std::vector<int> codes(const Sentence& s) {
-    std::vector<int> out;
-    for (const PPravidla& p : s)
-        out.push_back(p.code);
-    while (!out.empty() && out.back() == 0)
-        out.pop_back();
+// The slots up to the last that holds anything, separated by "|": the text, then "/code",
+// "@remark" and "^subject" where set.
+std::string shown(const Sentence& s) {
+    std::vector<std::string> slots;
+    for (const PPravidla& p : s) {
+        std::string slot = p.text;
+        if (p.code) slot += "/" + std::to_string(p.code);
+        if (!p.remark.empty()) slot += "@" + p.remark;
+        if (!p.subject.empty()) slot += "^" + p.subject;
+        slots.push_back(slot);
+    }
+    while (!slots.empty() && slots.back().empty())
+        slots.pop_back();
+    std::string out;
+    for (std::size_t k = 0; k < slots.size(); ++k)
+        out += (k ? "|" : "") + slots[k];
     return out;
 }
 
@@ -47,21 +49,6 @@ std::string stored(const std::string& reduced) {
         line += std::string("x-!") + c;
     return line;
 }
-
-class TempFile {
-public:
-    explicit TempFile(const std::string& content)
-        : path_(std::filesystem::temp_directory_path() /
-                ("sentences-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dat")) {
-        std::ofstream(path_, std::ios::binary) << content;
-    }
-    ~TempFile() { std::filesystem::remove(path_); }
-    std::string path() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 TEST(LineReduction, KeepsEveryFourthCharacter) {
     EXPECT_EQ(reduceLine("...A...B...C"), "ABC");
@@ -78,16 +65,17 @@ TEST(LineSplitting, AcceptsCrLfAndLfAndALastLineWithoutEnd) {
 
 TEST(SentenceFile, ReadsStoredLinesConvertingWindows1250AndKeepsEmptyLinesInStep) {
     // "\x9Aa" is "ša" in Windows-1250; the second line is empty, the third too short to hold text.
-    TempFile file(stored("#\x9A"
-                         "a $je.@") +
-                  "\r\n\r\nab\r\n" + stored("$Ide") + "\r\n");
-    const SentenceTable table = readSentenceFile(wordFormat(), file.path());
+    const auto path = std::filesystem::temp_directory_path() / ("sentences-" + std::to_string(getpid()));
+    std::ofstream(path, std::ios::binary) << stored("#\x9A"
+                                                    "a $je.@")
+                                          << "\r\n\r\nab\r\n" + stored("$Ide") + "\r\n";
+    const SentenceTable table = readSentenceFile(wordFormat(), path.string());
+    std::filesystem::remove(path);
     ASSERT_EQ(table.count, 4);
-    EXPECT_EQ(texts(table.sentence(1)), (std::vector<std::string>{"ša", "je", "."}));
-    EXPECT_EQ(codes(table.sentence(1)), (std::vector<int>{1, 2}));
-    EXPECT_TRUE(texts(table.sentence(2)).empty());
-    EXPECT_TRUE(texts(table.sentence(3)).empty());
-    EXPECT_EQ(texts(table.sentence(4)), (std::vector<std::string>{"Ide"}));
+    EXPECT_EQ(shown(table.sentence(1)), "ša/1|je/2|.");
+    EXPECT_EQ(shown(table.sentence(2)), "");
+    EXPECT_EQ(shown(table.sentence(3)), "");
+    EXPECT_EQ(shown(table.sentence(4)), "Ide/2");
     EXPECT_EQ(table.sentences.size(), static_cast<std::size_t>(kMaxSentences));
 }
 
@@ -103,32 +91,68 @@ TEST(SentenceFile, LinesBeyondTheTableAreIgnored) {
     const SentenceTable table = scanSentences(wordFormat(), lines);
     EXPECT_EQ(table.count, kMaxSentences);
     EXPECT_EQ(table.sentences.size(), static_cast<std::size_t>(kMaxSentences));
-    EXPECT_EQ(texts(table.sentence(kMaxSentences)), (std::vector<std::string>{"slovo"}));
+    EXPECT_EQ(shown(table.sentence(kMaxSentences)), "slovo");
 }
 
+TEST(Scanning, MarkupOfSlotsRemarksAndModes) {
+    SentenceFormat immediate = wordFormat();
+    immediate.marks.push_back({'%', 3, false}); // an immediate mark shows the slot number reached
+    SentenceFormat modes = wordFormat();
+    modes.modes = {{'@', kToRemark1}, {'^', kToSubject}, {'~', kToRemark2, kToRemark1}};
+    SentenceFormat finished{.slots = 1, .modes = {{'@', kToRemark1}}};
+    finished.finishLine = [](Sentence& s) { s[0].code = static_cast<std::int32_t>(s[0].remark.size()); };
+    struct Case {
+        const char* what;
+        SentenceFormat format;
+        std::vector<std::string> lines;
+        std::vector<std::string> sentences; // shown(), one per line
+    };
+    const Case cases[] = {
+        {"a double separator leaves an empty slot", wordFormat(), {"Ja  idem"}, {"Ja||idem"}},
+        {"punctuation is a word before \"@\" and dropped elsewhere",
+         wordFormat(),
+         {"Napr. dnes prší.@", "Prší!@on", "Kto? Ja."},
+         {"Napr|dnes|prší|.", "Prší@on|!", "Kto|Ja"}},
+        {"a pending mark applies to the slot where a remark character is stored",
+         wordFormat(),
+         {"Prší a $@on"},
+         {"Prší@on|a|/2"}},
+        // "#" wins the first character; "$" is still pending for the second, in the same slot.
+        {"pending marks apply in order, one character each", wordFormat(), {"$#ab"}, {"ab/2"}},
+        {"a remark written with spaces is joined and the slot still advances",
+         immediate,
+         {"Ide.@o n%"},
+         {"Ide@on|.|/3"}},
+        // The subject mode is never switched off; the modes end with the line.
+        {"a mode stays on to the end of the line only and can be switched off",
+         modes,
+         {"a^b@c~d", "e"},
+         {"a@c^bcd|@d", "e"}},
+        {"the line's finish sees the whole sentence", finished, {"dve slová@abc@d"}, {"dve slová/4@abcd"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const SentenceTable table = scanSentences(c.format, c.lines);
+        for (std::size_t n = 0; n < c.sentences.size(); ++n)
+            EXPECT_EQ(shown(table.sentence(int(n) + 1)), c.sentences[n]) << "line " << n + 1;
+    }
+}
+
+// A scanner reports slots beyond the format, ignoring what would go there.
 TEST(Scanning, SlotsBeyondTheFormatAreIgnoredAndReported) {
     const SentenceFormat format = wordFormat(3);
     SentenceScanner scanner(format);
     Sentence s(3);
     EXPECT_TRUE(scanner.scanLine("a b c #d e", s).overflow);
-    EXPECT_EQ(texts(s), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(codes(s), std::vector<int>{});
-
+    EXPECT_EQ(shown(s), "a|b|c");
     Sentence fits(3);
     EXPECT_FALSE(scanner.scanLine("a b c ", fits).overflow); // a separator alone stores nothing
-}
 
-TEST(Scanning, DoubleSeparatorLeavesAnEmptySlot) {
-    const SentenceTable table = scanSentences(wordFormat(), {"Ja  idem"});
-    EXPECT_EQ(texts(table.sentence(1)), (std::vector<std::string>{"Ja", "", "idem"}));
-}
-
-TEST(Scanning, PunctuationIsAWordBeforeAtAndDroppedElsewhere) {
-    const SentenceTable table = scanSentences(wordFormat(), {"Napr. dnes prší.@", "Prší!@on", "Kto? Ja."});
-    EXPECT_EQ(texts(table.sentence(1)), (std::vector<std::string>{"Napr", "dnes", "prší", "."}));
-    EXPECT_EQ(texts(table.sentence(2)), (std::vector<std::string>{"Prší", "!"}));
-    EXPECT_EQ(table.slot(2, 1).remark, "on");
-    EXPECT_EQ(texts(table.sentence(3)), (std::vector<std::string>{"Kto", "Ja"}));
+    const SentenceFormat candidates{.slots = 2, .separators = {{' '}}, .modes = {{'$', kToCandidate}}};
+    SentenceScanner candidateScanner(candidates);
+    Sentence c(2);
+    EXPECT_TRUE(candidateScanner.scanLine("x$a$b$c", c).overflow); // a third candidate has no slot
+    EXPECT_EQ(shown(c), "x@a|@b");
 }
 
 TEST(Scanning, MarkAtTheEndOfALineMarksTheFirstStoredCharacterOfALaterLine) {
@@ -138,56 +162,8 @@ TEST(Scanning, MarkAtTheEndOfALineMarksTheFirstStoredCharacterOfALaterLine) {
     EXPECT_TRUE(scanner.scanLine("Ja idem $", first).markCarried);
     EXPECT_TRUE(scanner.scanLine("", empty).markCarried);
     EXPECT_FALSE(scanner.scanLine("  ty", later).markCarried);
-    EXPECT_EQ(codes(first), std::vector<int>{});
-    EXPECT_EQ(codes(later), (std::vector<int>{0, 0, 2}));
-}
-
-TEST(Scanning, PendingMarkAppliesToTheSlotWhereARemarkCharacterIsStored) {
-    const SentenceTable table = scanSentences(wordFormat(), {"Prší a $@on"});
-    EXPECT_EQ(codes(table.sentence(1)), (std::vector<int>{0, 0, 2}));
-    EXPECT_EQ(table.slot(1, 1).remark, "on");
-}
-
-TEST(Scanning, PendingMarksApplyInOrderOneCharacterEach) {
-    const SentenceTable table = scanSentences(wordFormat(), {"$#ab"});
-    // "#" wins the first character; "$" is still pending for the second, in the same slot.
-    EXPECT_EQ(codes(table.sentence(1)), (std::vector<int>{2}));
-}
-
-TEST(Scanning, RemarkWrittenWithSpacesIsJoinedAndTheSlotStillAdvances) {
-    SentenceFormat format = wordFormat();
-    format.marks.push_back({'%', 3, false}); // an immediate mark shows the slot number reached
-    const SentenceTable table = scanSentences(format, {"Ide.@o n%"});
-    EXPECT_EQ(table.slot(1, 1).remark, "on");
-    EXPECT_EQ(codes(table.sentence(1)), (std::vector<int>{0, 0, 3}));
-}
-
-TEST(Scanning, ModeStaysOnToTheEndOfTheLineOnlyAndCanBeSwitchedOff) {
-    SentenceFormat format = wordFormat();
-    format.modes = {{'@', kToRemark1}, {'^', kToSubject}, {'~', kToRemark2, kToRemark1}};
-    const SentenceTable table = scanSentences(format, {"a^b@c~d", "e"});
-    EXPECT_EQ(table.slot(1, 1).subject, "bcd"); // never switched off
-    EXPECT_EQ(table.slot(1, 1).remark, "c");
-    EXPECT_EQ(table.slot(1, 2).remark, "d");
-    EXPECT_EQ(texts(table.sentence(2)), (std::vector<std::string>{"e"})); // modes end with the line
-}
-
-TEST(Scanning, CandidateModeFillsTheRemarksOfSuccessiveSlots) {
-    const SentenceFormat format{.slots = 2, .separators = {{' '}}, .modes = {{'$', kToCandidate}}};
-    SentenceScanner scanner(format);
-    Sentence s(2);
-    EXPECT_TRUE(scanner.scanLine("x$a$b$c", s).overflow); // a third candidate has no slot
-    EXPECT_EQ(s[0].remark, "a");
-    EXPECT_EQ(s[1].remark, "b");
-}
-
-TEST(Scanning, FinishLineSeesTheWholeSentence) {
-    SentenceFormat format{.slots = 1, .modes = {{'@', kToRemark1}}};
-    format.finishLine = [](Sentence& s) { s[0].code = static_cast<std::int32_t>(s[0].remark.size()); };
-    const SentenceTable table = scanSentences(format, {"dve slová@abc@d"});
-    EXPECT_EQ(table.slot(1, 1).text, "dve slová");
-    EXPECT_EQ(table.slot(1, 1).remark, "abcd");
-    EXPECT_EQ(table.slot(1, 1).code, 4);
+    EXPECT_EQ(shown(first), "Ja|idem");
+    EXPECT_EQ(shown(later), "||ty/2");
 }
 
 } // namespace
