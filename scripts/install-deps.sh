@@ -16,7 +16,7 @@ run_packages=(
 test_packages=(
   clang-format clang libclang-rt-14-dev
   libgtest-dev googletest libx11-dev ccache
-  xvfb xauth xdotool x11-utils imagemagick poppler-utils zstd strace libxdamage-dev libxtst-dev
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils zstd strace linux-perf libxdamage-dev libxtst-dev
   cups-daemon cups-client printer-driver-cups-pdf
   dpkg-dev fakeroot file desktop-file-utils appstream lintian
 )

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what the project needs, builds everything and runs every test, three ways:
-#  1. the normal build (./build) and all its tests, the check of the Debian package among them;
-#  2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer (./build-asan),
-#     except those named in sanitizer_skip and sanitizer_skip_tests below;
+# Installs what the project needs, builds everything and runs every test once:
+#  1. the optimised build (./build) of the program as it ships, and the tests that need it, a real
+#     X server under Xvfb or a private CUPS server (labels x11, print_cups and package, the check of
+#     the Debian package among them, and the process tests);
+#  2. every other test, built with AddressSanitizer and UndefinedBehaviorSanitizer (./build-asan);
 #  3. the fuzz targets of every file parser (./build-fuzz, clang and libFuzzer), a few seconds each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,19 +13,20 @@ fuzz_seconds=10
 # Each stage says when it starts (seconds since the script started).
 stage() { echo "== [${SECONDS} s] $*"; }
 
-# Tests that only make sense once, against real outside services: the private CUPS server and the
-# real X11 windows under Xvfb (the package check among them).
-sanitizer_skip='^(print_cups|x11|package)$'
+# Tests against real outside services, run on the optimised build only: the private CUPS server and
+# the real X11 windows under Xvfb (the package check among them).
+outside_labels='^(print_cups|x11|package)$'
 # The process tests start the program with an environment of their own, so its sanitizer runtime
 # gets no suppressions and reports fontconfig's caches as leaks.
-sanitizer_skip_tests='^ProcessTest\.'
+outside_tests='^ProcessTest\.'
 
-stage "build and tests"
+stage "build and the tests of the real program, X server and printing system"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs" --timeout 600
+cmake --build build --target outside-tests -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs" --timeout 600 -L "$outside_labels"
+ctest --test-dir build --output-on-failure -j"$jobs" --timeout 600 -R "$outside_tests"
 
-stage "sanitizer build and tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
+stage "every other test, with AddressSanitizer and UndefinedBehaviorSanitizer"
 # Unoptimised (Debug): with the sanitizers on, -O2 compiles several times slower, and the tests run
 # fast enough at -O0. The tools that the build runs (asset generator, data tool) are sanitized too.
 sanitizer_env=(
@@ -35,7 +37,7 @@ sanitizer_env=(
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBREVION_SANITIZE=ON >/dev/null
 env "${sanitizer_env[@]}" cmake --build build-asan -j"$jobs"
 env "${sanitizer_env[@]}" ctest --test-dir build-asan --output-on-failure -j"$jobs" --timeout 600 \
-  -LE "$sanitizer_skip" -E "$sanitizer_skip_tests"
+  -LE "$outside_labels" -E "$outside_tests"
 
 if ! command -v clang++ >/dev/null; then
   stage "fuzz targets skipped: clang is not installed"

@@ -1,7 +1,7 @@
 // The start command (bin/brevion, also behind scripts/prepare-data.sh) writes Brevion.ini when
 // needed, seeds the HD root with the shipped files, never changes a pupil's results tables or the
 // results log, follows the administrator's shared HD root, and then starts the program.
-#include "ReadWhole.h"
+#include "../support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +58,7 @@ protected:
         const int status = std::system(cmd.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string output() const { return slurp(root / "out"); }
+    std::string output() const { return readFile(root / "out"); }
     fs::path ini() const { return home / ".config/Brevion.ini"; }
     fs::path defaultHd() const { return home / ".local/share/brevion"; }
 
@@ -67,10 +67,10 @@ protected:
 
 TEST_F(PrepareData, SeedsAFreshDataRootThenKeepsResultsAndTheLogByteForByteAndRefreshesSentences) {
     ASSERT_EQ(run(), 0);
-    EXPECT_EQ(slurp(ini()),
+    EXPECT_EQ(readFile(ini()),
               "[CES1]\r\nCD=" + (build / "tree/cd").string() + "\r\nHD=" + defaultHd().string() + "\r\n");
-    EXPECT_EQ(slurp(defaultHd() / "01.dat"), "new sentences\r\n");
-    EXPECT_EQ(slurp(defaultHd() / "Znamky.dat"), "0|100|1\r\n");
+    EXPECT_EQ(readFile(defaultHd() / "01.dat"), "new sentences\r\n");
+    EXPECT_EQ(readFile(defaultHd() / "Znamky.dat"), "0|100|1\r\n");
     EXPECT_TRUE(fs::exists(defaultHd() / "P01.res"));
     EXPECT_TRUE(fs::exists(defaultHd() / "P02.res"));
 
@@ -79,14 +79,14 @@ TEST_F(PrepareData, SeedsAFreshDataRootThenKeepsResultsAndTheLogByteForByteAndRe
     write(defaultHd() / "Vysledky.dat", log);
     write(defaultHd() / "01.dat", "old sentences\r\n");
     fs::remove(defaultHd() / "P02.res");
-    const std::string iniBefore = slurp(ini());
+    const std::string iniBefore = readFile(ini());
 
     ASSERT_EQ(run(), 0);
-    EXPECT_EQ(slurp(defaultHd() / "P01.res"), results);
-    EXPECT_EQ(slurp(defaultHd() / "Vysledky.dat"), log);
-    EXPECT_EQ(slurp(defaultHd() / "01.dat"), "new sentences\r\n");
+    EXPECT_EQ(readFile(defaultHd() / "P01.res"), results);
+    EXPECT_EQ(readFile(defaultHd() / "Vysledky.dat"), log);
+    EXPECT_EQ(readFile(defaultHd() / "01.dat"), "new sentences\r\n");
     EXPECT_TRUE(fs::exists(defaultHd() / "P02.res"));
-    EXPECT_EQ(slurp(ini()), iniBefore);
+    EXPECT_EQ(readFile(ini()), iniBefore);
 }
 
 TEST_F(PrepareData, AStaleCdRootIsReplacedAndTheNamedHdRootKept) {
@@ -95,10 +95,10 @@ TEST_F(PrepareData, AStaleCdRootIsReplacedAndTheNamedHdRootKept) {
           "[ces1]\r\ncd=" + (root / "gone").string() + "\r\nHD=" + hd.string() + "\r\n");
     write(hd / "P01.res", "Eva|9|1|1\r\n");
     ASSERT_EQ(run("XDG_CONFIG_HOME=" + (root / "config").string()), 0);
-    EXPECT_EQ(slurp(root / "config/Brevion.ini"),
+    EXPECT_EQ(readFile(root / "config/Brevion.ini"),
               "[CES1]\r\nCD=" + (build / "tree/cd").string() + "\r\nHD=" + hd.string() + "\r\n");
-    EXPECT_EQ(slurp(hd / "P01.res"), "Eva|9|1|1\r\n");
-    EXPECT_EQ(slurp(hd / "01.dat"), "new sentences\r\n");
+    EXPECT_EQ(readFile(hd / "P01.res"), "Eva|9|1|1\r\n");
+    EXPECT_EQ(readFile(hd / "01.dat"), "new sentences\r\n");
     EXPECT_FALSE(fs::exists(defaultHd()));
 }
 
@@ -116,11 +116,11 @@ TEST_F(PrepareData, TheAdministratorsSharedRootWinsOverEveryUsersOwn) {
     write(shared / "Vysledky.dat", "Meno:  Eva\r\n");
 
     ASSERT_EQ(run(), 0);
-    EXPECT_EQ(slurp(ini()),
+    EXPECT_EQ(readFile(ini()),
               "[CES1]\r\nCD=" + (build / "tree/cd").string() + "\r\nHD=" + shared.string() + "\r\n");
-    EXPECT_EQ(slurp(shared / "P01.res"), "Eva|9|1|1\r\n");
-    EXPECT_EQ(slurp(shared / "Vysledky.dat"), "Meno:  Eva\r\n");
-    EXPECT_EQ(slurp(shared / "01.dat"), "new sentences\r\n");
+    EXPECT_EQ(readFile(shared / "P01.res"), "Eva|9|1|1\r\n");
+    EXPECT_EQ(readFile(shared / "Vysledky.dat"), "Meno:  Eva\r\n");
+    EXPECT_EQ(readFile(shared / "01.dat"), "new sentences\r\n");
     EXPECT_TRUE(fs::exists(shared / "P02.res"));
     for (const auto& entry : fs::directory_iterator(shared)) // no copy left half-way
         EXPECT_NE(entry.path().filename().string()[0], '.') << entry.path();

@@ -1,5 +1,5 @@
 // The grades file and the empty results tables that a fresh installation holds.
-#include "ReadWhole.h"
+#include "../support/FileBytes.h"
 
 #include <results/Grades.h>
 
@@ -14,7 +14,7 @@ namespace {
 
 TEST(ShippedData, EveryReachableResultGetsAGradeThatNeverFallsWithMoreRightAnswers) {
     const fs::path path = fs::path(BREVION_HD_DIR) / "Znamky.dat";
-    const std::string text = slurp(path);
+    const std::string text = readFile(path);
     EXPECT_TRUE(text.ends_with("\r\n"));
     for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
         EXPECT_TRUE(at > 0 && text[at - 1] == '\r') << "every line ends with CR LF";

@@ -1,6 +1,6 @@
 // Every picture or sound that the program's sources name in a string literal is in the generated
 // tree, so a screen added later cannot ask for a picture that nobody draws.
-#include "ReadWhole.h"
+#include "../support/FileBytes.h"
 
 #include <ui/PictureFile.h>
 
@@ -69,7 +69,7 @@ std::set<std::string> namesInSources() {
         }
         const auto ext = it->path().extension();
         if (!it->is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
-        for (const std::string& literal : stringLiterals(slurp(it->path())))
+        for (const std::string& literal : stringLiterals(readFile(it->path())))
             for (std::sregex_iterator m(literal.begin(), literal.end(), name), end; m != end; ++m)
                 names.insert(m->str());
     }

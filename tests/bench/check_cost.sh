@@ -50,17 +50,19 @@ for size in "${sizes[@]}"; do
         # shellcheck disable=SC2046
         xdotool mousemove $(at "${check_button[@]}")
         sleep 0.4
-        p0=$(cpu_snap "$pid") x0=$(cpu_snap "$xpid")
+        cpu_start "$pid"
+        x0=$(cpu_snap "$xpid")
         # shellcheck disable=SC2046
         frame=$("$work/click_frames" $(at "${check_button[@]}"))
-        p1=$(cpu_since "$p0" "$pid") x1=$(cpu_since "$x0" "$xpid")
+        p1=$(cpu_stop "$pid") x1=$(cpu_since "$x0" "$xpid")
         printf '%-10s check %d: program %6s  X server %6s  last frame %6s\n' "$size" "$page" \
             "$(ms "$p1")" "$(ms "$x1")" "$frame"
         [ "$page" -lt 3 ] && click "${continue_button[@]}" 1
     done
-    p0=$(cpu_snap "$pid") x0=$(cpu_snap "$xpid")
+    cpu_start "$pid"
+    x0=$(cpu_snap "$xpid")
     sleep 5
-    p1=$(cpu_since "$p0" "$pid") x1=$(cpu_since "$x0" "$xpid")
+    p1=$(cpu_stop "$pid") x1=$(cpu_since "$x0" "$xpid")
     printf '%-10s idle 5 s: program %s ms, X server %s ms\n' "$size" "$(ms "$p1")" "$(ms "$x1")"
     kill -0 "$pid" 2>/dev/null || { echo "the program ended early:"; tail -n5 "$work/program-$name.log"; }
     stop "$pid"

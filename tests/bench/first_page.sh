@@ -40,10 +40,10 @@ for run in $(seq "$runs"); do
     # shellcheck disable=SC2046
     xdotool mousemove $(at 547 468)
     sleep 0.5
-    c0=$(cpu_snap "$pid")
+    cpu_start "$pid"
     # shellcheck disable=SC2046
     frame=$("$work/click_frames" $(at 547 468))
-    cpu=$(cpu_since "$c0" "$pid")
+    cpu=$(cpu_stop "$pid")
     printf 'run %d: last frame %s ms, program %.1f ms of processor time\n' "$run" "$frame" "$(awk -v n="$cpu" 'BEGIN {print n / 1e6}')"
     echo "$frame" >>"$work/frames"
     awk -v n="$cpu" 'BEGIN {print n / 1e6}' >>"$work/cpu"

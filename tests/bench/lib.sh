@@ -50,11 +50,27 @@ cpu_snap() {
     done
 }
 
-# cpu_since SNAPSHOT PID: nanoseconds used since the snapshot, by threads alive now (a thread that
-# ended meanwhile, such as a sound's, is left out rather than making the sum go down).
+# cpu_since SNAPSHOT PID: nanoseconds used since the snapshot by the threads alive now. Only for
+# processes whose threads all stay (the X server): a thread that ended meanwhile is left out.
 cpu_since() {
     cpu_snap "$2" | awk 'NR == FNR {before[$1] = $2; next} {s += $2 - ($1 in before ? before[$1] : 0)}
         END {printf "%d\n", s}' <(printf '%s\n' "$1") -
+}
+
+# cpu_start PID / cpu_stop PID: the processor time of the program between the two calls, counted
+# by perf over all its threads, also those that start and end meanwhile (the sound device's);
+# cpu_stop prints nanoseconds.
+command -v perf >/dev/null || { echo "$0: perf is needed (Debian package linux-perf)" >&2; exit 1; }
+cpu_start() {
+    perf stat -x, -e task-clock -p "$1" -o "$work/perf-$1" 2>/dev/null &
+    printf -v "perf_of_$1" '%s' $!
+    sleep 0.2 # perf is attached
+}
+cpu_stop() {
+    local var="perf_of_$1"
+    kill -INT "${!var}" 2>/dev/null
+    wait "${!var}" 2>/dev/null || true
+    awk -F, '/task-clock/ {printf "%d\n", $1 * 1e6}' "$work/perf-$1"
 }
 
 # Resident and proportional memory in KiB.

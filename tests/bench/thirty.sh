@@ -70,12 +70,12 @@ sleep 3
 
 declare -A idle_p idle_x rss_menu pss_menu
 for i in $(seq 0 $((copies - 1))); do
-    idle_p[$i]=$(cpu_snap "${pids[$i]}")
+    cpu_start "${pids[$i]}"
     idle_x[$i]=$(cpu_snap "${xpids[$i]}")
 done
 sleep 10
 for i in $(seq 0 $((copies - 1))); do
-    idle_p[$i]=$(cpu_since "${idle_p[$i]}" "${pids[$i]}")
+    idle_p[$i]=$(cpu_stop "${pids[$i]}")
     idle_x[$i]=$(cpu_since "${idle_x[$i]}" "${xpids[$i]}")
     rss_menu[$i]=$(rss_kib "${pids[$i]}")
     pss_menu[$i]=$(pss_kib "${pids[$i]}")
@@ -86,10 +86,11 @@ measure() {
     local i=$1
     on "$i" xdotool mousemove $(at "$2" "$3")
     sleep 0.4
-    local p0 x0
-    p0=$(cpu_snap "${pids[$i]}") x0=$(cpu_snap "${xpids[$i]}")
+    local x0
+    cpu_start "${pids[$i]}"
+    x0=$(cpu_snap "${xpids[$i]}")
     frame=$(on "$i" "$work/click_frames" $(at "$2" "$3"))
-    cost_p=$(cpu_since "$p0" "${pids[$i]}")
+    cost_p=$(cpu_stop "${pids[$i]}")
     cost_x=$(cpu_since "$x0" "${xpids[$i]}")
 }
 
@@ -108,19 +109,20 @@ done
 # All at once: the second page's check.
 declare -A snap_p snap_x
 for i in $(seq 0 $((copies - 1))); do
-    snap_p[$i]=$(cpu_snap "${pids[$i]}")
+    cpu_start "${pids[$i]}"
     snap_x[$i]=$(cpu_snap "${xpids[$i]}")
     on "$i" xdotool mousemove $(at "${check_button[@]}")
 done
 sleep 0.5
+clickers=()
 for i in $(seq 0 $((copies - 1))); do
     on "$i" "$work/click_frames" $(at "${check_button[@]}") 1000 >"$work/together-$i" &
+    clickers+=($!)
 done
-wait_pids=$(jobs -p | grep -v -w -F -f <(printf '%s\n' "${pids[@]}" "${xpids[@]}") || true)
-for p in $wait_pids; do wait "$p" 2>/dev/null || true; done
+for p in "${clickers[@]}"; do wait "$p" 2>/dev/null || true; done
 all_p=0 all_x=0
 for i in $(seq 0 $((copies - 1))); do
-    all_p=$((all_p + $(cpu_since "${snap_p[$i]}" "${pids[$i]}")))
+    all_p=$((all_p + $(cpu_stop "${pids[$i]}")))
     all_x=$((all_x + $(cpu_since "${snap_x[$i]}" "${xpids[$i]}")))
 done
 

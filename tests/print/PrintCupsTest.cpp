@@ -1,6 +1,7 @@
 // The entries against a real CUPS server: a private cupsd started in a temporary folder, listening
 // on a Unix socket only, with a cups-pdf printer. It is stopped and its files removed whatever the
 // outcome, and it dies with the test process.
+#include "../support/FileBytes.h"
 #include "PrintTestSupport.h"
 
 #include <cups/cups.h>
@@ -23,12 +24,6 @@ namespace {
 
 using namespace printtest;
 using namespace std::chrono_literals;
-
-std::string readFile(const fs::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
 
 class PrivateCupsd {
 public:

@@ -1,5 +1,6 @@
 #pragma once
 // Files for the results tests: a folder of the test's own and a file's bytes.
+#include "../support/FileBytes.h"
 #include "results/ResultsTable.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +12,6 @@
 #include <sys/mount.h>
 #include <unistd.h>
 #include <vector>
-
-inline std::string bytesOf(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The names of a table's records, in order.
 inline std::vector<std::string> names(const results::ResultsTable& t) {

@@ -64,11 +64,11 @@ TEST(ResultsLog, AppendsWholeRecordsAndCreatesTheLogOnce) {
     EXPECT_FALSE(fs::exists(log));
 
     appendRecord(log, "Ján", "Prístavok", "8", "2", "2");
-    std::string first = bytesOf(log);
+    std::string first = readFile(log);
     EXPECT_EQ(first.size(), 75u + 55 + 75 + 75 + 4 * 2); // one byte per character on disk
     EXPECT_NE(first.find("J\xE1n"), std::string::npos);  // Windows-1250 on disk
     appendRecord(log, "Eva", "Prístavok", "10", "0", "1");
-    std::string both = bytesOf(log);
+    std::string both = readFile(log);
     EXPECT_EQ(both.substr(0, first.size()), first);
     EXPECT_EQ(both.size(), 2 * first.size());
 }

@@ -53,10 +53,10 @@ TEST(ResultsTable, FileRoundTripKeepsAllRecordsAndBytes) {
     EXPECT_EQ(t.records().size(), 13u);
     EXPECT_EQ(t.records()[0].name, "Žiak0");
     t.UlozSoubor(file); // leaving the table without a new result rewrites the same lines
-    EXPECT_EQ(bytesOf(file), original + odd);
+    EXPECT_EQ(readFile(file), original + odd);
     t.VlozNovyZaznam("Nový", "1", "29", "5");
     t.UlozSoubor(file);
-    EXPECT_EQ(bytesOf(file), original + "Nov\xFD|1|29|5\r\n" + odd);
+    EXPECT_EQ(readFile(file), original + "Nov\xFD|1|29|5\r\n" + odd);
     // Extra texts after the fourth field are dropped; empty lines are skipped.
     t.loadText("A|1|2|3|extra\r\n\r\nB|1|2|3\r\n");
     EXPECT_EQ(t.records()[0], (ResultRecord{"A", "1", "2", "3"}));
@@ -72,7 +72,7 @@ TEST(ResultsTable, FailedSaveKeepsTheOldFile) {
     t.NactiSoubor(file);
     t.VlozNovyZaznam("Ж", "1", "2", "3"); // cannot be stored in Windows-1250
     EXPECT_THROW(t.UlozSoubor(file), platform::ConversionError);
-    EXPECT_EQ(bytesOf(file), "A|1|2|3\r\n");
+    EXPECT_EQ(readFile(file), "A|1|2|3\r\n");
     fs::path blocked = dir.path / "nofolder" / "P03.res";
     EXPECT_THROW(ResultsTable{}.UlozSoubor(blocked), platform::FileError);
 }
@@ -103,7 +103,7 @@ TEST(ResultsTable, SaveSurvivesBeingKilled) {
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
-        std::string now = bytesOf(file);
+        std::string now = readFile(file);
         ASSERT_TRUE(now == a || now == b) << "round " << round << ": " << now.size() << " bytes";
     }
 }

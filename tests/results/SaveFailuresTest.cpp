@@ -48,7 +48,7 @@ TEST(SaveFailures, DamagedLinesGoBelowAndKeepTheirText) {
     t.NactiSoubor(file);
     t.VlozNovyZaznam("Novy", "0", "10", "5"); // worse than the records after the damaged line
     t.UlozSoubor(file);
-    EXPECT_EQ(bytesOf(file), "Jana|10|0|1\r\nPeter|9|1|1\r\nZuzka|8|2|2\r\nMiso|7|3|3\r\nEva|5|5|4\r\n"
+    EXPECT_EQ(readFile(file), "Jana|10|0|1\r\nPeter|9|1|1\r\nZuzka|8|2|2\r\nMiso|7|3|3\r\nEva|5|5|4\r\n"
                              "Novy|0|10|5\r\nbad line\r\n");
     // Several damaged lines keep their order; a result without a grade ranks last of the readable.
     t.loadText("x|y\r\nA|5|5|3\r\n|||\r\nB|9|1|\r\nC|1|2|z|extra\r\n");
@@ -71,19 +71,19 @@ TEST(SaveFailures, ALockHeldElsewhereIsWaitedForThenReported) {
         std::chrono::microseconds waited{};
         EXPECT_EQ(codeOf([&] { t.UlozSoubor(file, 300ms, &waited); }), ETIMEDOUT);
         EXPECT_GE(waited, 250ms); // the wait, less the time the file took to open
-        EXPECT_EQ(bytesOf(file), "A|9|1|1\r\n");
+        EXPECT_EQ(readFile(file), "A|9|1|1\r\n");
         EXPECT_EQ(t.added().size(), 1u); // kept for the next save
         const fs::path log = dir.path / "Vysledky.dat";
         std::ofstream(log, std::ios::binary) << "old\r\n";
         const int logLock = ::open(log.c_str(), O_RDWR);
         ASSERT_TRUE(platform::lockFile(logLock, log.c_str(), 0ms).locked);
         EXPECT_EQ(codeOf([&] { results::appendToFile(log, "new\r\n", 100ms); }), ETIMEDOUT);
-        EXPECT_EQ(bytesOf(log), "old\r\n");
+        EXPECT_EQ(readFile(log), "old\r\n");
         ::close(logLock);
         ::close(other);
     }
     t.UlozSoubor(file);
-    EXPECT_EQ(bytesOf(file), "A|9|1|1\r\nB|8|2|2\r\n");
+    EXPECT_EQ(readFile(file), "A|9|1|1\r\nB|8|2|2\r\n");
     EXPECT_TRUE(t.added().empty());
 }
 
@@ -110,7 +110,7 @@ TEST(SaveFailures, ReplacingKeepsModeGroupAndLinksAndRemovesOwnLeftovers) {
     t.UlozSoubor(link);
 
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(bytesOf(real), "A|9|1|1\r\nB|8|2|2\r\n");
+    EXPECT_EQ(readFile(real), "A|9|1|1\r\nB|8|2|2\r\n");
     struct stat st {};
     ASSERT_EQ(::stat(real.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0664u);
@@ -157,8 +157,8 @@ TEST(SaveFailures, AFullDiskKeepsTheOldFilesWhole) {
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << (tmpfs ? "tmpfs" : "size limit");
-    EXPECT_EQ(bytesOf(file), table);
-    EXPECT_EQ(bytesOf(log), std::string(30000, 'x'));
+    EXPECT_EQ(readFile(file), table);
+    EXPECT_EQ(readFile(log), std::string(30000, 'x'));
     for (const auto& entry : fs::directory_iterator(dir.path))
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
     EXPECT_EQ(results::pricinaChyby(ENOSPC), "disk je plný");
@@ -195,8 +195,8 @@ TEST(SaveFailures, UnwritableFilesAreReportedAndLeftAlone) {
     t.VlozNovyZaznam("B", "8", "2", "2");
     EXPECT_EQ(codeOf([&] { t.UlozSoubor(file); }), expected);
     EXPECT_EQ(codeOf([&] { results::appendToFile(log, "x\r\n"); }), expected);
-    EXPECT_EQ(bytesOf(file), "A|9|1|1\r\n");
-    EXPECT_EQ(bytesOf(log), "old\r\n");
+    EXPECT_EQ(readFile(file), "A|9|1|1\r\n");
+    EXPECT_EQ(readFile(log), "old\r\n");
     try {
         t.UlozSoubor(file);
     } catch (const platform::FileError& e) {

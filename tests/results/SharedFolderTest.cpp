@@ -124,7 +124,7 @@ TEST(SharedFolder, EightWritersAHundredRoundsLoseNothing) {
         EXPECT_EQ(shared->failures[w], 0) << "writer " << w;
 
     std::vector<std::string> names;
-    ASSERT_TRUE(completeAndRanked(bytesOf(table), &names));
+    ASSERT_TRUE(completeAndRanked(readFile(table), &names));
     std::set<std::string> expected{"Učiteľ"};
     for (int w = 0; w < kWriters; ++w)
         for (int round = 0; round < kRounds; ++round)
@@ -132,7 +132,7 @@ TEST(SharedFolder, EightWritersAHundredRoundsLoseNothing) {
     EXPECT_EQ(names.size(), expected.size());
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()), expected);
 
-    const std::vector<std::string> lines = results::splitLines(platform::cp1250ToUtf8(bytesOf(log)));
+    const std::vector<std::string> lines = results::splitLines(platform::cp1250ToUtf8(readFile(log)));
     ASSERT_EQ(lines.size(), 4u * kWriters * kRounds);
     std::set<std::string> logged;
     for (std::size_t i = 0; i < lines.size(); i += 4) {
@@ -198,7 +198,7 @@ TEST(SharedFolder, WritersKilledAtRandomMomentsLeaveCompleteFiles) {
         ::kill(victim, SIGKILL);
         ::waitpid(victim, nullptr, 0);
         ++kills;
-        const ::testing::AssertionResult complete = completeAndRanked(bytesOf(table), nullptr);
+        const ::testing::AssertionResult complete = completeAndRanked(readFile(table), nullptr);
         EXPECT_TRUE(complete) << "after kill " << kills;
         victim = start();
         if (!complete) break;
@@ -223,7 +223,7 @@ TEST(SharedFolder, WritersKilledAtRandomMomentsLeaveCompleteFiles) {
     std::chrono::microseconds waits[2];
     finishRun(table, log, "Posledný", 10, waits);
     std::vector<std::string> names;
-    ASSERT_TRUE(completeAndRanked(bytesOf(table), &names));
+    ASSERT_TRUE(completeAndRanked(readFile(table), &names));
     const std::set<std::string> inTable(names.begin(), names.end());
     for (const std::string& name : acknowledged)
         EXPECT_TRUE(inTable.count(name)) << name << " was saved and then lost";

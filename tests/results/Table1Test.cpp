@@ -1,6 +1,8 @@
 // The results table screen: what the grid shows and when the file is written.
 #include "results/Table1.h"
 
+#include "../support/FileBytes.h"
+
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/encoding.h"
@@ -26,9 +28,7 @@ namespace {
 
 // A file's Windows-1250 text in UTF-8, which the tests speak.
 std::string textOf(const fs::path& path) {
-    std::stringstream s;
-    s << std::ifstream(path, std::ios::binary).rdbuf();
-    return platform::cp1250ToUtf8(s.str());
+    return platform::cp1250ToUtf8(readFile(path));
 }
 
 } // namespace

@@ -28,13 +28,6 @@ void writeFile(const fs::path& path, const std::string& bytes) {
     if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void seedHdRoot(const fs::path& hd) {
     writeFile(hd / "Znamky.dat", "0|49|5\r\n50|64|4\r\n65|79|3\r\n80|89|2\r\n90|100|1\r\n");
     for (const char* key : {"01", "02", "03", "04", "05", "06", "06b", "07", "08", "08b", "09", "10", "11",

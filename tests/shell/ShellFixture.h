@@ -1,6 +1,7 @@
 #pragma once
 // The program started in-process on fake services, against the build's CD tree and a temporary HD
 // root and configuration directory.
+#include "../support/FileBytes.h"
 #include "results/Table1.h"
 #include "shell/ExerciseScreens.h"
 #include "shell/Help.h"
@@ -37,7 +38,6 @@ struct TempDir {
 };
 
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
-std::string readFile(const std::filesystem::path& path);
 
 // The HD root every start-up check wants: grades, the 17 sentence files, empty results tables.
 void seedHdRoot(const std::filesystem::path& hd);

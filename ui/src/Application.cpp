@@ -217,11 +217,20 @@ void Application::processMessages() {
         lastPump_ = now;
     }
     SDL_Event e;
-    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
+    bool input = false;
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+        input = true;
         guarded([&] { dispatch(e); });
-    runPosted();
+    }
+    input = runPosted() || input;
     guarded([&] {
-        updateHover();
+        // What lies under the mouse changes only with input, posted work or a change on screen
+        // (every change of a control's place, visibility or stacking is drawn), so the search
+        // through the controls is skipped on the rounds of a wait where nothing happened.
+        if (input || changes_ != changesAtHover_) {
+            changesAtHover_ = changes_;
+            updateHover();
+        }
         updateTooltip();
     });
     if (depth_ == 0) destroyReleased();
@@ -324,7 +333,7 @@ void Application::postBringForward() {
     });
 }
 
-void Application::runPosted() {
+bool Application::runPosted() {
     wake_->clear(); // before taking the work: a post() after this wakes the next wait
     std::vector<std::function<void()>> work;
     {
@@ -333,6 +342,7 @@ void Application::runPosted() {
     }
     for (auto& w : work)
         guarded(w);
+    return !work.empty();
 }
 
 // ---------------------------------------------------------------- input
@@ -664,6 +674,7 @@ long long areaOf(const Rect& r) {
 } // namespace
 
 void Application::invalidate(const Rect& area) {
+    ++changes_;
     Rect r = area.intersected({0, 0, platform::kCanvasWidth, platform::kCanvasHeight});
     if (r.empty()) return;
     // Areas that overlap are merged (again, as a merged area may reach others), so no pixel is

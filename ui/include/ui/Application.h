@@ -145,7 +145,8 @@ private:
     void hideTooltip();
     void destroyReleased();
     void reportError(std::exception_ptr error);
-    void runPosted();
+    // Runs the work posted so far; whether there was any.
+    bool runPosted();
     // Sleeps until an event arrives or `timeoutMs` passes (-1 = no limit).
     void idleWait(int timeoutMs);
     int msUntilNextTimer() const;
@@ -204,6 +205,9 @@ private:
 
     std::uint32_t wakeEvent_ = 0;
     std::uint32_t lastPump_ = 0; // clock ticks of SDL's last event pump
+    // Invalidations so far, and their number when the control under the mouse was last looked for.
+    std::uint64_t changes_ = 0;
+    std::uint64_t changesAtHover_ = ~std::uint64_t(0);
     // Wakes a loop that sleeps in the display's own wait (post() from another thread).
     std::unique_ptr<platform::WakeSignal> wake_;
     std::mutex postedMutex_;
