@@ -8,7 +8,7 @@ namespace framework {
 
 namespace {
 
-constexpr int kItemHeight = 16;
+constexpr int kListItemHeight = 16;
 
 std::vector<ChoiceItem> choiceItems(const std::vector<SentenceChoice>& choices) {
     std::vector<ChoiceItem> items;
@@ -44,7 +44,7 @@ void SentenceChoiceScreen::Inicializace() {
         &addPart<ChooserRows>(*this, services(),
                               ChooserGeometry{.pitch = kPitch,
                                               .listWidth = setup_.listWidth,
-                                              .listHeight = 4 + kItemHeight * int(setup_.choices.size()),
+                                              .listHeight = 4 + kListItemHeight * int(setup_.choices.size()),
                                               .facePicture = setup_.facePicture,
                                               .prompt = setup_.prompt},
                               choiceItems(setup_.choices));

@@ -34,7 +34,8 @@ sanitizer_env=(
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 )
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBREVION_SANITIZE=ON >/dev/null
+# A unity build: several files compiled as one, which halves the time of this, the largest build.
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBREVION_SANITIZE=ON -DCMAKE_UNITY_BUILD=ON >/dev/null
 env "${sanitizer_env[@]}" cmake --build build-asan -j"$jobs"
 env "${sanitizer_env[@]}" ctest --test-dir build-asan --output-on-failure -j"$jobs" --timeout 600 \
   -LE "$outside_labels" -E "$outside_tests"

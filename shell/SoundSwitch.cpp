@@ -8,21 +8,21 @@ namespace shell {
 
 namespace {
 
-constexpr const char* kSection = "Zvuk";
+constexpr const char* kSoundSection = "Zvuk";
 constexpr const char* kKey = "Zapnuty";
 
 } // namespace
 
 SoundSwitch::SoundSwitch(platform::Sound& sound, std::string settingsPath, std::string_view schoolDefault)
     : sound_(sound), settingsPath_(std::move(settingsPath)) {
-    const std::string mine = platform::IniFile::load(settingsPath_).readString(kSection, kKey, "");
+    const std::string mine = platform::IniFile::load(settingsPath_).readString(kSoundSection, kKey, "");
     const std::string_view choice = mine == "0" || mine == "1" ? std::string_view(mine) : schoolDefault;
     on_ = choice != "0";
 }
 
 void SoundSwitch::setOn(bool on) {
     on_ = on;
-    writeUserSettings(settingsPath_, kSection, {{kKey, on ? "1" : "0"}}, "sound setting");
+    writeUserSettings(settingsPath_, kSoundSection, {{kKey, on ? "1" : "0"}}, "sound setting");
 }
 
 void SoundSwitch::play(const std::string& path) {

@@ -10,7 +10,7 @@ namespace shell {
 
 namespace {
 
-constexpr const char* kSection = "Okno";
+constexpr const char* kWindowSection = "Okno";
 constexpr const char* kWidth = "Sirka";
 constexpr const char* kHeight = "Vyska";
 
@@ -25,14 +25,14 @@ std::optional<int> wholeNumber(const std::string& text) {
 
 std::optional<platform::WindowSize> loadWindowSize(const std::string& path) {
     const platform::IniFile ini = platform::IniFile::load(path);
-    const auto width = wholeNumber(ini.readString(kSection, kWidth, ""));
-    const auto height = wholeNumber(ini.readString(kSection, kHeight, ""));
+    const auto width = wholeNumber(ini.readString(kWindowSection, kWidth, ""));
+    const auto height = wholeNumber(ini.readString(kWindowSection, kHeight, ""));
     if (!width || !height) return std::nullopt;
     return platform::WindowSize{*width, *height};
 }
 
 void saveWindowSize(const std::string& path, platform::WindowSize size) {
-    writeUserSettings(path, kSection,
+    writeUserSettings(path, kWindowSection,
                       {{kWidth, std::to_string(size.width)}, {kHeight, std::to_string(size.height)}},
                       "window size");
 }

@@ -11,6 +11,12 @@
 #include <poll.h>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
+
+// The X library's own view of its connection (its output buffer); it defines min and max as macros.
+#include <X11/Xlibint.h>
+#undef min
+#undef max
 
 namespace platform {
 namespace {
@@ -86,6 +92,12 @@ struct XConnection {
         c.display = info.info.x11.display;
         c.fd = number(c.display);
         return c;
+    }
+
+    // Sends the requests the X library still holds. XFlush also reads the connection, twice, even
+    // when nothing is held; the caller looks at the connection itself right after.
+    void flushHeld() const {
+        if (display->bufptr != display->buffer) flush(display);
     }
 };
 
@@ -292,6 +304,10 @@ struct SdlDisplay::Impl {
     int screenHeight = 0;
     WindowSize windowed{kCanvasWidth, kCanvasHeight}; // outside full screen
     XConnection x11;
+    // Nothing was waiting on the connection when it was last read: the last wait ended without
+    // input, or a present's sync took in all there was. The next look for input can skip its
+    // poll(); input that comes meanwhile is found by the wait after it, which polls first.
+    bool connectionQuiet = false;
 
     // The window's size now, when it is one to keep (not full screen, not maximised).
     std::optional<WindowSize> ownSize() const {
@@ -417,6 +433,8 @@ void SdlDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& chang
     }
     if (!sent.empty() && SDL_UpdateWindowSurfaceRects(impl_->window, sent.data(), int(sent.size())) != 0)
         throw std::runtime_error(std::string("Cannot draw the window: ") + SDL_GetError());
+    // On X11 the update ends with a sync, which reads every event sent before it.
+    if (!sent.empty()) impl_->connectionQuiet = impl_->x11.display != nullptr;
 }
 
 void SdlDisplay::bringForward() {
@@ -437,11 +455,12 @@ bool SdlDisplay::waitForInput(int timeoutMs, int wakeFd) {
     const XConnection& x = impl_->x11;
     // Requests still buffered (a cursor change, say) go out before the sleep, and events that the
     // X library has already read (while waiting for a reply) are input waiting now.
-    x.flush(x.display);
+    x.flushHeld();
+    impl_->connectionQuiet = false;
     if (x.eventsQueued(x.display, QueuedAlready) > 0) return true;
     // A signal ends the sleep early (EINTR), which costs the caller one more round of its loop.
     pollfd fds[2] = {{x.fd, POLLIN, 0}, {wakeFd, POLLIN, 0}};
-    poll(fds, wakeFd >= 0 ? 2 : 1, timeoutMs);
+    if (poll(fds, wakeFd >= 0 ? 2 : 1, timeoutMs) >= 0) impl_->connectionQuiet = fds[0].revents == 0;
     return true;
 }
 
@@ -449,6 +468,7 @@ bool SdlDisplay::inputPending() {
     if (!impl_ || !impl_->x11.display) return true;
     const XConnection& x = impl_->x11;
     if (x.eventsQueued(x.display, QueuedAlready) > 0) return true;
+    if (std::exchange(impl_->connectionQuiet, false)) return false;
     pollfd fd{x.fd, POLLIN, 0};
     return poll(&fd, 1, 0) != 0;
 }

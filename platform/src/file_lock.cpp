@@ -15,7 +15,7 @@
 namespace platform {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 struct flock lockRange(short type) {
     struct flock range {};
@@ -47,8 +47,8 @@ bool isUnsupported(int error) {
 } // namespace
 
 LockOutcome lockFile(int fd, const char* path, std::chrono::milliseconds timeout) {
-    const Clock::time_point start = Clock::now();
-    const Clock::time_point deadline = start + timeout;
+    const SteadyClock::time_point start = SteadyClock::now();
+    const SteadyClock::time_point deadline = start + timeout;
     // Waits between attempts grow from 1 ms to 32 ms, with a random part so that waiting copies
     // do not retry in step. The system's blocking wait (F_OFD_SETLKW) has no time limit, so the
     // bounded wait is made of attempts.
@@ -58,7 +58,7 @@ LockOutcome lockFile(int fd, const char* path, std::chrono::milliseconds timeout
     LockOutcome outcome;
     for (;;) {
         const int error = tryLock(fd, F_WRLCK);
-        const Clock::time_point now = Clock::now();
+        const SteadyClock::time_point now = SteadyClock::now();
         outcome.waited = std::chrono::duration_cast<std::chrono::microseconds>(now - start);
         if (error == 0) {
             outcome.locked = true;
@@ -77,7 +77,7 @@ LockOutcome lockFile(int fd, const char* path, std::chrono::milliseconds timeout
             throw FileError(path, std::string("Cannot lock (") + std::strerror(error) + ")", error);
         if (now >= deadline) return outcome;
         const auto jitter = std::chrono::microseconds(random() % static_cast<unsigned>(pause.count()));
-        std::this_thread::sleep_for(std::min<Clock::duration>(pause / 2 + jitter, deadline - now));
+        std::this_thread::sleep_for(std::min<SteadyClock::duration>(pause / 2 + jitter, deadline - now));
         pause = std::min(pause * 2, std::chrono::microseconds{32000});
     }
 }

@@ -22,7 +22,7 @@ using namespace ui;
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-constexpr Color kGreen = Color::rgb(0, 160, 0);
+constexpr Color kPictureGreen = Color::rgb(0, 160, 0);
 
 // A w x h BMP file of one colour, as bytes.
 Bytes bmpBytes(int w, int h, Color c) {
@@ -49,7 +49,7 @@ Bytes pack(const Bytes& raw, bool checksum = true) {
 
 // A small BMP whose header claims far more pixels than it holds (SDL would allocate them all).
 Bytes hugeHeader() {
-    Bytes b = bmpBytes(4, 4, kGreen);
+    Bytes b = bmpBytes(4, 4, kPictureGreen);
     for (std::size_t at : {std::size_t(18), std::size_t(22)}) {
         const std::uint32_t v = 100000;
         for (int i = 0; i < 4; ++i)
@@ -161,7 +161,7 @@ TEST_F(PictureFileTest, ACompressedPictureLoadsUnderItsBmpNameOnce) {
 }
 
 TEST_F(PictureFileTest, ADamagedCompressedPictureRaisesTheFileErrorLikeAMissingOne) {
-    const Bytes good = pack(bmpBytes(40, 30, kGreen));
+    const Bytes good = pack(bmpBytes(40, 30, kPictureGreen));
     auto changed = [&](const std::function<void(Bytes&)>& change) {
         Bytes b = good;
         change(b);
@@ -173,19 +173,19 @@ TEST_F(PictureFileTest, ADamagedCompressedPictureRaisesTheFileErrorLikeAMissingO
         Bytes bytes;
     } cases[] = {
         {"empty", {}},
-        {"not compressed at all", bmpBytes(4, 4, kGreen)},
+        {"not compressed at all", bmpBytes(4, 4, kPictureGreen)},
         {"cut in half", changed([](Bytes& b) { b.resize(b.size() / 2); })},
         {"a byte of the data flipped", changed([](Bytes& b) { b[b.size() / 2] ^= 0x5A; })},
         {"the checksum changed", changed([](Bytes& b) { b.back() ^= 1; })},
         {"junk after the frame", changed([](Bytes& b) {
              b.insert(b.end(), {1, 2, 3, 4, 5, 6, 7, 8});
          })},
-        {"no checksum", pack(bmpBytes(40, 30, kGreen), false)},
+        {"no checksum", pack(bmpBytes(40, 30, kPictureGreen), false)},
         {"larger than any picture", pack(bigZeros)},
         {"compressed, but not a BMP", pack(Bytes(5000, 'x'))},
         {"a header claiming 100000 x 100000 pixels", pack(hugeHeader())},
         {"a BMP cut short inside", pack([] {
-             Bytes b = bmpBytes(40, 30, kGreen);
+             Bytes b = bmpBytes(40, 30, kPictureGreen);
              b.resize(b.size() - 100);
              return b;
          }())},
@@ -208,7 +208,7 @@ TEST_F(PictureFileTest, ADamagedCompressedPictureRaisesTheFileErrorLikeAMissingO
 
     // Mended, it loads.
     put("hint.bmp.zst", good);
-    EXPECT_EQ(Bitmap::load(at("hint.bmp")).pixel(0, 0), kGreen);
+    EXPECT_EQ(Bitmap::load(at("hint.bmp")).pixel(0, 0), kPictureGreen);
 }
 
 } // namespace
