@@ -70,7 +70,9 @@ cpu_stop() {
     local var="perf_of_$1"
     kill -INT "${!var}" 2>/dev/null
     wait "${!var}" 2>/dev/null || true
-    awk -F, '/task-clock/ {printf "%d\n", $1 * 1e6}' "$work/perf-$1"
+    # "nan" when perf could not attach in time, so that a failed count never reads as no work.
+    awk -F, '/task-clock/ && $1 ~ /^[0-9.]+$/ {printf "%d\n", $1 * 1e6; found = 1} END {if (!found) print "nan"}' \
+        "$work/perf-$1"
 }
 
 # Resident and proportional memory in KiB.

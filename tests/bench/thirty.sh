@@ -122,7 +122,9 @@ done
 for p in "${clickers[@]}"; do wait "$p" 2>/dev/null || true; done
 all_p=0 all_x=0
 for i in $(seq 0 $((copies - 1))); do
-    all_p=$((all_p + $(cpu_stop "${pids[$i]}")))
+    v=$(cpu_stop "${pids[$i]}")
+    [ "$v" = nan ] && { echo "copy $i: perf could not count, left out of the total" >&2; v=0; }
+    all_p=$((all_p + v))
     all_x=$((all_x + $(cpu_since "${snap_x[$i]}" "${xpids[$i]}")))
 done
 
