@@ -77,8 +77,13 @@ TEST_F(MessageBoxTest, EveryLetterOfTheAlphabetIsDrawnInTheBox) {
     const std::string caption = "Chyba – " + kCapital;
     const std::string first = "Nemožno nájsť súbor BREVION.INI.";
     bool checked = false;
+    // The box's own sizes are closed with it; fonts open before it stay open.
+    TTF_Font* const before = ui::formFont(9, true);
+    const std::size_t fontsBefore = ui::openFontCount();
+    std::size_t fontsWithTheBox = 0;
     app.post([&] {
         app.paintNow();
+        fontsWithTheBox = ui::openFontCount();
         const ui::Rect title = bot.find("Titulok").canvasRect(), last = bot.find("Riadok3").canvasRect();
         EXPECT_EQ(canvasPixel(app, title.left - 2, title.top + 2), kBand);
         expectDrawnWhole(bot.find<ui::Label>("Titulok"), caption);
@@ -96,6 +101,14 @@ TEST_F(MessageBoxTest, EveryLetterOfTheAlphabetIsDrawnInTheBox) {
     const std::string log = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(checked);
     EXPECT_NE(log.find(caption + ": " + kSmall + "\n"), std::string::npos) << log;
+    EXPECT_GT(fontsWithTheBox, fontsBefore);
+    EXPECT_EQ(ui::openFontCount(), fontsBefore);
+    EXPECT_EQ(ui::formFont(9, true), before);
+    // A second box opens them again.
+    app.post([&] { bot.click("OK"); });
+    EXPECT_EQ(app.messageBoxes().show(caption, first, MessageIcon::Error, MessageButtons::Ok),
+              MessageResult::Ok);
+    EXPECT_EQ(ui::openFontCount(), fontsBefore);
 }
 
 TEST_F(MessageBoxTest, AStartUpMessageOpensTheWindowForItselfAndClosesItAgain) {

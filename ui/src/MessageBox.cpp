@@ -240,12 +240,15 @@ protected:
 MessageResult CanvasMessageBoxes::show(const std::string& caption, const std::string& text, MessageIcon icon,
                                        MessageButtons buttons) {
     platform::logMessage(caption, text);
+    // The box's sizes and its bold face are seldom used elsewhere: they are closed with the box.
+    const FontMark fonts = fontMark();
     auto& box = app_.create<MessageBoxForm>(caption, text, icon, buttons);
     app_.runModal(box, [&] { return box.result.has_value(); });
     // Closed without an answer (the application is ending): the cautious answer.
     MessageResult result =
         box.result.value_or(buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::No);
     box.close();
+    closeFontsSince(fonts);
     return result;
 }
 

@@ -7,11 +7,12 @@
 #include <climits>
 #include <fcntl.h>
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
 #include <map>
 #include <stdexcept>
-#include <tuple>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -78,15 +79,15 @@ std::string findFontFile(bool bold, bool narrow) {
 class FontCache {
 public:
     ~FontCache() {
-        for (auto& [key, font] : fonts_)
-            TTF_CloseFont(font);
+        for (auto& [key, open] : fonts_)
+            TTF_CloseFont(open.font);
         for (const auto& [path, m] : contents_)
             if (m.data) ::munmap(const_cast<char*>(m.data), m.size);
     }
     TTF_Font* get(int points, bool bold, bool narrow) {
         points = std::max(points, 1);
         auto key = std::make_tuple(points, bold, narrow);
-        if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
+        if (auto it = fonts_.find(key); it != fonts_.end()) return it->second.font;
         if (!TTF_WasInit() && TTF_Init() != 0)
             throw std::runtime_error(std::string("Cannot start the font library: ") + TTF_GetError());
         const std::string& file = this->file(bold, narrow);
@@ -97,9 +98,38 @@ public:
             TTF_OpenFontDPIRW(SDL_RWFromConstMem(bytes.data, int(bytes.size)), 1, points, 96, 96);
         if (!font)
             throw platform::FileError(file, std::string("Cannot open the font (") + TTF_GetError() + ")");
-        fonts_.emplace(key, font);
+        fonts_.emplace(key, Open{font, ++opened_, file});
         return font;
     }
+    FontMark mark() const { return opened_; }
+    // Closes the fonts opened after `mark`, unmaps the files no open font reads any more and hands
+    // the freed heap back to the system.
+    void closeSince(FontMark mark) {
+        bool closed = false;
+        for (auto it = fonts_.begin(); it != fonts_.end();) {
+            if (it->second.order > mark) {
+                TTF_CloseFont(it->second.font);
+                it = fonts_.erase(it);
+                closed = true;
+            } else {
+                ++it;
+            }
+        }
+        if (!closed) return;
+        for (auto it = contents_.begin(); it != contents_.end();) {
+            const bool read = std::any_of(fonts_.begin(), fonts_.end(),
+                                          [&](const auto& entry) { return entry.second.file == it->first; });
+            if (read) {
+                ++it;
+                continue;
+            }
+            ::munmap(const_cast<char*>(it->second.data), it->second.size);
+            it = contents_.erase(it);
+        }
+        // A font's shaping tables lie in the middle of the heap, where free() alone keeps them.
+        ::malloc_trim(0);
+    }
+    std::size_t openCount() const { return fonts_.size(); }
     const std::string& file(bool bold, bool narrow) {
         std::string& f = files_[(bold ? 1 : 0) + (narrow ? 2 : 0)];
         if (f.empty()) f = findFontFile(bold, narrow);
@@ -134,7 +164,13 @@ private:
 
     // The fonts read from these for as long as they are open.
     std::map<std::string, Mapped> contents_;
-    std::map<std::tuple<int, bool, bool>, TTF_Font*> fonts_;
+    struct Open {
+        TTF_Font* font;
+        FontMark order; // when it was opened
+        std::string file;
+    };
+    std::map<std::tuple<int, bool, bool>, Open> fonts_;
+    FontMark opened_ = 0;
     std::string files_[4]; // regular, bold, narrow, narrow bold
 };
 
@@ -151,6 +187,18 @@ TTF_Font* formFont(int points, bool bold, bool narrow) {
 
 std::string formFontFile(bool bold, bool narrow) {
     return cache().file(bold, narrow);
+}
+
+FontMark fontMark() {
+    return cache().mark();
+}
+
+void closeFontsSince(FontMark mark) {
+    cache().closeSince(mark);
+}
+
+std::size_t openFontCount() {
+    return cache().openCount();
 }
 
 TextSize measureText(std::string_view text, int points, bool bold, bool narrow) {

@@ -1,6 +1,8 @@
 #pragma once
 // The form font and the one way of measuring text. Works without an Application or a window: the
 // font library is started on first use. Fonts are opened once per (size, weight) and kept.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,8 @@ TextSize measureText(std::string_view text, int points, bool bold = false, bool 
 
 // The form font: Liberation Sans found through fontconfig, DejaVu Sans when it is missing; bold is
 // the real bold face. Throws platform::FileError when no font file can be opened.
+// The font stays open until closeFontsSince closes it: callers ask for it at each use and keep no
+// pointer to it.
 // The narrow face, for texts that must fit a box drawn for a narrower font, is Nimbus Sans Narrow
 // (the same proportions as the form font, about four fifths of its width); without it the narrow
 // face is the form font itself and only the size steps below make a text fit.
@@ -29,6 +33,16 @@ TTF_Font* formFont(int points, bool bold = false, bool narrow = false);
 
 // The file behind formFont (for tests and diagnostics).
 std::string formFontFile(bool bold, bool narrow = false);
+
+// Fonts opened only for a passing window (a message box) need not stay for the rest of the session:
+// each open font costs about 150 KiB of shaping tables and outlines. fontMark() notes which fonts
+// are open; closeFontsSince(mark) closes those opened after it (the next use opens them again) and
+// gives their memory back.
+using FontMark = std::uint64_t;
+FontMark fontMark();
+void closeFontsSince(FontMark mark);
+// How many fonts are open (for tests and diagnostics).
+std::size_t openFontCount();
 
 // How many pixels below the top of its line the font library draws `text`: a glyph that rises
 // above the face's ascent (an accented capital in the narrow face) pushes the whole line down in
