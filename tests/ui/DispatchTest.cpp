@@ -7,6 +7,7 @@
 #include "ui/TextMetrics.h"
 
 #include <SDL.h>
+#include <functional>
 #include <stdexcept>
 #include <thread>
 
@@ -269,4 +270,41 @@ TEST_F(DispatchTest, KeysGoToTheFocusedControlThenItsFormAndF11TogglesFullScreen
     bot.key(SDLK_RETURN, KMOD_LALT);
     EXPECT_EQ(display.isFullscreen(), before);
     EXPECT_EQ(keys.size(), 1u);
+}
+
+// Under a still mouse, every change of place, visibility, stacking or shape hands the hover on;
+// nothing else makes the toolkit look for the control under the mouse again.
+TEST_F(DispatchTest, AStillMouseFollowsEveryChangeOfWhatLiesUnderIt) {
+    bot.moveTo({10, 10});
+    rec.take();
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        Log expected;
+    };
+    const Step steps[] = {
+        {"b moves under the mouse", [&] { b->setBounds(0, 0, 30, 30); }, {"a:leave", "b:enter"}},
+        {"b is hidden", [&] { b->hide(); }, {"b:leave", "a:enter"}},
+        {"b is shown again", [&] { b->show(); }, {"a:leave", "b:enter"}},
+        {"a comes to the front", [&] { a->bringToFront(); }, {"b:leave", "a:enter"}},
+        {"a's shape leaves the point out",
+         [&] {
+             a->setRegion({{50, 0}, {100, 0}, {100, 100}, {50, 100}});
+         },
+         {"a:leave", "b:enter"}},
+        {"a's shape is cleared", [&] { a->clearRegion(); }, {"b:leave", "a:enter"}},
+        {"a is removed",
+         [&] {
+             form->remove(*a).reset();
+             a = nullptr;
+         },
+         {"b:enter"}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        app.processMessages();
+        EXPECT_EQ(rec.take(), step.expected);
+    }
+    EXPECT_EQ(app.hovered(), b);
 }

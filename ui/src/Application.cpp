@@ -160,6 +160,7 @@ void Application::destroyReleased() {
         it = std::find_if(forms_.begin(), forms_.end(), [&](auto& p) { return p.get() == f; });
         std::unique_ptr<Form> doomed = std::move(*it);
         forms_.erase(it);
+        layoutChanged();
         doomed->invalidate();
         doomed.reset();
         destroyed = true;
@@ -224,11 +225,11 @@ void Application::processMessages() {
     }
     input = runPosted() || input;
     guarded([&] {
-        // What lies under the mouse changes only with input, posted work or a change on screen
-        // (every change of a control's place, visibility or stacking is drawn), so the search
-        // through the controls is skipped on the rounds of a wait where nothing happened.
-        if (input || changes_ != changesAtHover_) {
-            changesAtHover_ = changes_;
+        // What lies under the mouse changes only with input, posted work or a change of a
+        // control's place, visibility, stacking or shape, so the search through the controls is
+        // skipped on the rounds of a wait where nothing else happened (an animation's frames).
+        if (input || layoutChanges_ != layoutAtHover_) {
+            layoutAtHover_ = layoutChanges_;
             updateHover();
         }
         updateTooltip();
@@ -261,6 +262,7 @@ bool Application::waitUntil(const std::function<bool()>& done, std::uint32_t ms)
 
 void Application::runModal(Form& form, const std::function<bool()>& done) {
     modal_.push_back(&form);
+    layoutChanged();
     ++depth_; // the form stays alive while the loop looks at it
     captured_ = nullptr;
     clickArmed_ = nullptr;
@@ -269,6 +271,7 @@ void Application::runModal(Form& form, const std::function<bool()>& done) {
         Application& a;
         ~Restore() {
             a.modal_.pop_back();
+            a.layoutChanged();
             --a.depth_;
             a.invalidateAll();
         }
@@ -674,7 +677,6 @@ long long areaOf(const Rect& r) {
 } // namespace
 
 void Application::invalidate(const Rect& area) {
-    ++changes_;
     Rect r = area.intersected({0, 0, platform::kCanvasWidth, platform::kCanvasHeight});
     if (r.empty()) return;
     // Areas that overlap are merged (again, as a merged area may reach others), so no pixel is

@@ -20,6 +20,7 @@ Control& Control::adopt(std::unique_ptr<Control> child) {
     child->attach(app_);
     children_.push_back(std::move(child));
     children_.back()->invalidate();
+    layoutChanged();
     return *children_.back();
 }
 
@@ -27,6 +28,7 @@ std::unique_ptr<Control> Control::remove(Control& child) {
     auto it = std::find_if(children_.begin(), children_.end(), [&](auto& c) { return c.get() == &child; });
     if (it == children_.end()) return nullptr;
     child.invalidate();
+    layoutChanged();
     std::unique_ptr<Control> out = std::move(*it);
     children_.erase(it);
     if (app_) app_->forget(out.get());
@@ -50,6 +52,7 @@ void Control::bringToFront() {
     if (it + 1 == siblings.end()) return;
     std::rotate(it, it + 1, siblings.end());
     invalidate();
+    layoutChanged();
 }
 
 void Control::sendToBack() {
@@ -59,6 +62,7 @@ void Control::sendToBack() {
     if (it == siblings.begin()) return;
     std::rotate(siblings.begin(), it, it + 1);
     invalidate();
+    layoutChanged();
 }
 
 Form* Control::form() {
@@ -83,6 +87,7 @@ void Control::applyBounds(const Rect& r) {
     if (!regionPolygon_.empty() && (r.width != old.width || r.height != old.height))
         setRegion(regionPolygon_);
     invalidate();
+    layoutChanged();
     boundsChanged(old);
 }
 
@@ -105,6 +110,7 @@ void Control::setVisible(bool v) {
     if (!v) invalidate();
     visible_ = v;
     if (v) invalidate();
+    layoutChanged();
 }
 
 bool Control::showing() const {
@@ -153,6 +159,7 @@ void Control::setRegion(std::vector<Point> polygon) {
     }
     if (regionMask_.empty()) regionMask_.assign(1, 0); // a region of no pixels is still a region
     invalidate();
+    layoutChanged();
 }
 
 void Control::clearRegion() {
@@ -160,6 +167,7 @@ void Control::clearRegion() {
     regionPolygon_.clear();
     regionMask_.clear();
     invalidate();
+    layoutChanged();
 }
 
 bool Control::containsPoint(Point p) const {
@@ -179,6 +187,10 @@ void Control::setFocus() {
 
 void Control::invalidate() {
     if (app_ && showing()) app_->invalidate(canvasRect());
+}
+
+void Control::layoutChanged() {
+    if (app_) app_->layoutChanged();
 }
 
 void Control::repaint() {

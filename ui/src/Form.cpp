@@ -28,6 +28,7 @@ void Form::setColor(Color c) {
 void Form::setStayOnTop(bool s) {
     if (s == stayOnTop_) return;
     stayOnTop_ = s;
+    app_->layoutChanged();
     app_->invalidateAll();
 }
 
@@ -72,6 +73,7 @@ void Form::bringToFront() {
     if (it == forms.end() || it + 1 == forms.end()) return;
     std::rotate(it, it + 1, forms.end());
     invalidate();
+    layoutChanged();
 }
 
 void Form::sendToBack() {
@@ -80,6 +82,7 @@ void Form::sendToBack() {
     if (it == forms.end() || it == forms.begin()) return;
     std::rotate(forms.begin(), it, it + 1);
     invalidate();
+    layoutChanged();
 }
 
 void Form::close() {

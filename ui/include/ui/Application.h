@@ -134,6 +134,9 @@ private:
     friend class Control;
     friend class Form;
     void forget(Control* c);
+    // A control or form moved, was shown or hidden, changed its stacking or its shape: what lies
+    // under the mouse may have changed.
+    void layoutChanged() { ++layoutChanges_; }
     void dispatch(const SDL_Event& e);
     void mouseMoved(Point p, bool inside);
     void mousePressed(Point p, MouseButton b, int clicks);
@@ -205,9 +208,10 @@ private:
 
     std::uint32_t wakeEvent_ = 0;
     std::uint32_t lastPump_ = 0; // clock ticks of SDL's last event pump
-    // Invalidations so far, and their number when the control under the mouse was last looked for.
-    std::uint64_t changes_ = 0;
-    std::uint64_t changesAtHover_ = ~std::uint64_t(0);
+    // Changes of place, visibility, stacking or shape so far, and their number when the control
+    // under the mouse was last looked for.
+    std::uint64_t layoutChanges_ = 0;
+    std::uint64_t layoutAtHover_ = ~std::uint64_t(0);
     // Wakes a loop that sleeps in the display's own wait (post() from another thread).
     std::unique_ptr<platform::WakeSignal> wake_;
     std::mutex postedMutex_;

@@ -143,6 +143,8 @@ public:
     KeyHandler OnKeyDown;
 
 protected:
+    // Tells the application that what lies under the mouse may have changed.
+    void layoutChanged();
     void applyBounds(const Rect& r);
     virtual void paint(Painter&) {}
     virtual void mouseDown(const MouseEvent&) {}
