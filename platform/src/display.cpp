@@ -56,25 +56,37 @@ int onConnectionLost(void*) {
     std::_Exit(1);
 }
 
-// SDL loads the X library itself; its handler is set through the copy already in the process, so
-// the program does not link the X library.
+// A function of the X library, taken from the copy SDL loaded (the program does not link the X
+// library); null when SDL did not load it or it has no such function.
+template <typename Function> Function x11Function(const char* name) {
+    void* x11 = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
+    if (!x11) return nullptr;
+    auto f = reinterpret_cast<Function>(dlsym(x11, name));
+    dlclose(x11); // still loaded by SDL
+    return f;
+}
+
 void watchForConnectionLoss() {
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver || std::strcmp(driver, "x11") != 0) return;
-    void* x11 = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
-    if (!x11) return;
     using Handler = int (*)(void*);
-    using SetHandler = Handler (*)(Handler);
-    if (auto set = reinterpret_cast<SetHandler>(dlsym(x11, "XSetIOErrorHandler"))) set(&onConnectionLost);
-    dlclose(x11); // still loaded by SDL
+    if (auto set = x11Function<Handler (*)(Handler)>("XSetIOErrorHandler")) set(&onConnectionLost);
 }
 
-// The X library's calls that waiting on the connection needs, taken from the copy SDL loaded.
+// The X library's calls that waiting on the connection and sending changed areas need.
 struct XConnection {
     ::Display* display = nullptr;
+    ::Window window = 0;
     int fd = -1;
     int (*flush)(::Display*) = nullptr;
     int (*eventsQueued)(::Display*, int) = nullptr;
+    // For sending areas (null when one is missing: SDL's update sends them then).
+    GC (*createGC)(::Display*, Drawable, unsigned long, XGCValues*) = nullptr;
+    int (*freeGC)(::Display*, GC) = nullptr;
+    XImage* (*createImage)(::Display*, Visual*, unsigned, int, int, char*, unsigned, unsigned, int,
+                           int) = nullptr;
+    int (*putImage)(::Display*, Drawable, GC, XImage*, int, int, int, int, unsigned, unsigned) = nullptr;
+    int (*windowAttributes)(::Display*, ::Window, XWindowAttributes*) = nullptr;
 
     // Empty (display null) for any other video driver, or when the calls cannot be found.
     static XConnection of(SDL_Window* window) {
@@ -82,14 +94,17 @@ struct XConnection {
         SDL_SysWMinfo info;
         SDL_VERSION(&info.version);
         if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return c;
-        void* x11 = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
-        if (!x11) return c;
-        c.flush = reinterpret_cast<int (*)(::Display*)>(dlsym(x11, "XFlush"));
-        c.eventsQueued = reinterpret_cast<int (*)(::Display*, int)>(dlsym(x11, "XEventsQueued"));
-        auto number = reinterpret_cast<int (*)(::Display*)>(dlsym(x11, "XConnectionNumber"));
-        dlclose(x11); // still loaded by SDL
+        c.flush = x11Function<decltype(flush)>("XFlush");
+        c.eventsQueued = x11Function<decltype(eventsQueued)>("XEventsQueued");
+        auto number = x11Function<int (*)(::Display*)>("XConnectionNumber");
         if (!c.flush || !c.eventsQueued || !number) return c;
+        c.createGC = x11Function<decltype(createGC)>("XCreateGC");
+        c.freeGC = x11Function<decltype(freeGC)>("XFreeGC");
+        c.createImage = x11Function<decltype(createImage)>("XCreateImage");
+        c.putImage = x11Function<decltype(putImage)>("XPutImage");
+        c.windowAttributes = x11Function<decltype(windowAttributes)>("XGetWindowAttributes");
         c.display = info.info.x11.display;
+        c.window = info.info.x11.window;
         c.fd = number(c.display);
         return c;
     }
@@ -295,6 +310,80 @@ void setDisplayLostHandler(std::function<void()> save) {
     displayLost() = std::move(save);
 }
 
+// Sends areas of the window's frame buffer to the X server with their pixels in the request, and
+// goes on at once. SDL's update sends them through shared memory and then waits for the server to
+// finish with each frame: a round trip and a wake-up on every frame of an animation. Whole
+// redraws, where shared memory pays, still go through SDL's update.
+class AreaSender {
+public:
+    AreaSender() = default;
+    AreaSender(const AreaSender&) = delete;
+    AreaSender& operator=(const AreaSender&) = delete;
+    ~AreaSender() { reset(); }
+
+    void start(const XConnection& x) {
+        reset();
+        x_ = x;
+        XWindowAttributes attributes{};
+        if (!x.display || !x.createGC || !x.freeGC || !x.createImage || !x.putImage || !x.windowAttributes ||
+            !x.windowAttributes(x.display, x.window, &attributes))
+            return;
+        visual_ = attributes.visual;
+        depth_ = attributes.depth;
+        gc_ = x.createGC(x.display, x.window, 0, nullptr);
+    }
+    // False when the areas were not sent (the caller sends them the other way).
+    bool send(SDL_Surface* screen, const std::vector<SDL_Rect>& areas) {
+        if (!gc_ || !describe(screen)) return false;
+        for (const SDL_Rect& r : areas)
+            x_.putImage(x_.display, x_.window, gc_, image_, r.x, r.y, r.x, r.y, unsigned(r.w), unsigned(r.h));
+        x_.flush(x_.display);
+        return true;
+    }
+    void reset() {
+        dropImage();
+        if (gc_) x_.freeGC(x_.display, gc_);
+        gc_ = nullptr;
+    }
+
+private:
+    // The image that describes the frame buffer to the X library, made again when the buffer is.
+    bool describe(SDL_Surface* screen) {
+        if (image_ && screen == of_ && image_->width == screen->w && image_->height == screen->h &&
+            image_->bytes_per_line == screen->pitch && image_->data == screen->pixels)
+            return true;
+        dropImage();
+        if (screen->format->BytesPerPixel != 4 || (depth_ != 24 && depth_ != 32)) return false;
+        image_ = x_.createImage(x_.display, visual_, unsigned(depth_), ZPixmap, 0,
+                                static_cast<char*>(screen->pixels), unsigned(screen->w), unsigned(screen->h),
+                                32, screen->pitch);
+        if (!image_) return false;
+        // The pixels are in this machine's order; the X library reorders them for a server that
+        // differs.
+        image_->byte_order = SDL_BYTEORDER == SDL_BIG_ENDIAN ? MSBFirst : LSBFirst;
+        if (image_->bits_per_pixel != 32) {
+            dropImage();
+            return false;
+        }
+        of_ = screen;
+        return true;
+    }
+    void dropImage() {
+        if (!image_) return;
+        image_->data = nullptr; // the frame buffer is SDL's
+        image_->f.destroy_image(image_);
+        image_ = nullptr;
+        of_ = nullptr;
+    }
+
+    XConnection x_;
+    Visual* visual_ = nullptr;
+    int depth_ = 0;
+    GC gc_ = nullptr;
+    XImage* image_ = nullptr;
+    SDL_Surface* of_ = nullptr;
+};
+
 // The window is drawn through its own frame buffer (SDL's window surface, shared memory with the
 // X server where it can): only the areas that changed are scaled into it and sent.
 struct SdlDisplay::Impl {
@@ -304,6 +393,7 @@ struct SdlDisplay::Impl {
     int screenHeight = 0;
     WindowSize windowed{kCanvasWidth, kCanvasHeight}; // outside full screen
     XConnection x11;
+    AreaSender sender;
     // Nothing was waiting on the connection when it was last read: the last wait ended without
     // input, or a present's sync took in all there was. The next look for input can skip its
     // poll(); input that comes meanwhile is found by the wait after it, which polls first.
@@ -366,6 +456,7 @@ bool SdlDisplay::open(const std::string& title, bool fullscreen) {
     SDL_SetWindowMinimumSize(impl_->window, kCanvasWidth, kCanvasHeight);
     watchForConnectionLoss();
     impl_->x11 = XConnection::of(impl_->window);
+    impl_->sender.start(impl_->x11);
     const bool refused = fullscreen && !enterFullscreen(impl_->window);
     if (refused) leaveFullscreen(impl_->window, impl_->windowed);
     SDL_ShowWindow(impl_->window);
@@ -431,10 +522,15 @@ void SdlDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& chang
             if (done.w > 0 && done.h > 0) sent.push_back(done);
         }
     }
-    if (!sent.empty() && SDL_UpdateWindowSurfaceRects(impl_->window, sent.data(), int(sent.size())) != 0)
+    if (sent.empty()) return;
+    if (!whole && impl_->sender.send(screen, sent)) {
+        impl_->connectionQuiet = false;
+        return;
+    }
+    if (SDL_UpdateWindowSurfaceRects(impl_->window, sent.data(), int(sent.size())) != 0)
         throw std::runtime_error(std::string("Cannot draw the window: ") + SDL_GetError());
     // On X11 the update ends with a sync, which reads every event sent before it.
-    if (!sent.empty()) impl_->connectionQuiet = impl_->x11.display != nullptr;
+    impl_->connectionQuiet = impl_->x11.display != nullptr;
 }
 
 void SdlDisplay::bringForward() {
@@ -479,6 +575,7 @@ std::uint32_t SdlDisplay::windowId() const {
 
 void SdlDisplay::close() {
     if (!impl_) return;
+    impl_->sender.reset();
     if (impl_->window) {
         SDL_SetWindowFullscreen(impl_->window, 0);
         SDL_DestroyWindow(impl_->window);
