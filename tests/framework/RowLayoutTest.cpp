@@ -40,23 +40,24 @@ TEST(RowTops, SmallerSizesSitLowerOnTheRow) {
 }
 
 TEST(WordPlacement, GapsExceptBeforeStickingPunctuationAndEmptySlotsPassedOver) {
-    const std::vector<std::string> texts{"Prišli", "", "domov", ",", "keď", "pršalo", "?", "!", ".", "x"};
-    const std::vector<int> widths{40, 0, 30, 4, 20, 35, 6, 3, 3, 5};
-    const auto placed = placeWords(texts, widths, 18);
-    ASSERT_EQ(placed.size(), 9u);
-    const std::vector<std::pair<int, int>> expected{{0, 18},  {2, 61},  {3, 91},  {4, 98}, {5, 121},
-                                                    {6, 156}, {7, 162}, {8, 165}, {9, 171}};
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        EXPECT_EQ(placed[i].slot, expected[i].first);
-        EXPECT_EQ(placed[i].left, expected[i].second) << "slot " << placed[i].slot;
+    struct Case {
+        std::vector<std::string> texts;
+        std::vector<int> widths;
+        std::vector<std::pair<int, int>> placed; // slot and left of each word placed
+    };
+    const Case cases[] = {
+        {{"Prišli", "", "domov", ",", "keď", "pršalo", "?", "!", ".", "x"},
+         {40, 0, 30, 4, 20, 35, 6, 3, 3, 5},
+         {{0, 18}, {2, 61}, {3, 91}, {4, 98}, {5, 121}, {6, 156}, {7, 162}, {8, 165}, {9, 171}}},
+        // A first slot left empty starts the row with the next word.
+        {{"", "Ide", "."}, {0, 20, 3}, {{1, 18}, {2, 38}}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::pair<int, int>> placed;
+        for (const auto& p : placeWords(c.texts, c.widths, 18))
+            placed.emplace_back(p.slot, p.left);
+        EXPECT_EQ(placed, c.placed);
     }
-}
-
-TEST(WordPlacement, AFirstSlotLeftEmptyStartsTheRowWithTheNextWord) {
-    const auto placed = placeWords({"", "Ide", "."}, {0, 20, 3}, 18);
-    ASSERT_EQ(placed.size(), 2u);
-    EXPECT_EQ(placed[0].left, 18);
-    EXPECT_EQ(placed[1].left, 38);
 }
 
 } // namespace
