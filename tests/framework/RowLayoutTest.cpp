@@ -19,22 +19,19 @@ int fakeWidth(std::string_view text, int size, bool) {
 
 TEST(FontFitting, ShrinksPointByPointAndStopsAtEightPoints) {
     const std::vector<std::string> words{"aaaaa", "", "bbbbb"}; // 10 characters, the empty slot adds nothing
-    EXPECT_EQ(fitFontSize(words, 120, fakeWidth), 12);
-    EXPECT_EQ(fitFontSize(words, 119, fakeWidth), 11);
-    EXPECT_EQ(fitFontSize(words, 100, fakeWidth), 10);
-    EXPECT_EQ(fitFontSize(words, 80, fakeWidth), 8);
-    // Too long even at 8 points: the floor holds instead of shrinking without end.
-    EXPECT_EQ(fitFontSize(words, 5, fakeWidth), framework::kMinFontSize);
-    EXPECT_EQ(fitFontSize(words, 0, fakeWidth), framework::kMinFontSize);
+    // The size fitted to each width. Too long even at 8 points (the last two widths): the floor
+    // holds instead of shrinking without end.
+    const std::pair<int, int> fitted[] = {{120, 12}, {119, 11}, {100, 10}, {80, 8}, {5, 8}, {0, 8}};
+    for (const auto& [width, size] : fitted)
+        EXPECT_EQ(fitFontSize(words, width, fakeWidth), size) << width;
 }
 
 TEST(RowTops, SmallerSizesSitLowerOnTheRow) {
     const int row3 = 33 * 3 + 62;
-    EXPECT_EQ(topForSize(row3, 12), 33 * 3 + 62);
-    EXPECT_EQ(topForSize(row3, 11), 33 * 3 + 64);
-    EXPECT_EQ(topForSize(row3, 10), 33 * 3 + 65);
-    EXPECT_EQ(topForSize(row3, 9), 33 * 3 + 66);
-    EXPECT_EQ(topForSize(row3, 8), 33 * 3 + 66);
+    // A size and its top on the row.
+    const std::pair<int, int> tops[] = {{12, 62}, {11, 64}, {10, 65}, {9, 66}, {8, 66}};
+    for (const auto& [size, top] : tops)
+        EXPECT_EQ(topForSize(row3, size), 33 * 3 + top) << size;
     // The same steps hold on the 36-pixel rows.
     EXPECT_EQ(topForSize(36 * 2 + 59, 9), 36 * 2 + 63);
 }
