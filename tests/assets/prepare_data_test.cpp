@@ -48,9 +48,7 @@ protected:
         return shell(extraEnv, BREVION_SOURCE_DIR "/scripts/prepare-data.sh " + build.string());
     }
     // The start command itself with `args`.
-    int start(const std::string& args, const std::string& extraEnv = "") {
-        return shell(extraEnv, (build / "bin/brevion").string() + " " + args);
-    }
+    int start(const std::string& args) { return shell("", (build / "bin/brevion").string() + " " + args); }
     int shell(const std::string& extraEnv, const std::string& command) {
         const std::string cmd = "env -i PATH=\"$PATH\" HOME=" + home.string() +
                                 " BREVION_SYSTEM_CONF=" + (root / "brevion.conf").string() + " " + extraEnv +

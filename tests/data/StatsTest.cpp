@@ -17,7 +17,7 @@ using sentencedata::Spread;
 TEST(StatsSpread, QuartilesByNearestRank) {
     struct Case {
         std::vector<int> values;
-        Spread expected;
+        std::vector<int> expected; // min, q1, median, q3, max
     };
     const Case cases[] = {
         {{}, {0, 0, 0, 0, 0}},
@@ -28,9 +28,7 @@ TEST(StatsSpread, QuartilesByNearestRank) {
     };
     for (const Case& c : cases) {
         const Spread s = sentencedata::spreadOf(c.values);
-        EXPECT_EQ((std::vector<int>{s.min, s.q1, s.median, s.q3, s.max}),
-                  (std::vector<int>{c.expected.min, c.expected.q1, c.expected.median, c.expected.q3,
-                                    c.expected.max}))
+        EXPECT_EQ((std::vector<int>{s.min, s.q1, s.median, s.q3, s.max}), c.expected)
             << ::testing::PrintToString(c.values);
     }
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -69,11 +71,9 @@ std::string errorsAt(const std::vector<Diagnostic>& diagnostics, int line) {
     return text;
 }
 
-int errorCount(const std::vector<Diagnostic>& diagnostics) {
-    int n = 0;
-    for (const Diagnostic& d : diagnostics)
-        n += d.warning ? 0 : 1;
-    return n;
+std::ptrdiff_t errorCount(const std::vector<Diagnostic>& diagnostics) {
+    return std::count_if(diagnostics.begin(), diagnostics.end(),
+                         [](const Diagnostic& d) { return !d.warning; });
 }
 
 TEST(Validator, EveryExerciseAcceptsACleanFile) {

@@ -112,13 +112,9 @@ TEST_F(PrintCall, TheEntryInTheHelperGetsWindows1250LinesTheCountAndTheName) {
     print(tisk::kPrinted);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(gathered, 0);
-    const std::vector<std::string> got = logged();
-    ASSERT_EQ(got.size(), 32u);
-    EXPECT_EQ(got[0], "TR1 2");
-    EXPECT_EQ(got[1], "Ľubo");
-    EXPECT_EQ(got[2], "Prvá veta. ");
-    EXPECT_EQ(got[3], "Druhá ? ");
-    EXPECT_EQ(got[5], "");
+    std::vector<std::string> expected{"TR1 2", "Ľubo", "Prvá veta. ", "Druhá ? ", "nie"};
+    expected.resize(2 + tisk::kMaxExamples);
+    EXPECT_EQ(logged(), expected);
     std::ifstream maps("/proc/self/maps");
     const std::string text((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text.find(std::filesystem::path(FAKE_PRINT_LIBRARY).filename().string()), std::string::npos);

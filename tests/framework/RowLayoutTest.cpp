@@ -19,44 +19,42 @@ int fakeWidth(std::string_view text, int size, bool) {
 
 TEST(FontFitting, ShrinksPointByPointAndStopsAtEightPoints) {
     const std::vector<std::string> words{"aaaaa", "", "bbbbb"}; // 10 characters, the empty slot adds nothing
-    EXPECT_EQ(fitFontSize(words, 120, fakeWidth), 12);
-    EXPECT_EQ(fitFontSize(words, 119, fakeWidth), 11);
-    EXPECT_EQ(fitFontSize(words, 100, fakeWidth), 10);
-    EXPECT_EQ(fitFontSize(words, 80, fakeWidth), 8);
-    // Too long even at 8 points: the floor holds instead of shrinking without end.
-    EXPECT_EQ(fitFontSize(words, 5, fakeWidth), framework::kMinFontSize);
-    EXPECT_EQ(fitFontSize(words, 0, fakeWidth), framework::kMinFontSize);
+    // The size fitted to each width. Too long even at 8 points (the last two widths): the floor
+    // holds instead of shrinking without end.
+    const std::pair<int, int> fitted[] = {{120, 12}, {119, 11}, {100, 10}, {80, 8}, {5, 8}, {0, 8}};
+    for (const auto& [width, size] : fitted)
+        EXPECT_EQ(fitFontSize(words, width, fakeWidth), size) << width;
 }
 
 TEST(RowTops, SmallerSizesSitLowerOnTheRow) {
     const int row3 = 33 * 3 + 62;
-    EXPECT_EQ(topForSize(row3, 12), 33 * 3 + 62);
-    EXPECT_EQ(topForSize(row3, 11), 33 * 3 + 64);
-    EXPECT_EQ(topForSize(row3, 10), 33 * 3 + 65);
-    EXPECT_EQ(topForSize(row3, 9), 33 * 3 + 66);
-    EXPECT_EQ(topForSize(row3, 8), 33 * 3 + 66);
+    // A size and its top on the row.
+    const std::pair<int, int> tops[] = {{12, 62}, {11, 64}, {10, 65}, {9, 66}, {8, 66}};
+    for (const auto& [size, top] : tops)
+        EXPECT_EQ(topForSize(row3, size), 33 * 3 + top) << size;
     // The same steps hold on the 36-pixel rows.
     EXPECT_EQ(topForSize(36 * 2 + 59, 9), 36 * 2 + 63);
 }
 
 TEST(WordPlacement, GapsExceptBeforeStickingPunctuationAndEmptySlotsPassedOver) {
-    const std::vector<std::string> texts{"Prišli", "", "domov", ",", "keď", "pršalo", "?", "!", ".", "x"};
-    const std::vector<int> widths{40, 0, 30, 4, 20, 35, 6, 3, 3, 5};
-    const auto placed = placeWords(texts, widths, 18);
-    ASSERT_EQ(placed.size(), 9u);
-    const std::vector<std::pair<int, int>> expected{{0, 18},  {2, 61},  {3, 91},  {4, 98}, {5, 121},
-                                                    {6, 156}, {7, 162}, {8, 165}, {9, 171}};
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        EXPECT_EQ(placed[i].slot, expected[i].first);
-        EXPECT_EQ(placed[i].left, expected[i].second) << "slot " << placed[i].slot;
+    struct Case {
+        std::vector<std::string> texts;
+        std::vector<int> widths;
+        std::vector<std::pair<int, int>> placed; // slot and left of each word placed
+    };
+    const Case cases[] = {
+        {{"Prišli", "", "domov", ",", "keď", "pršalo", "?", "!", ".", "x"},
+         {40, 0, 30, 4, 20, 35, 6, 3, 3, 5},
+         {{0, 18}, {2, 61}, {3, 91}, {4, 98}, {5, 121}, {6, 156}, {7, 162}, {8, 165}, {9, 171}}},
+        // A first slot left empty starts the row with the next word.
+        {{"", "Ide", "."}, {0, 20, 3}, {{1, 18}, {2, 38}}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::pair<int, int>> placed;
+        for (const auto& p : placeWords(c.texts, c.widths, 18))
+            placed.emplace_back(p.slot, p.left);
+        EXPECT_EQ(placed, c.placed);
     }
-}
-
-TEST(WordPlacement, AFirstSlotLeftEmptyStartsTheRowWithTheNextWord) {
-    const auto placed = placeWords({"", "Ide", "."}, {0, 20, 3}, 18);
-    ASSERT_EQ(placed.size(), 2u);
-    EXPECT_EQ(placed[0].left, 18);
-    EXPECT_EQ(placed[1].left, 38);
 }
 
 } // namespace

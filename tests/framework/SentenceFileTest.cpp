@@ -50,13 +50,6 @@ std::string stored(const std::string& reduced) {
     return line;
 }
 
-TEST(LineReduction, KeepsEveryFourthCharacter) {
-    EXPECT_EQ(reduceLine("...A...B...C"), "ABC");
-    EXPECT_EQ(reduceLine("...A...B...C.."), "ABC");
-    EXPECT_EQ(reduceLine("abc"), "");
-    EXPECT_EQ(reduceLine(""), "");
-}
-
 TEST(LineSplitting, AcceptsCrLfAndLfAndALastLineWithoutEnd) {
     EXPECT_EQ(splitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(splitLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
@@ -64,11 +57,12 @@ TEST(LineSplitting, AcceptsCrLfAndLfAndALastLineWithoutEnd) {
 }
 
 TEST(SentenceFile, ReadsStoredLinesConvertingWindows1250AndKeepsEmptyLinesInStep) {
-    // "\x9Aa" is "ša" in Windows-1250; the second line is empty, the third too short to hold text.
+    // "\x9Aa" is "ša" in Windows-1250; the second line is empty, the third too short to hold text,
+    // the fourth ends in fillers without their character.
     const auto path = std::filesystem::temp_directory_path() / ("sentences-" + std::to_string(getpid()));
     std::ofstream(path, std::ios::binary) << stored("#\x9A"
                                                     "a $je.@")
-                                          << "\r\n\r\nab\r\n" + stored("$Ide") + "\r\n";
+                                          << "\r\n\r\nab\r\n" + stored("$Ide") + "x-\r\n";
     const SentenceTable table = readSentenceFile(wordFormat(), path.string());
     std::filesystem::remove(path);
     ASSERT_EQ(table.count, 4);

@@ -20,37 +20,18 @@ namespace fuzz {
 
 // The readers open files by path. Each input is written to one in-memory file, reachable as
 // /proc/self/fd/N, so that a run touches no disk and every reader sees exactly the input's bytes.
-class InputFile {
-public:
-    InputFile() : fd_(::memfd_create("fuzz-input", 0)) {
-        if (fd_ < 0) fail("memfd_create(\"fuzz-input\", 0) >= 0", __FILE__, __LINE__);
-        path_ = "/proc/self/fd/" + std::to_string(fd_);
-    }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-    ~InputFile() { ::close(fd_); }
-
-    // Replaces the file's content; returns its path.
-    const std::string& hold(std::string_view bytes) {
-        FUZZ_CHECK(::ftruncate(fd_, 0) == 0);
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n =
-                ::pwrite(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-            FUZZ_CHECK(n > 0);
-            done += static_cast<std::size_t>(n);
-        }
-        return path_;
-    }
-
-private:
-    int fd_;
-    std::string path_;
-};
-
+// Replaces the file's content; returns its path.
 inline const std::string& holdInput(std::string_view bytes) {
-    static InputFile file;
-    return file.hold(bytes);
+    static const int fd = ::memfd_create("fuzz-input", 0);
+    static const std::string path = "/proc/self/fd/" + std::to_string(fd);
+    FUZZ_CHECK(fd >= 0);
+    FUZZ_CHECK(::ftruncate(fd, 0) == 0);
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        FUZZ_CHECK(n > 0);
+        done += static_cast<std::size_t>(n);
+    }
+    return path;
 }
 
 inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {

@@ -1,13 +1,18 @@
 // Writes the fuzz targets' seed corpora from the shipped data, at build time:
 //   make_fuzz_seeds <data folder> <seed folder>
 // <seed folder>/<target>/ receives files in the form that target reads; the sentence targets' seeds
-// start with the byte that picks their exercise.
+// start with the byte that picks their exercise. The picture target's seeds are small pictures
+// drawn here.
 #include <Codec.h>
 #include <Validator.h>
 #include <framework/SentenceFile.h>
 #include <platform/encoding.h>
 #include <platform/errors.h>
 #include <results/ResultsTable.h>
+#include <ui/Bitmap.h>
+
+#include <SDL.h>
+#include <zstd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -58,6 +63,38 @@ void iniSeeds(const fs::path& seeds) {
     writeSeed(seeds / "ini", "utf8.ini", "\xEF\xBB\xBF" + text);
 }
 
+std::string bmpOf(const ui::Bitmap& picture) {
+    std::string bytes(std::size_t(picture.width()) * std::size_t(picture.height()) * 4 + 1024, '\0');
+    SDL_RWops* rw = SDL_RWFromMem(bytes.data(), int(bytes.size()));
+    SDL_SaveBMP_RW(picture.surface(), rw, 0);
+    bytes.resize(std::size_t(SDL_RWtell(rw)));
+    SDL_RWclose(rw);
+    return bytes;
+}
+
+// Compressed as the installation tree keeps pictures: one zstd frame with its size and a checksum.
+std::string pack(const std::string& raw) {
+    std::string out(ZSTD_compressBound(raw.size()), '\0');
+    ZSTD_CCtx* cctx = ZSTD_createCCtx();
+    ZSTD_CCtx_setParameter(cctx, ZSTD_c_checksumFlag, 1);
+    out.resize(ZSTD_compress2(cctx, out.data(), out.size(), raw.data(), raw.size()));
+    ZSTD_freeCCtx(cctx);
+    return out;
+}
+
+// A few small pictures, each compressed (first byte 0) and as a plain BMP (first byte 1).
+void pictureSeeds(const fs::path& seeds) {
+    int n = 0;
+    for (const auto& [w, h] : {std::pair{32, 32}, std::pair{3, 2}, std::pair{58, 32}}) {
+        ui::Bitmap picture(w, h, ui::colors::Blue);
+        picture.drawLine({0, 0}, {w - 1, h - 1}, ui::colors::Red, 2);
+        const std::string bmp = bmpOf(picture);
+        writeSeed(seeds / "picture_file", "packed-" + std::to_string(n), std::string(1, '\0') + pack(bmp));
+        writeSeed(seeds / "picture_file", "plain-" + std::to_string(n), "\x01" + bmp);
+        ++n;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -71,6 +108,7 @@ int main(int argc, char** argv) {
         writeSeed(seeds / "grades", "Znamky.dat", framework::readFileBytes((data / "Znamky.dat").string()));
         resultsTableSeed(seeds);
         iniSeeds(seeds);
+        pictureSeeds(seeds);
     } catch (const std::exception& e) {
         std::cerr << "make_fuzz_seeds: " << e.what() << '\n';
         return 1;
