@@ -120,6 +120,8 @@ sleep 3
 to_setup 10
 echo "setup screen, before printing: VmRSS $(rss_kib "$pid")  Pss $(pss_kib "$pid")"
 click 95 468 4 # print
+xdotool key Return # the notice of where the sheet went, closed
+sleep 1
 echo "after the first worksheet:     VmRSS $(rss_kib "$pid")  Pss $(pss_kib "$pid")"
 stop "$pid"
 pid=
