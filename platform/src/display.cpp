@@ -337,7 +337,7 @@ public:
         if (!gc_ || !describe(screen)) return false;
         for (const SDL_Rect& r : areas)
             x_.putImage(x_.display, x_.window, gc_, image_, r.x, r.y, r.x, r.y, unsigned(r.w), unsigned(r.h));
-        x_.flush(x_.display);
+        x_.flushHeld();
         return true;
     }
     void reset() {
@@ -523,10 +523,9 @@ void SdlDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& chang
         }
     }
     if (sent.empty()) return;
-    if (!whole && impl_->sender.send(screen, sent)) {
-        impl_->connectionQuiet = false;
-        return;
-    }
+    // Sending reads nothing from the connection: what was known of it still holds, and input sent
+    // meanwhile is found by the next wait, which looks before it sleeps.
+    if (!whole && impl_->sender.send(screen, sent)) return;
     if (SDL_UpdateWindowSurfaceRects(impl_->window, sent.data(), int(sent.size())) != 0)
         throw std::runtime_error(std::string("Cannot draw the window: ") + SDL_GetError());
     // On X11 the update ends with a sync, which reads every event sent before it.
