@@ -1,8 +1,8 @@
-// The screens whose rows are answered by one choice per sentence, built on fakes: the pop-up list
-// of kinds (07) and the answer picture that cycles through two answers
-// (08, 11b, 13); the exact check against the sentence's key, the one-line correct answer, the font
-// fitting of the rows and the bold inserted words of 11b.
-#include "ScreenOnFakes.h"
+// The screens whose rows are answered by one choice per sentence: the pop-up list of kinds (07) and
+// the answer picture that cycles through two answers (08, 11b, 13); the exact check against the
+// sentence's key, the one-line correct answer, the font fitting of the rows and the bold inserted
+// words of 11b.
+#include "ExerciseFixture.h"
 
 #include "exercises/07/Main07.h"
 #include "exercises/08/Main08.h"
@@ -20,19 +20,16 @@ const std::vector<std::string> k07 = {
     "Dnes sneží.@Oznamovaci",
 };
 
-ui::Bitmap cdPicture(const FakeScreenServices& services, const std::string& relative) {
-    return ui::Bitmap::load(services.cd(relative));
-}
-
-struct ChoiceExercises : ScreenOnFakes {
+struct ChoiceExercises : ExerciseTest {
     framework::ChoiceScreen* screen = nullptr;
 
     // The exercise on a run of ten: the given sentences, then fillers made with `filler`.
     template <class Screen>
-    void open(const std::string& key, std::vector<std::string> lines, const std::string& filler) {
+    void open(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
+              std::vector<std::string> lines, const std::string& filler) {
         for (int i = int(lines.size()); i < 10; ++i)
             lines.push_back("Veta" + std::to_string(i) + filler);
-        screen = &ScreenOnFakes::open<Screen>(key, lines);
+        screen = &startExercise<Screen>(key, registerScreen, lines);
     }
     framework::ChoiceScreen& s() { return *screen; }
     // The row whose sentence begins with `start`.
@@ -45,7 +42,7 @@ struct ChoiceExercises : ScreenOnFakes {
 };
 
 TEST_F(ChoiceExercises, Exercise07TheListOpensAboveTheLastRowAndOnlyAnExactKindCodeIsRight) {
-    auto& s = ScreenOnFakes::open<ex07::TMainForm07>("07", k07);
+    auto& s = startExercise<ex07::TMainForm07>("07", registerScreen07, k07);
     framework::ChooserRows& c = s.choosers();
     bot->click(c.chooser(10));
     EXPECT_EQ(c.list().bounds(), (ui::Rect{499, 36 * 10 + 61 - 84, 94, 84})) << "above the chooser of row 10";
@@ -69,7 +66,7 @@ TEST_F(ChoiceExercises, Exercise07TheListOpensAboveTheLastRowAndOnlyAnExactKindC
 }
 
 TEST_F(ChoiceExercises, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExactly) {
-    open<ex13::TMainForm13>("13",
+    open<ex13::TMainForm13>("13", registerScreen13,
                             {"Dedko číta a babka pletie.@souradici", "Viem, že prídeš.@podradici",
                              "Prší a fúka.@Souradici", "Kým spíš, pracujem.@podradici",
                              "Bez kľúča a bez odpovede.@"},
@@ -83,7 +80,7 @@ TEST_F(ChoiceExercises, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExactl
         bot->click(c.image(r));
         EXPECT_EQ(c.answer(r), expected);
     }
-    EXPECT_TRUE(samePicture(c.image(r).picture(), cdPicture(services, "\\Bitmap\\Games\\13_sou.bmp")));
+    EXPECT_TRUE(samePicture(c.image(r).picture(), cdPicture("\\Bitmap\\Games\\13_sou.bmp")));
     EXPECT_EQ(countSounds("\\Sound\\Click.wav"), clicks);
 
     clickChoice("Dedko", 1);
@@ -93,10 +90,6 @@ TEST_F(ChoiceExercises, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExactl
     bot->click("IKontr");
     EXPECT_EQ(s().flow().right(), 6) << "no click, a wrong answer, a capital or an empty key are wrong";
 
-    // Checked: the buttons no longer change.
-    clickChoice("Dedko", 1);
-    EXPECT_EQ(c.answer(row("Dedko")), "souradici");
-
     EXPECT_EQ(correctAnswer("Viem"), "Druh súvetia: podraďovacie");
     EXPECT_EQ(correctAnswer("Prší"), "") << "a key with a capital has no text";
     EXPECT_EQ(correctAnswer("Bez"), "");
@@ -104,7 +97,7 @@ TEST_F(ChoiceExercises, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExactl
 
 TEST_F(ChoiceExercises, Exercise08RowsFitIn430PixelsAndWrongRowsNameTheKind) {
     open<ex08::TMainForm08>(
-        "08",
+        "08", registerScreen08,
         {"Mama varí obed.@Dvojclenna",
          "Najneuveriteľnejšie dobrodružstvá nezabudnuteľných cestovateľov sa skončili.@Dvojclenna"},
         ".@Jednoclenna");
@@ -122,7 +115,8 @@ TEST_F(ChoiceExercises, Exercise08RowsFitIn430PixelsAndWrongRowsNameTheKind) {
 }
 
 TEST_F(ChoiceExercises, Exercise11bMarkedWordsAreBold) {
-    open<ex11b::TMainForm11b>("11b", {"Zajtra, my#slím, ideme von.@vsuvka"}, ", #ktorú #mám.@vedlejsi");
+    open<ex11b::TMainForm11b>("11b", registerScreen11b, {"Zajtra, my#slím, ideme von.@vsuvka"},
+                              ", #ktorú #mám.@vedlejsi");
     const int r = row("Zajtra");
     framework::WordRows& rows = s().rows();
     EXPECT_EQ(rows.label(r, 2).text(), "myslím,") << "the mark is not shown";
