@@ -123,26 +123,12 @@ TEST_F(DispatchTest, BringingToFrontChangesWhoTakesTheClick) {
 
 // The pupil drags the window to any size: clicks and drags given in window pixels reach the control
 // under them on the canvas, with their own coordinates.
-TEST_F(DispatchTest, ClicksAndDragsMapFromTheWindowToTheCanvasAtEverySize) {
-    struct Case {
-        platform::WindowSize window;
-        Point down, up; // window pixels
-        Log expected;
-    };
-    const Case cases[] = {
-        // 1.5625: window pixel 79 shows canvas pixel 50, b's first.
-        {{1000, 750}, {79, 79}, {110, 102}, {"b:enter", "b:down@0,0", "b:click", "b:up@20,15"}},
-        // Bars left and right: the canvas starts 50 pixels in; a drag out over the bar ends there.
-        {{1100, 750}, {128, 78}, {20, 78}, {"a:enter", "a:down@49,49", "a:leave", "a:up@-20,49"}},
-    };
-    for (const Case& c : cases) {
-        display.resize(c.window);
-        bot.drag(c.down, c.up, 1);
-        bot.moveTo({2000, 2000}); // out of the canvas: the hover ends between cases
-        Log got = rec.take();
-        if (!got.empty() && got.back().ends_with(":leave") && got.back() != c.expected.back()) got.pop_back();
-        EXPECT_EQ(got, c.expected) << c.window.width << "x" << c.window.height;
-    }
+TEST_F(DispatchTest, ClicksAndDragsMapFromTheWindowToTheCanvas) {
+    // 1100x750: the canvas at 1.5625, 50 pixels in from bars left and right; a drag out over the bar
+    // ends there (in window pixels still inside a: no click).
+    display.resize({1100, 750});
+    bot.drag({128, 78}, {20, 78}, 1);
+    EXPECT_EQ(rec.take(), (Log{"a:enter", "a:down@49,49", "a:leave", "a:up@-20,49"}));
     // A click in the bar beside the canvas reaches nothing.
     bot.press({20, 300});
     bot.release({20, 300});
