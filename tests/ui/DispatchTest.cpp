@@ -43,12 +43,10 @@ struct DispatchTest : UiTest {
 
     void SetUp() override {
         form = &screen();
-        a = &form->add<Panel>();
+        a = &placed<Panel>(*form, 0, 0, 100, 100);
         a->setName("a");
-        a->setBounds(0, 0, 100, 100);
-        b = &form->add<Panel>();
+        b = &placed<Panel>(*form, 50, 50, 100, 100);
         b->setName("b");
-        b->setBounds(50, 50, 100, 100);
         rec.attach(*a);
         rec.attach(*b);
         app.processMessages();
@@ -162,8 +160,7 @@ TEST_F(DispatchTest, FormsClosedDuringAHandlerAreFreedWhenItEnds) {
         f->OnDestroy = [&](Form&) { ++destroyed; };
         f->OnClose = [](Form&, CloseAction& action) { action = CloseAction::Free; };
     }
-    auto& button = dialog.add<Panel>();
-    button.setBounds(10, 10, 50, 50);
+    auto& button = placed<Panel>(dialog, 10, 10, 50, 50);
     button.OnClick = [&](Control& self) {
         self.form()->close();
         self.setTag(7); // still alive after closing
