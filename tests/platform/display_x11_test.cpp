@@ -3,11 +3,11 @@
 #include "platform/display.h"
 #include "platform/wake.h"
 
+#include "../support/FileBytes.h"
+
 #include <SDL.h>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <regex>
 #include <string>
 #include <thread>
@@ -276,8 +276,7 @@ TEST(SdlDisplayOnX11, FullScreenCanvasIsScaledByWholeFactorOnBlackWithoutGl) {
     EXPECT_EQ(w, 1100);
     EXPECT_EQ(h, 800);
 
-    std::ifstream maps("/proc/self/maps");
-    std::string text((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
+    const std::string text = readFile("/proc/self/maps");
     for (const char* gpu : {"libGL", "libEGL", "mesa", "_dri.so", "/dri/", "libvulkan"})
         EXPECT_EQ(text.find(gpu), std::string::npos) << gpu << " is loaded";
 
