@@ -145,23 +145,20 @@ TEST_F(UiTest, MessageBoxRunsAModalLoopUntilAButtonIsChosen) {
     auto& f = screen();
     int behindClicks = 0;
     f.OnClick = [&](Control&) { ++behindClicks; };
-    using platform::MessageButtons;
     using platform::MessageResult;
-    auto ask = [&](MessageButtons buttons) {
+    auto ask = [&] {
         return app.messageBoxes().show("Otázka", "Riadok 1\rRiadok 2", platform::MessageIcon::Question,
-                                       buttons);
+                                       platform::MessageButtons::YesNo);
     };
     app.post([&] {
         bot.click({5, 5}); // outside the box: the form behind takes nothing
         bot.click("No");
     });
-    EXPECT_EQ(ask(MessageButtons::YesNo), MessageResult::No);
+    EXPECT_EQ(ask(), MessageResult::No);
     app.post([&] { bot.click("Yes"); });
-    EXPECT_EQ(ask(MessageButtons::YesNo), MessageResult::Yes);
+    EXPECT_EQ(ask(), MessageResult::Yes);
     app.post([&] { bot.key(SDLK_ESCAPE); });
-    EXPECT_EQ(ask(MessageButtons::YesNo), MessageResult::No);
-    app.post([&] { bot.key(SDLK_RETURN); });
-    EXPECT_EQ(ask(MessageButtons::Ok), MessageResult::Ok);
+    EXPECT_EQ(ask(), MessageResult::No);
     EXPECT_EQ(behindClicks, 0);
     app.processMessages();
     EXPECT_FALSE(bot.exists("MessageBox")); // every box freed after its loop
