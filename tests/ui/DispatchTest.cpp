@@ -2,7 +2,6 @@
 // forms, forms freed by their own handlers, waits and posted work.
 #include "Fixture.h"
 
-#include "ui/Label.h"
 #include "ui/Panel.h"
 #include "ui/TextMetrics.h"
 
