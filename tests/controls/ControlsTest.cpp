@@ -59,8 +59,7 @@ TEST(ImageButton, LitPictureHasAnHBeforeItsExtension) {
 }
 
 TEST_F(ControlsTest, PanelTilesItsBitmapFromTheTopLeftCorner) {
-    auto& panel = form->add<TbmpPanel>();
-    panel.setBounds(0, 0, 100, 50);
+    auto& panel = placed<TbmpPanel>(*form, 0, 0, 100, 50);
     panel.setBevel(ui::Bevel::None);
     panel.setColor(kPanel);
     EXPECT_EQ(pixel(50, 25), kPanel); // no bitmap: a plain panel
@@ -171,8 +170,7 @@ TEST(GRAlignEditNumbers, ReadsDecimalNumbersWithTheGivenSeparatorOnly) {
 }
 
 TEST_F(ControlsTest, RightAlignedFieldDrawsItsTextAtTheRightEdge) {
-    auto& e = form->add<TGRAlignEdit>();
-    e.setBounds(0, 0, 100, 20);
+    auto& e = placed<TGRAlignEdit>(*form, 0, 0, 100, 20);
     e.setBorder(false);
     e.setAlignment(ui::Alignment::Right);
     e.setText("7");

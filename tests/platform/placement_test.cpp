@@ -3,6 +3,8 @@
 #include "platform/display.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
+#include <utility>
 
 using namespace platform;
 
@@ -34,11 +36,8 @@ TEST(Placement, WholeFactorsInFullScreenAndAsLargeAsFitsInAWindow) {
     for (const Case& c : cases) {
         const Placement at = placement(c.w, c.h, c.fullscreen);
         SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h) + (c.fullscreen ? " full" : ""));
-        EXPECT_EQ(at.origin.x, c.origin.x);
-        EXPECT_EQ(at.origin.y, c.origin.y);
-        EXPECT_EQ(at.width, c.width);
-        EXPECT_EQ(at.height, c.height);
-        EXPECT_EQ(at.factor(), c.factor);
+        EXPECT_EQ(std::tuple(at.origin.x, at.origin.y, at.width, at.height, at.factor()),
+                  std::tuple(c.origin.x, c.origin.y, c.width, c.height, c.factor));
     }
 }
 
@@ -64,8 +63,8 @@ TEST(Placement, WindowPointsMapToTheCanvasPixelUnderThemAndBarsLieOutside) {
     };
     for (const Case& c : cases) {
         const SDL_Point got = canvasPoint(placement(c.w, c.h, false), c.window);
-        EXPECT_EQ(got.x, c.canvas.x) << c.w << "x" << c.h << " at " << c.window.x;
-        EXPECT_EQ(got.y, c.canvas.y) << c.w << "x" << c.h << " at " << c.window.y;
+        EXPECT_EQ(std::pair(got.x, got.y), std::pair(c.canvas.x, c.canvas.y))
+            << c.w << "x" << c.h << " at " << c.window.x << "," << c.window.y;
     }
 }
 
@@ -82,10 +81,7 @@ TEST(Placement, AChangedCanvasAreaReachesEveryWindowPixelThatShowsAnyOfIt) {
         }
     }
     const SDL_Rect doubled = windowArea(placement(1280, 1024, true), {10, 10, 20, 20});
-    EXPECT_EQ(doubled.x, 20);
-    EXPECT_EQ(doubled.y, 52);
-    EXPECT_EQ(doubled.w, 40);
-    EXPECT_EQ(doubled.h, 40);
+    EXPECT_EQ(std::tuple(doubled.x, doubled.y, doubled.w, doubled.h), std::tuple(20, 52, 40, 40));
 }
 
 TEST(StartingWindowSize, RememberedWhenSaneElseTwiceTheCanvasOnALargeScreen) {

@@ -2,13 +2,15 @@
 #include "platform/single_instance.h"
 
 #include <atomic>
-#include <cstdio>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -24,26 +26,41 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
-    // The helper program playing a copy of the program in `mode`, as a shell command.
-    std::string helper(const char* mode) const {
-        return std::string(INSTANCE_HELPER) + " " + dir + " " + mode;
-    }
-
     std::string dir;
 };
 
 } // namespace
 
 TEST_F(SingleInstanceTest, SecondProcessFailsToAcquireAndBringsTheFirstForward) {
-    FILE* first = popen(helper("hold").c_str(), "r");
-    ASSERT_NE(first, nullptr);
-    char line[8] = {};
-    ASSERT_NE(fgets(line, sizeof line, first), nullptr); // "held": the guard is taken and listening
-    EXPECT_STREQ(line, "held\n");
+    // The first copy is a child process: it takes the guard, says so through the pipe, and ends
+    // with 0 once a request to come forward reached it within 10 s.
+    int held[2];
+    ASSERT_EQ(pipe(held), 0);
+    const pid_t first = fork();
+    ASSERT_GE(first, 0);
+    if (first == 0) {
+        auto guard = makeSingleInstance(dir);
+        if (!guard->acquire("Brevion Lumena")) _exit(2);
+        std::promise<void> asked;
+        guard->listen([&asked] { asked.set_value(); });
+        if (write(held[1], "h", 1) != 1) _exit(3);
+        const bool came = asked.get_future().wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        guard.reset();
+        _exit(came ? 0 : 4);
+    }
+    close(held[1]);
+    char h = 0;
+    ASSERT_EQ(read(held[0], &h, 1), 1);
+    close(held[0]);
 
-    EXPECT_EQ(std::system(helper("second").c_str()), 0);
-    EXPECT_EQ(pclose(first), 0); // its callback fired
+    auto second = makeSingleInstance(dir);
+    EXPECT_FALSE(second->acquire("Brevion Lumena"));
+    EXPECT_TRUE(second->askRunningCopyForward());
+    int status = -1;
+    ASSERT_EQ(waitpid(first, &status, 0), first);
+    EXPECT_EQ(status, 0); // its callback fired
     // With both gone, the guard is free again.
+    second.reset();
     EXPECT_TRUE(makeSingleInstance(dir)->acquire("Brevion Lumena"));
 }
 

@@ -20,14 +20,21 @@ struct UiTest : ::testing::Test {
     ui::Automation bot{app, &clock, &sound, &boxes};
 
     // A visible form at the canvas's top-left corner.
-    ui::Form& screen(int w = 640, int h = 480) {
+    ui::Form& screen() {
         auto& f = app.create<ui::Form>();
-        f.setBounds(0, 0, w, h);
+        f.setBounds(0, 0, 640, 480);
         f.show();
         app.processMessages();
         return f;
     }
 };
+
+// A control of kind T added to `parent` with the given bounds.
+template <class T> T& placed(ui::Control& parent, int left, int top, int width, int height) {
+    T& control = parent.add<T>();
+    control.setBounds(left, top, width, height);
+    return control;
+}
 
 // The colour of a pixel of a 32-bit surface, and of the canvas.
 inline ui::Color pixelOf(SDL_Surface* s, int x, int y) {

@@ -157,10 +157,6 @@ TEST(StartupMessageBoxes, WithoutADisplayTheMessageGoesToStandardError) {
     setenv("SDL_VIDEODRIVER", driver.c_str(), 1);
     EXPECT_EQ(question, MessageResult::No);
     EXPECT_EQ(ok, MessageResult::Ok);
-    EXPECT_NE(log.find("Chyba: Nemožno nájsť súbory zo zdrojmi dát.\nChyba: Nainštalujte aplikáciu znova.\n"),
-              std::string::npos)
-        << log;
-    EXPECT_NE(log.find("Info: Hotovo\n"), std::string::npos) << log;
     EXPECT_NE(log.find("no window for this message"), std::string::npos) << log;
 }
 

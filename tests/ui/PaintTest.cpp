@@ -22,16 +22,11 @@ struct Counter : Control {
     }
 };
 
-bool isDark(Color c) {
-    return c.r() < 100 && c.g() < 100 && c.b() < 100;
-}
-
 } // namespace
 
 TEST_F(UiTest, TransparentLabelShowsThePictureBetweenItsLetters) {
     auto& f = screen();
-    auto& picture = f.add<Image>();
-    picture.setBounds(0, 0, 200, 100);
+    auto& picture = placed<Image>(f, 0, 0, 200, 100);
     picture.setPicture(Bitmap(200, 100, kGreen));
     auto& label = f.add<Label>();
     label.setLeft(10);
@@ -43,7 +38,7 @@ TEST_F(UiTest, TransparentLabelShowsThePictureBetweenItsLetters) {
     for (int y = label.top(); y < label.top() + label.height(); ++y)
         for (int x = label.left(); x < label.left() + label.width(); ++x) {
             Color c = canvasPixel(app, x, y);
-            dark += isDark(c);
+            dark += c.r() < 100 && c.g() < 100 && c.b() < 100;
             green += c == kGreen;
         }
     EXPECT_GT(dark, 50);    // the letters
@@ -59,8 +54,7 @@ TEST_F(UiTest, TransparentLabelShowsThePictureBetweenItsLetters) {
 TEST_F(UiTest, TransparentImageLeavesOutTheColourOfItsBottomLeftPixel) {
     auto& f = screen();
     f.setColor(kYellow);
-    auto& img = f.add<Image>();
-    img.setBounds(0, 0, 10, 10);
+    auto& img = placed<Image>(f, 0, 0, 10, 10);
     Bitmap b(10, 10, kGreen);
     b.fill({0, 0, 5, 10}, colors::White);
     img.setPicture(b);
@@ -75,8 +69,7 @@ TEST_F(UiTest, TransparentImageLeavesOutTheColourOfItsBottomLeftPixel) {
 
 TEST_F(UiTest, ImageCanvasDrawsLinesWithPenColourAndWidth) {
     auto& f = screen();
-    auto& img = f.add<Image>();
-    img.setBounds(0, 0, 40, 20);
+    auto& img = placed<Image>(f, 0, 0, 40, 20);
     img.canvas().penColor = colors::Red;
     img.canvas().penWidth = 2;
     img.canvas().moveTo(5, 10);
@@ -95,8 +88,7 @@ const std::vector<Point> kBubble = {{0, 20},   {1, 16},   {7, 10},   {10, 9},  {
 TEST_F(UiTest, AShapedFormIsPaintedAndHitOnlyInsideItsOutline) {
     auto& below = screen();
     below.setColor(kYellow);
-    auto& target = below.add<Panel>();
-    target.setBounds(580, 40, 60, 30);
+    auto& target = placed<Panel>(below, 580, 40, 60, 30);
     target.setColor(kYellow);
     target.setBevel(Bevel::None);
     int belowClicks = 0;
@@ -124,10 +116,8 @@ TEST_F(UiTest, AShapedFormIsPaintedAndHitOnlyInsideItsOutline) {
 
 TEST_F(UiTest, OnlyInvalidControlsArePaintedAgain) {
     auto& f = screen();
-    auto& one = f.add<Counter>();
-    one.setBounds(0, 0, 50, 50);
-    auto& two = f.add<Counter>();
-    two.setBounds(100, 0, 50, 50);
+    auto& one = placed<Counter>(f, 0, 0, 50, 50);
+    auto& two = placed<Counter>(f, 100, 0, 50, 50);
     app.paintNow();
     int presents = display.presents;
     ASSERT_EQ(one.paints, 1);

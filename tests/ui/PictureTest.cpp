@@ -85,10 +85,7 @@ struct PictureTest : ::testing::Test {
                                 ("picture-" + std::string(test->test_suite_name()) + "-" + test->name());
 };
 
-struct PictureCacheTest : PictureTest {};
-struct PictureFileTest : PictureTest {};
-
-TEST_F(PictureCacheTest, TheSamePathIsDecodedOnceAndSharedUntilDrawnOn) {
+TEST_F(PictureTest, TheSamePathIsDecodedOnceAndSharedUntilDrawnOn) {
     const std::string path = put("a.bmp", bmpBytes(20, 10, colors::Red));
     Bitmap first = Bitmap::load(path);
     Bitmap second = Bitmap::load(path);
@@ -108,7 +105,7 @@ TEST_F(PictureCacheTest, TheSamePathIsDecodedOnceAndSharedUntilDrawnOn) {
     EXPECT_EQ(cache.decodes(), 1);
 }
 
-TEST_F(PictureCacheTest, AMissingFileRaisesTheFileErrorEachTimeAndIsReadOnceItIsThere) {
+TEST_F(PictureTest, AMissingFileRaisesTheFileErrorEachTimeAndIsReadOnceItIsThere) {
     const std::string path = at("later.bmp");
     for (int i = 0; i < 2; ++i) {
         try {
@@ -123,7 +120,7 @@ TEST_F(PictureCacheTest, AMissingFileRaisesTheFileErrorEachTimeAndIsReadOnceItIs
     EXPECT_EQ(Bitmap::load(path).pixel(1, 1), colors::White);
 }
 
-TEST_F(PictureCacheTest, PicturesNotInUseAreLetGoPastTheBudgetTheOldestFirst) {
+TEST_F(PictureTest, PicturesNotInUseAreLetGoPastTheBudgetTheOldestFirst) {
     const std::string a = put("a.bmp", bmpBytes(100, 100, colors::Red)); // 40000 bytes decoded
     const std::string b = put("b.bmp", bmpBytes(100, 100, colors::Blue));
     const std::string c = put("c.bmp", bmpBytes(100, 100, colors::White));
@@ -142,7 +139,7 @@ TEST_F(PictureCacheTest, PicturesNotInUseAreLetGoPastTheBudgetTheOldestFirst) {
     EXPECT_EQ(cache.decodes(), 4);
 }
 
-TEST_F(PictureFileTest, ACompressedPictureLoadsUnderItsBmpNameOnce) {
+TEST_F(PictureTest, ACompressedPictureLoadsUnderItsBmpNameOnce) {
     put("bckg.bmp.zst", pack(bmpBytes(64, 48, colors::Blue)));
     EXPECT_TRUE(pictureFileExists(at("bckg.bmp")));
     EXPECT_FALSE(pictureFileExists(at("other.bmp")));
@@ -160,7 +157,7 @@ TEST_F(PictureFileTest, ACompressedPictureLoadsUnderItsBmpNameOnce) {
     EXPECT_EQ(Bitmap::load(at("plain.bmp")).pixel(2, 1), colors::Red);
 }
 
-TEST_F(PictureFileTest, ADamagedCompressedPictureRaisesTheFileErrorLikeAMissingOne) {
+TEST_F(PictureTest, ADamagedCompressedPictureRaisesTheFileErrorLikeAMissingOne) {
     const Bytes good = pack(bmpBytes(40, 30, kPictureGreen));
     auto changed = [&](const std::function<void(Bytes&)>& change) {
         Bytes b = good;

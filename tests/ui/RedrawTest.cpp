@@ -37,17 +37,12 @@ struct RedrawTest : UiTest {
     void SetUp() override {
         app.openWindow(false);
         Form& f = screen();
-        background = &f.add<Image>();
-        background->setBounds(0, 0, 640, 480);
+        background = &placed<Image>(f, 0, 0, 640, 480);
         background->setPicture(pattern(640, 480));
-        inside = &f.add<Panel>();
-        inside->setBounds(100, 100, 50, 40);
-        across = &f.add<Panel>();
-        across->setBounds(610, 450, 100, 100); // 30x30 of it on the canvas
-        outside = &f.add<Panel>();
-        outside->setBounds(700, 500, 40, 40);
-        label = &f.add<Label>();
-        label->setBounds(300, 300, 100, 20);
+        inside = &placed<Panel>(f, 100, 100, 50, 40);
+        across = &placed<Panel>(f, 610, 450, 100, 100); // 30x30 of it on the canvas
+        outside = &placed<Panel>(f, 700, 500, 40, 40);
+        label = &placed<Label>(f, 300, 300, 100, 20);
         label->setText("Mama");
         app.processMessages();
     }
@@ -134,11 +129,8 @@ TEST_F(RedrawTest, ExposeAndResizeRedrawTheWholeWindowThenSmallChangesAgain) {
 TEST_F(RedrawTest, ManyScatteredChangesAreMergedIntoAFewAreasThatStillCoverThem) {
     Form& f = *app.activeForm();
     std::vector<Panel*> dots;
-    for (int i = 0; i < 20; ++i) {
-        Panel& p = f.add<Panel>();
-        p.setBounds(20 + (i % 5) * 120, 20 + (i / 5) * 110, 8, 8);
-        dots.push_back(&p);
-    }
+    for (int i = 0; i < 20; ++i)
+        dots.push_back(&placed<Panel>(f, 20 + (i % 5) * 120, 20 + (i / 5) * 110, 8, 8));
     app.processMessages();
     for (Panel* p : dots)
         p->setColor(colors::Red);

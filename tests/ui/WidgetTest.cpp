@@ -28,7 +28,6 @@ TEST_F(UiTest, AutoSizedLabelFollowsItsTextAndFont) {
     auto& l = f.add<Label>();
     l.setText("Žiak číta.");
     EXPECT_EQ(l.width(), measureText("Žiak číta.", 12).width);
-    EXPECT_EQ(l.width(), l.textWidth());
     l.setFontSize(9);
     EXPECT_EQ(l.width(), measureText("Žiak číta.", 9).width);
     l.setText("");
@@ -74,7 +73,6 @@ TEST_F(UiTest, FixedLabelDrawsItsTextInTheFontThatFits) {
     EXPECT_EQ(l.drawnFont(), (FittedFont{11, false}));
     l.setText("Prísl. urč. miesta");
     EXPECT_EQ(l.drawnFont(), (FittedFont{11, true}));
-    EXPECT_LE(measureText(l.text(), 11, false, true).width, l.width());
     // It is drawn in that font: the ink ends where the narrow text ends, short of the box's edge
     // (the regular face would run to the edge and be cut there).
     const int narrowWidth = measureText(l.text(), 11, false, true).width;
@@ -94,8 +92,7 @@ TEST_F(UiTest, FixedLabelDrawsItsTextInTheFontThatFits) {
 }
 
 TEST_F(UiTest, EditTakesTypedSlovakTextThroughItsFilterWithinItsLimit) {
-    auto& e = screen().add<Edit>();
-    e.setBounds(10, 10, 195, 20);
+    auto& e = placed<Edit>(screen(), 10, 10, 195, 20);
     int changes = 0;
     e.OnChange = [&](Control&) { ++changes; };
     // The filter sees each character, backspace included, and may drop it.
@@ -148,23 +145,20 @@ TEST_F(UiTest, MessageBoxRunsAModalLoopUntilAButtonIsChosen) {
     auto& f = screen();
     int behindClicks = 0;
     f.OnClick = [&](Control&) { ++behindClicks; };
-    using platform::MessageButtons;
     using platform::MessageResult;
-    auto ask = [&](MessageButtons buttons) {
+    auto ask = [&] {
         return app.messageBoxes().show("Otázka", "Riadok 1\rRiadok 2", platform::MessageIcon::Question,
-                                       buttons);
+                                       platform::MessageButtons::YesNo);
     };
     app.post([&] {
         bot.click({5, 5}); // outside the box: the form behind takes nothing
         bot.click("No");
     });
-    EXPECT_EQ(ask(MessageButtons::YesNo), MessageResult::No);
+    EXPECT_EQ(ask(), MessageResult::No);
     app.post([&] { bot.click("Yes"); });
-    EXPECT_EQ(ask(MessageButtons::YesNo), MessageResult::Yes);
+    EXPECT_EQ(ask(), MessageResult::Yes);
     app.post([&] { bot.key(SDLK_ESCAPE); });
-    EXPECT_EQ(ask(MessageButtons::YesNo), MessageResult::No);
-    app.post([&] { bot.key(SDLK_RETURN); });
-    EXPECT_EQ(ask(MessageButtons::Ok), MessageResult::Ok);
+    EXPECT_EQ(ask(), MessageResult::No);
     EXPECT_EQ(behindClicks, 0);
     app.processMessages();
     EXPECT_FALSE(bot.exists("MessageBox")); // every box freed after its loop
