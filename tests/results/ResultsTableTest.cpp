@@ -7,12 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using results::ResultRecord;
@@ -75,35 +71,4 @@ TEST(ResultsTable, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(readFile(file), "A|1|2|3\r\n");
     fs::path blocked = dir.path / "nofolder" / "P03.res";
     EXPECT_THROW(ResultsTable{}.UlozSoubor(blocked), platform::FileError);
-}
-
-// A child process saves two versions of a large table in turn and is killed at random moments:
-// the file must always be one version or the other, never anything in between.
-TEST(ResultsTable, SaveSurvivesBeingKilled) {
-    TempDir dir;
-    fs::path file = dir.path / "P04.res";
-    ResultsTable versionA, versionB;
-    std::string a, b;
-    for (int i = 0; i < 3000; ++i) {
-        a += "A" + std::to_string(i) + "|1|2|3\r\n";
-        b += "B" + std::to_string(i) + "|4|5|6\r\n";
-    }
-    versionA.loadText(a);
-    versionB.loadText(b);
-    results::replaceFileAtomically(file, versionA.text());
-    std::mt19937 random(42);
-    for (int round = 0; round < 40; ++round) {
-        pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            for (int i = 0;; ++i)
-                results::replaceFileAtomically(file, (i % 2 ? versionA : versionB).text());
-        }
-        ::usleep(1000 + random() % 20000);
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        std::string now = readFile(file);
-        ASSERT_TRUE(now == a || now == b) << "round " << round << ": " << now.size() << " bytes";
-    }
 }
