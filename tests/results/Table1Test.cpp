@@ -17,7 +17,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -22,7 +22,7 @@ struct ProcessTest : ::testing::Test {
     // says so after it.
     void expectStops(const std::string& message) {
         Process p(config.path, runtime.path, {"SDL_VIDEODRIVER=x11"});
-        EXPECT_EQ(p.wait(20), 1);
+        EXPECT_EQ(p.waitMs(20000), 1);
         const std::string err = readFile(p.err);
         EXPECT_EQ(err.rfind(message, 0), 0u) << err;
         for (const std::string& other : {kIni, kCd, kHd})
@@ -61,8 +61,8 @@ TEST_F(ProcessTest, SecondCopyHandsOverToTheFirstAndEnds) {
     TempDir secondConfig;
     fs::copy_file(config.path / "Brevion.ini", secondConfig.path / "Brevion.ini");
     Process second(secondConfig.path, runtime.path, {"SDL_VIDEODRIVER=dummy"});
-    EXPECT_EQ(second.wait(20), 0) << readFile(second.err);
-    EXPECT_EQ(first.wait(1), -1); // the first copy runs on
+    EXPECT_EQ(second.waitMs(20000), 0) << readFile(second.err);
+    EXPECT_EQ(first.waitMs(1000), -1); // the first copy runs on
 }
 
 // SIGINT (a terminal's Ctrl+C) ends the program through its normal end, without the end question that
