@@ -17,7 +17,6 @@
 #include <chrono>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <thread>
 
 namespace {
@@ -135,28 +134,16 @@ protected:
     int printSheet() {
         std::vector<tisk::ShortString> lines(tisk::kMaxExamples);
         for (int i = 0; i < 10; ++i)
-            lines[i] = shortString(examples_[i]);
+            lines[i] = shortString("Žiaci " + std::to_string(i + 1) + ". triedy čítajú rozprávky.");
         const tisk::ShortString name = shortString("Ľubica Ťažká");
         return Library(tisk::kTiskLibrary).entry<tisk::LinesEntry>("TR2")(lines.data(), 10, &name);
     }
 
-    std::vector<std::string> examples_ = [] {
-        std::vector<std::string> e;
-        for (int i = 1; i <= 10; ++i)
-            e.push_back("Žiaci " + std::to_string(i) + ". triedy čítajú rozprávky.");
-        return e;
-    }();
     TempDir home_, server_;
     std::unique_ptr<PrivateCupsd> cupsd_;
     fs::path cupsPdfFolder_, output_;
     bool hadCupsPdfFolder_ = true;
 };
-
-TEST_F(PrintCups, WithoutADefaultPrinterTheEntrySaysSoAndPrintsNothing) {
-    ASSERT_EQ(printSheet(), tisk::kNoDefaultPrinter);
-    EXPECT_EQ(Jobs().count, 0);
-    EXPECT_EQ(pdfsIn(home_.path() / "Documents" / "Brevion").size(), 1u) << "the sheet is still kept";
-}
 
 TEST_F(PrintCups, APrintedSheetArrivesAsAPdfJob) {
     run("lpadmin -d PDF");
@@ -181,13 +168,16 @@ TEST_F(PrintCups, APrintedSheetArrivesAsAPdfJob) {
         std::this_thread::sleep_for(200ms);
     }
     ASSERT_FALSE(output_.empty()) << "no cups-pdf output for job " << id;
-    std::vector<std::string> expected{"Druhy podmetu", "Ľubica Ťažká"};
-    expected.insert(expected.end(), examples_.begin(), examples_.end());
-    const std::string text = pdfText(output_);
-    EXPECT_EQ(firstMissingInOrder(text, expected), "") << text;
+    const auto kept = pdfsIn(home_.path() / "Documents" / "Brevion");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(pdfText(output_), pdfText(kept[0])) << "the job is the sheet that was kept";
 }
 
-TEST_F(PrintCups, APrinterThatRejectsJobsIsAFailureNotAMissingPrinter) {
+// A printer that is not the default is not used in its place; a default printer that rejects jobs is
+// a failure, not a missing printer.
+TEST_F(PrintCups, NoOrARejectingDefaultPrinterPrintsNothingAndSaysWhich) {
+    EXPECT_EQ(printSheet(), tisk::kNoDefaultPrinter);
+    EXPECT_EQ(Jobs().count, 0);
     run("lpadmin -d PDF && cupsreject PDF");
     EXPECT_EQ(printSheet(), tisk::kFailed);
     EXPECT_EQ(Jobs().count, 0);

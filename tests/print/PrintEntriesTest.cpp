@@ -72,13 +72,12 @@ Call oneExample(const std::vector<std::string>& words) {
     return call;
 }
 
-// `count` examples of the entry's form; lines read "<before><number><after>".
-Call callFor(const tisk::EntryInfo& entry, int count, const std::string& before = "Ďateľ ",
-             const std::string& after = " ťuká na starý buk pri potôčiku.") {
+// `count` examples of the entry's form; lines read "Ďateľ <number> ťuká ...".
+Call callFor(const tisk::EntryInfo& entry, int count) {
     if (entry.form != EntryForm::Lines) return wordsCall(entry.form, count);
     std::vector<std::string> examples;
     for (int i = 1; i <= count; ++i)
-        examples.push_back(before + std::to_string(i) + after);
+        examples.push_back("Ďateľ " + std::to_string(i) + " ťuká na starý buk pri potôčiku.");
     return linesCall(examples, tisk::linesBlockSize(entry.name));
 }
 
@@ -123,6 +122,8 @@ protected:
     int taken_ = 0;
 };
 
+// Ten examples and their answer rooms share one page with the header on every sheet but those whose
+// answer boxes fill two rows (03, 04, 11): those need more room than a page has.
 TEST_F(PrintEntries, EveryEntryKeepsAnA4SheetWithTitleNameAndAllExamplesInOrder) {
     const std::map<std::string_view, std::string> titles{{"TR1", "Základné sklady"},
                                                          {"TR5", "Určovanie vetných členov"},
@@ -132,21 +133,30 @@ TEST_F(PrintEntries, EveryEntryKeepsAnA4SheetWithTitleNameAndAllExamplesInOrder)
                                                          {"TR11b", "Vsuvka a vložená veta"}};
     for (const auto& entry : tisk::kEntries) {
         SCOPED_TRACE(std::string(entry.name));
-        const int count = entry.name == "TR6" ? 45 : 12;
-        const Call call = callFor(entry, count);
-        ASSERT_EQ(invoke(entry, call, count, shortString(kPupil)), tisk::kNoDefaultPrinter);
+        const Call call = callFor(entry, 10);
+        ASSERT_EQ(invoke(entry, call, 10, shortString(kPupil)), tisk::kNoDefaultPrinter);
         const auto kept = pdfsIn(home_.path() / "Documents" / "Brevion");
         ASSERT_EQ(kept.size(), 1u);
         EXPECT_TRUE(kept[0].filename().string().starts_with(std::string(entry.key) + "_20")) << kept[0];
         const fs::path sheet = takeSheet();
         EXPECT_NE(run("pdfinfo '" + sheet.string() + "'").find("595.276 x 841.89 pts (A4)"),
                   std::string::npos);
+        if (entry.name != "TR3" && entry.name != "TR4" && entry.name != "TR11") {
+            EXPECT_EQ(pageCount(sheet), 1);
+        }
         std::vector<std::string> expected{kPupil};
         if (titles.contains(entry.name)) expected.insert(expected.begin(), titles.at(entry.name));
         expected.insert(expected.end(), call.expected.begin(), call.expected.end());
         const std::string text = pdfText(sheet);
         EXPECT_EQ(firstMissingInOrder(text, expected), "") << text;
     }
+    // Thirteen do not fit even closed up: the sheet keeps its usual gaps and the last example goes
+    // whole onto the second page.
+    std::vector<std::string> examples(13, "Bol si už v Bojniciach ?");
+    ASSERT_EQ(invoke(info("TR1"), linesCall(examples, 30), 13, shortString(kPupil)), tisk::kNoDefaultPrinter);
+    const fs::path sheet = takeSheet();
+    ASSERT_EQ(pageCount(sheet), 2);
+    EXPECT_NE(pdfText(sheet, 2).find("13. Bol si už v Bojniciach?"), std::string::npos) << pdfText(sheet, 2);
 }
 
 TEST_F(PrintEntries, FlaggedWordsAndOnlyThoseAreBold) {
@@ -213,10 +223,8 @@ TEST_F(PrintEntries, FullOrEmptyShortStringsOversizedCountsAndOddBytesAreHandled
         ASSERT_EQ(library.entry<tisk::LinesEntry>(entryName)(lines.get(), 255, name.get()),
                   tisk::kNoDefaultPrinter);
         const std::string text = pdfText(takeSheet());
-        EXPECT_NE(text.find("Ďurko Šťastný Ďurko"), std::string::npos);
-        EXPECT_NE(text.find("Pekný"), std::string::npos);
-        EXPECT_NE(text.find("koniec"), std::string::npos);
-        EXPECT_NE(text.find(std::to_string(block) + ". Veta " + std::to_string(block)), std::string::npos);
+        const std::string last = std::to_string(block) + ". Veta " + std::to_string(block);
+        EXPECT_EQ(firstMissingInOrder(text, {"Ďurko Šťastný Ďurko", "Pekný", "koniec", last}), "") << text;
         EXPECT_EQ(text.find(std::to_string(block + 1) + ". Veta"), std::string::npos);
     }
     auto words = std::make_unique<ShortString[]>(kSlots);
@@ -254,28 +262,6 @@ TEST_F(PrintEntries, SheetsGoToTheConfiguredDocumentsFolderAndNoneOverwritesAnot
                   tisk::kNoDefaultPrinter);
     EXPECT_EQ(pdfsIn(home_.path() / "Moje \"listy\"" / "Brevion").size(), 3u);
     EXPECT_FALSE(fs::exists(home_.path() / "Documents"));
-}
-
-TEST_F(PrintEntries, TenShortExamplesStayOnOnePage) {
-    // Every sheet whose ten examples and answer rooms can share a page with the header: the
-    // exercises whose answer boxes fill two rows (03, 04, 11) need more room than a page has.
-    for (std::string_view name : {"TR1", "TR2", "TR5", "TR6", "TR6b", "TR7", "TR8", "TR8b", "TR9", "TR10",
-                                  "TR11b", "TR12", "TR13", "TR14"}) {
-        SCOPED_TRACE(std::string(name));
-        const auto& entry = info(name);
-        const Call call = callFor(entry, 10, "Bol si ", "-krát v Bojniciach ?");
-        ASSERT_EQ(invoke(entry, call, 10, shortString(kPupil)), tisk::kNoDefaultPrinter);
-        const fs::path sheet = takeSheet();
-        EXPECT_EQ(pageCount(sheet), 1);
-        EXPECT_NE(pdfText(sheet).find("10. "), std::string::npos);
-    }
-    // Thirteen do not fit even closed up: the sheet keeps its usual gaps and the last example goes
-    // whole onto the second page.
-    std::vector<std::string> examples(13, "Bol si už v Bojniciach ?");
-    ASSERT_EQ(invoke(info("TR1"), linesCall(examples, 30), 13, shortString(kPupil)), tisk::kNoDefaultPrinter);
-    const fs::path sheet = takeSheet();
-    ASSERT_EQ(pageCount(sheet), 2);
-    EXPECT_NE(pdfText(sheet, 2).find("13. Bol si už v Bojniciach?"), std::string::npos) << pdfText(sheet, 2);
 }
 
 TEST_F(PrintEntries, NoSpaceBeforeQuestionExclamationCommaOrColonOnPaper) {

@@ -1,25 +1,13 @@
 #pragma once
 // Files for the results tests: a folder of the test's own and a file's bytes.
 #include "../support/FileBytes.h"
-#include "results/ResultsTable.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/mount.h>
 #include <unistd.h>
-#include <vector>
-
-// The names of a table's records, in order.
-inline std::vector<std::string> names(const results::ResultsTable& t) {
-    std::vector<std::string> out;
-    for (const auto& r : t.records())
-        out.push_back(r.name);
-    return out;
-}
 
 // A folder named after the process and the running test, removed afterwards (with a file system
 // mounted on it, if the test mounted one).

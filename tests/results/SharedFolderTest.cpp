@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -54,29 +53,26 @@ namespace {
 
 // What one writer does at the end of one run: its table read earlier (when the exercise opened),
 // the new record inserted, the table saved, the log record appended.
-void finishRun(const fs::path& table, const fs::path& log, const std::string& name, int right,
-               std::chrono::microseconds* waits) {
+void finishRun(const fs::path& table, const fs::path& log, const std::string& name, int right) {
     ResultsTable t;
     t.NactiSoubor(table);
     const std::string r = std::to_string(right), w = std::to_string(10 - right);
     const std::string grade = std::to_string(1 + (10 - right) / 2);
     t.VlozNovyZaznam(name, r, w, grade);
-    t.UlozSoubor(table, 30s, &waits[0]);
+    t.UlozSoubor(table, 30s);
     results::appendToFile(
-        log, results::formatLogRecord(name, "Podmet a prísudok", r, w, grade, "6.12.2026", "9:05:07"), 30s,
-        &waits[1]);
+        log, results::formatLogRecord(name, "Podmet a prísudok", r, w, grade, "6.12.2026", "9:05:07"), 30s);
 }
 
 struct Shared {
     pthread_barrier_t barrier;
-    long long waitUs[8][100][2];
     int failures[8];
 };
 
 } // namespace
 
 // Eight processes end a run at the same moment, a hundred times: no record lost or damaged, the
-// table ranked. Prints the lock waits.
+// table ranked.
 TEST(SharedFolder, EightWritersAHundredRoundsLoseNothing) {
     constexpr int kWriters = 8, kRounds = 100;
     TempDir dir;
@@ -99,17 +95,14 @@ TEST(SharedFolder, EightWritersAHundredRoundsLoseNothing) {
             std::mt19937 random{unsigned(w)};
             for (int round = 0; round < kRounds; ++round) {
                 pthread_barrier_wait(&shared->barrier);
-                std::chrono::microseconds waits[2];
                 try {
                     finishRun(table, log, "Žiak" + std::to_string(w) + "-" + std::to_string(round),
-                              int(random() % 11), waits);
+                              int(random() % 11));
                 } catch (const std::exception& e) {
                     // Reported, and the rounds go on: the others wait for this one at the barrier.
                     std::fprintf(stderr, "writer %d: %s\n", w, e.what());
                     shared->failures[w] += 1;
                 }
-                shared->waitUs[w][round][0] = waits[0].count();
-                shared->waitUs[w][round][1] = waits[1].count();
             }
             std::_Exit(0);
         }
@@ -143,18 +136,6 @@ TEST(SharedFolder, EightWritersAHundredRoundsLoseNothing) {
     }
     EXPECT_EQ(logged.size(), std::size_t(kWriters * kRounds));
 
-    for (int kind = 0; kind < 2; ++kind) {
-        std::vector<long long> waits;
-        for (int w = 0; w < kWriters; ++w)
-            for (int round = 0; round < kRounds; ++round)
-                waits.push_back(shared->waitUs[w][round][kind]);
-        std::sort(waits.begin(), waits.end());
-        std::printf("[ figures  ] %s: %d processes x %d rounds, %zu records found; lock wait median %.2f ms, "
-                    "worst %.2f ms\n",
-                    kind == 0 ? "P01.res" : "Vysledky.dat", kWriters, kRounds,
-                    kind == 0 ? names.size() - 1 : logged.size(), waits[waits.size() / 2] / 1000.0,
-                    waits.back() / 1000.0);
-    }
     ::munmap(memory, sizeof(Shared));
 }
 
@@ -177,8 +158,7 @@ TEST(SharedFolder, WritersKilledAtRandomMomentsLeaveCompleteFiles) {
             std::mt19937 random{unsigned(id)};
             for (int i = 0;; ++i) {
                 const std::string name = "W" + std::to_string(id) + "-" + std::to_string(i);
-                std::chrono::microseconds waits[2];
-                finishRun(table, log, name, int(random() % 11), waits);
+                finishRun(table, log, name, int(random() % 11));
                 const std::string line = name + "\n";
                 if (::write(acks[1], line.data(), line.size()) < 0) std::_Exit(1);
             }
@@ -220,8 +200,7 @@ TEST(SharedFolder, WritersKilledAtRandomMomentsLeaveCompleteFiles) {
     }
 
     // One more save by a live copy removes the temporary files the killed ones left.
-    std::chrono::microseconds waits[2];
-    finishRun(table, log, "Posledný", 10, waits);
+    finishRun(table, log, "Posledný", 10);
     std::vector<std::string> names;
     ASSERT_TRUE(completeAndRanked(readFile(table), &names));
     const std::set<std::string> inTable(names.begin(), names.end());

@@ -54,7 +54,6 @@ struct Process {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     }
-    int wait(int seconds) { return waitMs(seconds * 1000); }
 
     std::filesystem::path err;
     pid_t pid = -1;

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -51,20 +50,15 @@ ShellTest::ShellTest() {
 }
 
 void ShellTest::makeProgram() {
-    auto fakeInstance = std::make_unique<platform::FakeSingleInstance>();
-    instance = fakeInstance.get();
-    sluzby.emplace(shell::Sluzby{display, clock, sound, systemBoxes, libraries, std::move(fakeInstance),
-                                 screens, (config.path / "Brevion.ini").string(), &windowBoxes});
+    sluzby.emplace(shell::Sluzby{display, clock, sound, systemBoxes, libraries,
+                                 std::make_unique<platform::FakeSingleInstance>(), screens,
+                                 (config.path / "Brevion.ini").string(), &windowBoxes});
     program.emplace(*sluzby);
-}
-
-void ShellTest::writeIni(const std::string& body) {
-    writeFile(config.path / "Brevion.ini", body);
 }
 
 void ShellTest::writeGoodIni() {
     seedHdRoot(hd.path);
-    writeIni("[CES1]\r\nCD=" + cd + "\\\r\nHD=" + hd.path.string() + "\r\n");
+    writeFile(config.path / "Brevion.ini", "[CES1]\r\nCD=" + cd + "\\\r\nHD=" + hd.path.string() + "\r\n");
 }
 
 bool ShellTest::start() {

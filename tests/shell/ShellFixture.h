@@ -53,15 +53,12 @@ struct ShellTest : ::testing::Test {
     platform::FakeSound sound;
     platform::FakeMessageBoxes systemBoxes, windowBoxes;
     platform::DlLibraryLoader libraries;
-    platform::FakeSingleInstance* instance = nullptr; // owned by the menu once started
     shell::ExerciseScreens screens;
     std::optional<shell::Sluzby> sluzby;
     std::optional<shell::Program> program;
     std::optional<ui::Automation> bot;
 
     ShellTest();
-    // Writes Brevion.ini with the given body (CR LF lines).
-    void writeIni(const std::string& body);
     // Writes an INI naming the CD tree and the temporary HD root.
     void writeGoodIni();
     // Runs start-up; true when it reached the message loop's door.

@@ -97,7 +97,7 @@ TEST(DisplayLoss, SavesTheResultsTableOnScreen) {
         run.reachTable(display);
         ::kill(xvfb, SIGKILL);
         if (!HasFatalFailure()) {
-            EXPECT_NE(run.program->wait(10), -1) << "still running without its display";
+            EXPECT_NE(run.program->waitMs(10000), -1) << "still running without its display";
             EXPECT_EQ(readFile(run.hd.path / "P01.res"), kTable) << readFile(run.program->err);
         }
     }

@@ -82,21 +82,6 @@ TEST_F(ShellTest, IntroWaitCountsFromItsShowingAndEndsAtAClick) {
     EXPECT_FALSE(intro.visible());
 }
 
-TEST_F(ShellTest, TableOnScreenAtTheEndIsSaved) {
-    writeGoodIni();
-    writeFile(hd.path / "P03.res", "Eva|9|1|1\r\n");
-    ASSERT_TRUE(start());
-    results::TTabulka1Form& table = forms().table;
-    table.Cesta = env().hd("\\P03.res");
-    table.NactiSoubor();
-    table.VlozNovyZaznam("Jano", "7", "3", "3");
-    table.NactiPozadi(env().cd("\\Bitmap\\Tab\\03.bmp"));
-    table.Ukaz();
-    app().terminate(); // ended without the table's back button
-    EXPECT_EQ(program->finish(), 0);
-    EXPECT_EQ(readFile(hd.path / "P03.res"), "Eva|9|1|1\r\nJano|7|3|3\r\n");
-}
-
 // The menu's error handler, for an error raised inside an event handler as a screen would.
 class ErrorHandler : public ShellTest, public ::testing::WithParamInterface<int> {};
 
