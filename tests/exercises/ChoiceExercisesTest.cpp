@@ -1,8 +1,8 @@
-// The screens whose rows are answered by one choice per sentence: the pop-up list of kinds (07) and
-// the answer picture that cycles through two answers (08, 11b, 13); the exact check against the
-// sentence's key, the one-line correct answer, the font fitting of the rows and the bold inserted
-// words of 11b.
-#include "ExerciseFixture.h"
+// The screens whose rows are answered by one choice per sentence, built on fakes: the pop-up list
+// of kinds (07) and the answer picture that cycles through two answers
+// (08, 11b, 13); the exact check against the sentence's key, the one-line correct answer, the font
+// fitting of the rows and the bold inserted words of 11b.
+#include "ScreenOnFakes.h"
 
 #include "exercises/07/Main07.h"
 #include "exercises/08/Main08.h"
@@ -20,16 +20,19 @@ const std::vector<std::string> k07 = {
     "Dnes sneží.@Oznamovaci",
 };
 
-struct ChoiceExercises : ExerciseTest {
+ui::Bitmap cdPicture(const FakeScreenServices& services, const std::string& relative) {
+    return ui::Bitmap::load(services.cd(relative));
+}
+
+struct ChoiceExercises : ScreenOnFakes {
     framework::ChoiceScreen* screen = nullptr;
 
     // The exercise on a run of ten: the given sentences, then fillers made with `filler`.
     template <class Screen>
-    void open(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
-              std::vector<std::string> lines, const std::string& filler) {
+    void open(const std::string& key, std::vector<std::string> lines, const std::string& filler) {
         for (int i = int(lines.size()); i < 10; ++i)
             lines.push_back("Veta" + std::to_string(i) + filler);
-        screen = &startExercise<Screen>(key, registerScreen, lines);
+        screen = &ScreenOnFakes::open<Screen>(key, lines);
     }
     framework::ChoiceScreen& s() { return *screen; }
     // The row whose sentence begins with `start`.
@@ -42,7 +45,7 @@ struct ChoiceExercises : ExerciseTest {
 };
 
 TEST_F(ChoiceExercises, Exercise07TheListOpensAboveTheLastRowAndOnlyAnExactKindCodeIsRight) {
-    auto& s = startExercise<ex07::TMainForm07>("07", registerScreen07, k07);
+    auto& s = ScreenOnFakes::open<ex07::TMainForm07>("07", k07);
     framework::ChooserRows& c = s.choosers();
     bot->click(c.chooser(10));
     EXPECT_EQ(c.list().bounds(), (ui::Rect{499, 36 * 10 + 61 - 84, 94, 84})) << "above the chooser of row 10";
@@ -66,7 +69,7 @@ TEST_F(ChoiceExercises, Exercise07TheListOpensAboveTheLastRowAndOnlyAnExactKindC
 }
 
 TEST_F(ChoiceExercises, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExactly) {
-    open<ex13::TMainForm13>("13", registerScreen13,
+    open<ex13::TMainForm13>("13",
                             {"Dedko číta a babka pletie.@souradici", "Viem, že prídeš.@podradici",
                              "Prší a fúka.@Souradici", "Kým spíš, pracujem.@podradici",
                              "Bez kľúča a bez odpovede.@"},
@@ -80,7 +83,7 @@ TEST_F(ChoiceExercises, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExactl
         bot->click(c.image(r));
         EXPECT_EQ(c.answer(r), expected);
     }
-    EXPECT_TRUE(samePicture(c.image(r).picture(), cdPicture("\\Bitmap\\Games\\13_sou.bmp")));
+    EXPECT_TRUE(samePicture(c.image(r).picture(), cdPicture(services, "\\Bitmap\\Games\\13_sou.bmp")));
     EXPECT_EQ(countSounds("\\Sound\\Click.wav"), clicks);
 
     clickChoice("Dedko", 1);
@@ -97,7 +100,7 @@ TEST_F(ChoiceExercises, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExactl
 
 TEST_F(ChoiceExercises, Exercise08RowsFitIn430PixelsAndWrongRowsNameTheKind) {
     open<ex08::TMainForm08>(
-        "08", registerScreen08,
+        "08",
         {"Mama varí obed.@Dvojclenna",
          "Najneuveriteľnejšie dobrodružstvá nezabudnuteľných cestovateľov sa skončili.@Dvojclenna"},
         ".@Jednoclenna");
@@ -115,8 +118,7 @@ TEST_F(ChoiceExercises, Exercise08RowsFitIn430PixelsAndWrongRowsNameTheKind) {
 }
 
 TEST_F(ChoiceExercises, Exercise11bMarkedWordsAreBold) {
-    open<ex11b::TMainForm11b>("11b", registerScreen11b, {"Zajtra, my#slím, ideme von.@vsuvka"},
-                              ", #ktorú #mám.@vedlejsi");
+    open<ex11b::TMainForm11b>("11b", {"Zajtra, my#slím, ideme von.@vsuvka"}, ", #ktorú #mám.@vedlejsi");
     const int r = row("Zajtra");
     framework::WordRows& rows = s().rows();
     EXPECT_EQ(rows.label(r, 2).text(), "myslím,") << "the mark is not shown";

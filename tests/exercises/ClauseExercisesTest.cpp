@@ -1,7 +1,7 @@
-// Exercises 10 and 11 on their screens: clauses underlined with the main,
+// Exercises 10 and 11 on their screens, built on fakes: clauses underlined with the main,
 // subordinate and erase tools, the check of every clause of a row (and in 11 of the kind chosen
 // from the pop-up list), and the correct answer with the clauses underlined.
-#include "ExerciseFixture.h"
+#include "ScreenOnFakes.h"
 
 #include "exercises/10/Main10.h"
 #include "exercises/11/Main11.h"
@@ -42,7 +42,7 @@ const std::vector<std::string> k11 = {
     "#Prišiel, $keď pršalo.",                         // no kind at all
 };
 
-struct ClauseExercises : ExerciseTest {
+struct ClauseExercises : ScreenOnFakes {
     // The row whose clause in slot `slot` (0-based) begins with `start`.
     int row(const framework::ExerciseScreen& s, const std::string& start, std::size_t slot = 0) {
         for (int r = 1; r <= 10; ++r)
@@ -73,7 +73,7 @@ struct ClauseExercises : ExerciseTest {
 // The tools themselves are those of every marking screen (exercise 01's test); here the clause
 // colours and a clause "," of its own, which can be marked while a "." cannot.
 TEST_F(ClauseExercises, Exercise10ClausesTakeTheirColoursAndALoneCommaIsAClause) {
-    auto& s = startExercise<ex10::TMainForm10>("10", registerScreen10, k10);
+    auto& s = open<ex10::TMainForm10>("10", k10);
     framework::WordMarking& c = s.clauses();
     const int r = row(s, "Babka");
     mark(c, r, 1, "IHlavni");
@@ -90,7 +90,7 @@ TEST_F(ClauseExercises, Exercise10ClausesTakeTheirColoursAndALoneCommaIsAClause)
 }
 
 TEST_F(ClauseExercises, Exercise10EveryClauseMustCarryItsOwnMarkAndWrongRowsShowTheKey) {
-    auto& s = startExercise<ex10::TMainForm10>("10", registerScreen10, k10);
+    auto& s = open<ex10::TMainForm10>("10", k10);
     framework::WordMarking& c = s.clauses();
     for (const char* start : {"Keď", "Mačka", "Snažil", "Prišiel", "Neviem", "Povedal", "Áno", "Kto"})
         underlineKey(c, s, row(s, start), 0);
@@ -122,7 +122,7 @@ TEST_F(ClauseExercises, Exercise10EveryClauseMustCarryItsOwnMarkAndWrongRowsShow
 }
 
 TEST_F(ClauseExercises, Exercise11CommaAndClosingMarkSlotsStickTakeNoUnderlineAndTheListOpensRightAligned) {
-    auto& s = startExercise<ex11::TMainForm11>("11", registerScreen11, k11);
+    auto& s = open<ex11::TMainForm11>("11", k11);
     framework::WordRows& rows = s.clauses().rows();
     const int r = row(s, "Viem", 1);
     for (int k : {3, 5}) {
@@ -144,7 +144,7 @@ TEST_F(ClauseExercises, Exercise11CommaAndClosingMarkSlotsStickTakeNoUnderlineAn
 }
 
 TEST_F(ClauseExercises, Exercise11BothTheUnderlinesAndTheKindMustBeRight) {
-    auto& s = startExercise<ex11::TMainForm11>("11", registerScreen11, k11);
+    auto& s = open<ex11::TMainForm11>("11", k11);
     for (const char* start : {"Polož", "Viem", "Kniha", "Bol", "Keď", "Vrátil", "Videl", "Kto"})
         underlineKey(s.clauses(), s, row(s, start, 1), ex11::kSubordinate);
     choose(s, row(s, "Polož", 1), "Prísl. miestna");
@@ -181,7 +181,7 @@ TEST_F(ClauseExercises, Exercise11BothTheUnderlinesAndTheKindMustBeRight) {
                 << start << " " << k;
         }
         release(s.evaluationImage(r));
-        app().processMessages();
+        app.processMessages();
     }
 }
 

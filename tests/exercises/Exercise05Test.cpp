@@ -1,6 +1,6 @@
-// Exercise 05 on its screen: bold words, the chooser with its pop-up list, the exact check of
+// Exercise 05 on its screen, built on fakes: bold words, the chooser with its pop-up list, the exact check of
 // the answer codes and the one-line correct answer.
-#include "ExerciseFixture.h"
+#include "ScreenOnFakes.h"
 
 #include "exercises/05/Main05.h"
 #include "exercises/05/Sentences05.h"
@@ -25,10 +25,10 @@ const std::vector<std::string> kSentences = {
     "Najneuveriteľnejšie dobrodružstvá $nezabudnuteľných cestovateľov.@PkS", // too wide at 12 points
 };
 
-struct Exercise05Test : ExerciseTest {
+struct Exercise05Test : ScreenOnFakes {
     TMainForm05* screen = nullptr;
     TMainForm05& s() { return *screen; }
-    void SetUp() override { screen = &startExercise<TMainForm05>("05", registerScreen05, kSentences); }
+    void SetUp() override { screen = &open<TMainForm05>("05", kSentences); }
     // The row whose first word is `word`.
     int row(const std::string& word) { return rowStarting(s(), word + " "); }
     void choose(int r, const std::string& shortName) {

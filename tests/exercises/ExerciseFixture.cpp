@@ -6,14 +6,11 @@
 #include "platform/paths.h"
 #include "results/ResultsLog.h"
 #include "results/Table1.h"
-#include "shell/Hint3.h"
-#include "ui/Label.h"
 
 #include <SDL.h>
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 
 std::string storedLine(const std::string& utf8) {
     std::string stored;
@@ -36,18 +33,9 @@ std::vector<std::string> sentenceLines(const std::function<std::string(int)>& ma
     return lines;
 }
 
-MenuPlace menuPlace(const std::string& key) {
-    static const std::map<std::string, MenuPlace> places = {
-        {"01", {1, 1}},  {"02", {1, 2}},  {"03", {1, 3}}, {"04", {1, 4}},  {"05", {2, 1}}, {"06", {2, 2}},
-        {"06b", {2, 3}}, {"07", {3, 1}},  {"08", {3, 2}}, {"08b", {3, 3}}, {"09", {4, 1}}, {"10", {4, 2}},
-        {"11", {4, 3}},  {"11b", {4, 4}}, {"13", {5, 1}}, {"14", {5, 2}},  {"12", {5, 3}},
-    };
-    return places.at(key);
-}
-
 void ExerciseTest::openExerciseSetup(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
-                                     const std::vector<std::string>& lines, const std::string& name,
-                                     const std::string& number) {
+                                     int category, int slot, const std::vector<std::string>& lines,
+                                     const std::string& name, const std::string& number) {
     writeGoodIni();
     std::string file;
     for (const std::string& line : lines)
@@ -55,18 +43,33 @@ void ExerciseTest::openExerciseSetup(const std::string& key, void (*registerScre
     writeFile(hd.path / (key + ".dat"), file);
     registerScreen(screens);
     ASSERT_TRUE(start());
-    openSetup(menuPlace(key).category, menuPlace(key).slot);
+    openSetup(category, slot);
     bot->type(name);
     bot->click(number);
 }
 
-void ExerciseTest::useCdTree() {
+void ExerciseTest::useCdTree(const char* library) {
     namespace fs = std::filesystem;
     for (const char* folder : {"Bitmap", "Sound"})
         fs::create_directory_symlink(fs::path(BREVION_CD_DIR) / folder, fakeCd.path / folder);
     fs::create_directory(fakeCd.path / "Data");
+    if (library) fs::copy_file(library, fakeCd.path / "Data" / "Tisk.dll");
     cd = fakeCd.path.string();
     setenv("BREVION_FAKE_PRINT_LOG", (fakeCd.path / "print.log").c_str(), 1);
+}
+
+std::vector<std::string> ExerciseTest::printWorksheet(const char* library, const std::string& key,
+                                                      void (*registerScreen)(shell::ExerciseScreens&),
+                                                      int category, int slot,
+                                                      const std::vector<std::string>& lines,
+                                                      const std::string& number) {
+    useCdTree(library);
+    std::filesystem::copy_file(library, fakeCd.path / "Data" / "Tisk2.dll");
+    openExerciseSetup(key, registerScreen, category, slot, lines, "Ema", number);
+    bot->click("ITiskni");
+    app().processMessages();
+    EXPECT_TRUE(windowBoxes.shown.empty());
+    return printLog();
 }
 
 std::vector<std::string> ExerciseTest::printLog() const {
@@ -77,13 +80,13 @@ std::vector<std::string> ExerciseTest::printLog() const {
     return lines;
 }
 
-void ExerciseTest::markKey(framework::WordMarking& marking, int r, const char* tool, int extra) {
-    bot->click(tool);
+void ScreenHelpers::markKey(framework::WordMarking& marking, int r, const char* tool, int extra) {
+    automation().click(tool);
     for (int k = 1; k <= framework::kMarkedSlots; ++k)
-        if (marking.key(r, k) != 0 || k == extra) bot->click(marking.rows().label(r, k));
+        if (marking.key(r, k) != 0 || k == extra) automation().click(marking.rows().label(r, k));
 }
 
-int ExerciseTest::rowStarting(const framework::ExerciseScreen& screen, const std::string& start) {
+int ScreenHelpers::rowStarting(const framework::ExerciseScreen& screen, const std::string& start) {
     for (int r = 1; r <= screen.flow().rowsOnPage(); ++r) {
         std::string words;
         for (const framework::PPravidla& slot : screen.sentenceOfRow(r))
@@ -94,18 +97,18 @@ int ExerciseTest::rowStarting(const framework::ExerciseScreen& screen, const std
     return 1;
 }
 
-void ExerciseTest::press(ui::Control& c) {
-    bot->moveTo(ui::Automation::center(c));
-    bot->press(ui::Automation::center(c));
+void ScreenHelpers::press(ui::Control& c) {
+    automation().moveTo(ui::Automation::center(c));
+    automation().press(ui::Automation::center(c));
 }
 
-void ExerciseTest::release(ui::Control& c) {
-    bot->release(ui::Automation::center(c));
+void ScreenHelpers::release(ui::Control& c) {
+    automation().release(ui::Automation::center(c));
 }
 
-int ExerciseTest::countSounds(const std::string& relative) {
-    const std::string path = platform::joinPath(cd, relative);
-    return int(std::count(bot->sounds().begin(), bot->sounds().end(), path));
+int ScreenHelpers::countSounds(const std::string& relative) {
+    const std::string path = platform::joinPath(cdRoot(), relative);
+    return int(std::count(automation().sounds().begin(), automation().sounds().end(), path));
 }
 
 int ExerciseTest::countCanvasPixels(const ui::Rect& area, ui::Color colour) const {
@@ -135,18 +138,4 @@ void ExerciseTest::expectRecorded(const std::string& key, const std::string& tit
               platform::utf8ToCp1250(results::formatLogRecord(name, title, r, w, grade,
                                                               platform::shortDate(clock.now()),
                                                               platform::longTime(clock.now()))));
-}
-
-std::string ExerciseTest::oneLineAnswer(framework::ExerciseScreen& s, const std::string& start) {
-    const int r = rowStarting(s, start);
-    press(s.evaluationImage(r));
-    EXPECT_TRUE(s.answerShown()) << start;
-    auto& window = bot->find<shell::THintForm3>("HintForm3");
-    EXPECT_EQ(window.bounds().left, 8);
-    EXPECT_EQ(window.top(), 70 + 36 * r);
-    const std::string text = bot->find<ui::Label>("Odpoved").text();
-    release(s.evaluationImage(r));
-    app().processMessages();
-    EXPECT_FALSE(bot->exists("HintForm3"));
-    return text;
 }
