@@ -223,15 +223,6 @@ void checkReplaceable(const std::string& path) {
     if (::access(folderOf(target).c_str(), W_OK | X_OK) != 0) fail(path, "Cannot create files beside", errno);
 }
 
-void replaceFileAtomically(const std::string& path, const std::string& utf8Text) {
-    const std::string bytes = platform::utf8ToCp1250(utf8Text);
-    const std::string target = resolved(path);
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) fail(path, "Cannot save file", EISDIR);
-    writeAndRename(target, bytes, exists ? &old : nullptr);
-}
-
 void updateFileLocked(const std::string& path, const TextChange& change, std::chrono::milliseconds timeout,
                       std::chrono::microseconds* waited) {
     const auto began = std::chrono::steady_clock::now();

@@ -26,18 +26,13 @@ bool parseInteger(std::string_view text, int& value);
 // Pads with spaces on the right to `width` characters; a longer text stays whole.
 std::string padRight(const std::string& text, std::size_t width);
 
-// Replaces the file with `utf8Text` (converted to Windows-1250) so that a crash, a kill or a full
-// disk leaves either the old or the new file, never a truncated one: the text goes to a temporary
-// file in the same folder, is flushed to disk, then renamed over the old one. A symbolic link is
-// followed (its target is replaced), the old file's permission bits and group are kept. Throws
-// platform::FileError (the old file stays) or platform::ConversionError before touching anything.
-// Takes no lock: see updateFileLocked().
-void replaceFileAtomically(const std::string& path, const std::string& utf8Text);
-
 // A read-modify-write of a file that other copies of the program change too. Under the file's
 // exclusive lock: reads its current text (nullopt when there is no file; it is then created),
 // removes temporary files left by saves that were killed, and replaces the file atomically with
-// what `change` makes of the text. A lock not had within `timeout` throws FileError with code
+// what `change` makes of the text: written to a temporary file in the same folder, flushed to disk
+// and renamed over the old one, so that a crash, a kill or a full disk leaves either the old or the
+// new file, never a truncated one. A symbolic link is followed (its target is replaced); the old
+// file's permission bits and group are kept. A lock not had within `timeout` throws FileError with code
 // ETIMEDOUT and changes nothing; `waited`, when given, receives the time spent waiting for it.
 using TextChange = std::function<std::string(const std::optional<std::string>& current)>;
 void updateFileLocked(const std::string& path, const TextChange& change,

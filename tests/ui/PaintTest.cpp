@@ -6,6 +6,10 @@
 #include "ui/Label.h"
 #include "ui/Panel.h"
 
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
 using namespace ui;
 
 namespace {
@@ -129,4 +133,31 @@ TEST_F(UiTest, OnlyInvalidControlsArePaintedAgain) {
     EXPECT_EQ(one.paints, 1);
     EXPECT_EQ(two.paints, 2);
     EXPECT_EQ(display.presents, presents); // the window is not open in this test
+}
+
+// The screenshot hook writes the canvas pixel for pixel, and reading that file again gives the new
+// screenshot, not a picture of the same name read before.
+TEST_F(UiTest, AScreenshotIsTheCanvasAndIsReadBackAsWritten) {
+    auto& f = screen();
+    auto& picture = placed<Image>(f, 0, 0, 640, 480);
+    Bitmap meadow(640, 480, Color::rgb(110, 170, 240));
+    meadow.fill({0, 330, 640, 150}, kGreen);
+    picture.setPicture(meadow);
+    placed<Label>(f, 24, 90, 0, 0).setText("Žltý kôň ďaleko cválal po lúke.");
+    const std::string path = ::testing::TempDir() + "screenshot-" + std::to_string(::getpid()) + ".bmp";
+    for (Color sky : {Color::rgb(110, 170, 240), kYellow}) {
+        meadow.fill({0, 0, 640, 330}, sky);
+        picture.setPicture(meadow);
+        bot.screenshot(path);
+        const Bitmap shot = Bitmap::load(path);
+        ASSERT_EQ(shot.width(), 640);
+        ASSERT_EQ(shot.height(), 480);
+        int differing = 0;
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 640; ++x)
+                differing += shot.pixel(x, y) != canvasPixel(app, x, y);
+        EXPECT_EQ(differing, 0);
+        EXPECT_EQ(shot.pixel(600, 10), sky);
+    }
+    std::remove(path.c_str());
 }

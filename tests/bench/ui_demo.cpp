@@ -1,6 +1,6 @@
-// A small screen built from the toolkit, written to a screenshot for people to look at (and read
-// back: the screenshot is the canvas). (The cost of laying out and painting a page is measured by
-// framework_layout_bench, not asserted here.)
+// Not a test: a small screen built from the toolkit, with its tooltip and a message box, written
+// to build/ui-demo.bmp and build/ui-demo-message.bmp for people to look at. Run by hand:
+//   build/tests/ui/ui_demo && convert build/ui-demo.bmp ui-demo.png
 #include "Fixture.h"
 
 #include "ui/Edit.h"
