@@ -36,7 +36,6 @@ namespace fs = std::filesystem;
 struct KeyCase {
     const char* key;
     void (*registerScreen)(shell::ExerciseScreens&);
-    int category, slot;
     const char* library;
     std::function<std::string(int)> sentence; // sentence i of the crafted file
     std::function<std::string(int)> answer;   // its answer in the key
@@ -56,28 +55,28 @@ const std::regex kMarker("(Jano|Mama|Prišiel|Pes)([0-9]+)");
 
 const std::vector<KeyCase>& cases() {
     static const std::vector<KeyCase> table{
-        {"01", registerScreen01, 1, 1, "Tisk.dll",
+        {"01", registerScreen01, "Tisk.dll",
          [](int i) { return i % 2 ? "$Prišiel" + n(i) + " domov.@on" : "#Mama" + n(i) + " $varí obed.@"; },
          [](int i) {
              return i % 2 ? "Prísudok: Prišiel" + n(i) + " – Podmet - nevyjadrený: on"
                           : "Podmet: Mama" + n(i) + "; Prísudok: varí";
          },
          R"((Prišiel\d+ domov|Mama\d+ varí obed)\. )"},
-        {"02", registerScreen02, 1, 2, "Tisk.dll",
+        {"02", registerScreen02, "Tisk.dll",
          [](int i) { return i % 2 ? "#Jano" + n(i) + " a #Mira behajú.@N" : "#Jano" + n(i) + " spí.@H"; },
          [](int i) {
              return i % 2 ? "Podmet: Jano" + n(i) + " Mira – Druh podmetu: viacnásobný"
                           : "Podmet: Jano" + n(i) + " – Druh podmetu: holý";
          },
          R"(Jano\d+ (a Mira behajú|spí)\. )"},
-        {"03", registerScreen03, 1, 3, "Tisk.dll",
+        {"03", registerScreen03, "Tisk.dll",
          [](int i) { return i % 2 ? "Pes" + n(i) + " rád behá.@Pod$on" : "#Jano" + n(i) + " spí.@Pod"; },
          [](int i) {
              return i % 2 ? "Podmet - nevyjadrený: on, slovný druh: podstatné meno"
                           : "Podmet: Jano" + n(i) + " – Slovný druh: podstatné meno";
          },
          R"((Pes\d+ rád behá|Jano\d+ spí)\. )"},
-        {"04", registerScreen04, 1, 4, "Tisk.dll",
+        {"04", registerScreen04, "Tisk.dll",
          [](int i) {
              return i % 2 ? "Jano" + n(i) + " $je $smutný.@H#JMSS" : "Pes" + n(i) + " $šteká.@H#SLOV";
          },
@@ -86,63 +85,61 @@ const std::vector<KeyCase>& cases() {
                           : "Prísudok: šteká – Druh prísudku: slovesný + holý";
          },
          R"((Jano\d+ je smutný|Pes\d+ šteká)\. )"},
-        {"05", registerScreen05, 2, 1, "Tisk.dll",
-         [](int i) { return "Včera $Jano" + n(i) + " prišiel.@Pod"; },
+        {"05", registerScreen05, "Tisk.dll", [](int i) { return "Včera $Jano" + n(i) + " prišiel.@Pod"; },
          [](int i) { return "Jano" + n(i) + " – Vetný člen: Podmet"; },
          R"(Včera\|\*Jano\d+\*\|prišiel\|\.\|{11})", "||||||||||||||"},
-        {"06", registerScreen06, 2, 2, "Tisk.dll",
+        {"06", registerScreen06, "Tisk.dll",
          [](int i) { return i % 2 ? "dobrá Mama" + n(i) + "@PkS" : "Mama" + n(i) + " z dediny@PkN"; },
          [](int i) { return i % 2 ? "Prívlastok zhodný" : "Prívlastok nezhodný"; },
          R"(dobrá Mama\d+|Mama\d+ z dediny)", "", 9, 18, 45},
-        {"06b", registerScreen06b, 2, 3, "Tisk.dll",
+        {"06b", registerScreen06b, "Tisk.dll",
          [](int i) { return "Jano" + n(i) + ", náš sused, opravuje auto ."; },
          [](int i) { return "Jano" + n(i) + ", náš sused, opravuje auto."; },
          R"(Jano\d+ náš sused opravuje auto\. )"},
-        {"07", registerScreen07, 3, 1, "Tisk.dll",
+        {"07", registerScreen07, "Tisk.dll",
          [](int i) { return "Jano" + n(i) + (i % 2 ? " prišiel.@Oznamovaci" : " príde?@Tazaci"); },
          [](int i) { return i % 2 ? "Druh vety: oznamovacia" : "Druh vety: opytovacia"; },
          R"(Jano\d+ (prišiel\.|príde\?))"},
-        {"08", registerScreen08, 3, 2, "Tisk.dll",
+        {"08", registerScreen08, "Tisk.dll",
          [](int i) {
              return i % 2 ? "Pes" + n(i) + " breše.@Dvojclenna" : "Mama" + n(i) + ", pozor!@Jednoclenna";
          },
          [](int i) { return i % 2 ? "Druh vety: dvojčlenná" : "Druh vety: jednočlenná"; },
          R"(Pes\d+ breše\.|Mama\d+, pozor!)"},
-        {"08b", registerScreen08b, 3, 3, "Tisk2.dll",
-         [](int i) { return "Jano" + n(i) + ", poď sem .#osloveni"; },
+        {"08b", registerScreen08b, "Tisk2.dll", [](int i) { return "Jano" + n(i) + ", poď sem .#osloveni"; },
          [](int i) { return "Jano" + n(i) + ", poď sem. – Čiarka oddeluje: oslovenie"; },
          R"(Jano\d+ poď sem\. )"},
-        {"09", registerScreen09, 4, 1, "Tisk2.dll",
+        {"09", registerScreen09, "Tisk2.dll",
          [](int i) { return "Jano" + n(i) + " spieva a Eva tancuje.@Slucovaci"; },
          [](int) { return "Vzťah medzi hlavnými vetami: zlučovací"; }, R"(Jano\d+ spieva a Eva tancuje\.)"},
-        {"10", registerScreen10, 4, 2, "Tisk2.dll", [](int i) { return "#Jano" + n(i) + " vie, $že prší."; },
+        {"10", registerScreen10, "Tisk2.dll", [](int i) { return "#Jano" + n(i) + " vie, $že prší."; },
          [](int i) { return "Jano" + n(i) + " vie, (hlavná) | že prší. (vedľajšia)"; },
          R"(Jano\d+ vie, že prší\.)"},
-        {"11", registerScreen11, 4, 3, "Tisk2.dll",
+        {"11", registerScreen11, "Tisk2.dll",
          [](int i) { return "#Jano" + n(i) + " vie, $že prší.@Predmetne"; },
          [](int) { return "že prší (vedľajšia) – Druh vedľajšej"; }, R"(Jano\d+ vie, že prší\.)"},
-        {"11b", registerScreen11b, 4, 4, "Tisk2.dll",
+        {"11b", registerScreen11b, "Tisk2.dll",
          [](int i) {
              return "Jano" + n(i) + (i % 2 ? ", #myslím, príde.@vsuvka" : ", #ktorý spieva, príde.@vedlejsi");
          },
          [](int i) { return i % 2 ? "Druh vety: vsuvka" : "Druh vety: vložená veta"; },
          R"(Jano\d+,\|\*(myslím,\*\|príde\.\|{12}|ktorý\*\|spieva,\|príde\.\|{11}))", "||||||||||||||"},
-        {"12", registerScreen12, 5, 3, "Tisk2.dll",
+        {"12", registerScreen12, "Tisk2.dll",
          [](int i) {
              return "Jano" + n(i) + (i % 2 ? " vie, #že prší.$že$aby$kým" : " čaká, #kým príde.$kým$že$aby");
          },
          [](int i) { return i % 2 ? "Doplň: že" : "Doplň: kým"; },
-         R"(Jano\d+ \|(vie|čaká), \|#(že|aby|kým) \| (že|aby|kým) \| (že|aby|kým) \|(prší|príde)\. \|{11})",
+         // the three candidates, each once
+         R"(Jano\d+ \|(vie|čaká), \|#(že|aby|kým) \| (?!\2 )(že|aby|kým) \| (?!\2 |\3 )(že|aby|kým) \|(prší|príde)\. \|{11})",
          "||||||||||||||"},
-        {"13", registerScreen13, 5, 1, "Tisk2.dll",
+        {"13", registerScreen13, "Tisk2.dll",
          [](int i) {
              return i % 2 ? "Keď príde Jano" + n(i) + ", pôjdeme von.@podradici"
                           : "Jano" + n(i) + " píše a Eva kreslí.@souradici";
          },
          [](int i) { return i % 2 ? "podraďovacie" : "priraďovacie"; },
          R"(Keď príde Jano\d+, pôjdeme von\.|Jano\d+ píše a Eva kreslí\.)"},
-        {"14", registerScreen14, 5, 2, "Tisk2.dll",
-         [](int i) { return "Jano" + n(i) + " povedal, že príde ."; },
+        {"14", registerScreen14, "Tisk2.dll", [](int i) { return "Jano" + n(i) + " povedal, že príde ."; },
          [](int i) { return "Jano" + n(i) + " povedal, že príde."; }, R"(Jano\d+ povedal že príde\. )"},
     };
     return table;
@@ -173,12 +170,12 @@ struct AnswerKeyTest : ExerciseTest, ::testing::WithParamInterface<KeyCase> {
     // Prints a sheet for `name` from the setup screen with `library`; returns the PDFs kept.
     std::vector<fs::path> print(const KeyCase& c, const char* library, const std::string& name,
                                 const std::string& number) {
-        useCdTree(nullptr);
+        useCdTree();
         fs::copy_file(library, fakeCd.path / "Data" / c.library);
         std::vector<std::string> lines;
         for (int i = 1; i <= 20; ++i)
             lines.push_back(c.sentence(i));
-        openExerciseSetup(c.key, c.registerScreen, c.category, c.slot, lines, name, number);
+        openExerciseSetup(c.key, c.registerScreen, lines, name, number);
         bot->click("ITiskni");
         app().processMessages();
         std::vector<fs::path> kept;
@@ -258,17 +255,21 @@ TEST_P(AnswerKeyTest, TheStandInLibraryGetsTheEntryTheNameAndTheExamples) {
               "TR" + std::string(c.key[0] == '0' ? c.key + 1 : c.key) + " " + std::to_string(c.fifteen));
     EXPECT_EQ(log[1], platform::utf8ToCp1250("Ľubo"));
     const std::regex printed(c.printed);
-    std::set<std::string> examples;
+    std::set<std::string> examples, shapes;
     for (std::size_t i = 2; i < log.size(); ++i) {
         const std::string line = platform::cp1250ToUtf8(log[i]);
         if (i < 2 + std::size_t(c.fifteen)) {
             EXPECT_TRUE(std::regex_match(line, printed)) << line;
             examples.insert(line);
+            shapes.insert(std::regex_replace(line, std::regex("[0-9]+"), ""));
         } else {
             EXPECT_EQ(line, c.blank) << i;
         }
     }
     EXPECT_EQ(examples.size(), std::size_t(c.fifteen)) << "no example twice";
+    // The file has two kinds of sentence at most, which print alike whatever their number: one
+    // order of candidates for every gap of the sheet.
+    EXPECT_LE(shapes.size(), 2u);
     EXPECT_FALSE(bot->exists("MainForm" + std::string(c.key)));
     EXPECT_EQ(readFile(hd.path / ("P" + std::string(c.key) + ".res")), "");
     const std::vector<std::string> texts = notices();

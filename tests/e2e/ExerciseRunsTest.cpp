@@ -23,39 +23,15 @@
 #include "results/Table1.h"
 
 #include <functional>
-#include <map>
 #include <set>
 
 namespace {
-
-struct Place {
-    void (*registerScreen)(shell::ExerciseScreens&);
-    int category, slot;
-};
-
-// Where each exercise sits in the menu.
-const std::map<std::string, Place> kPlaces = {
-    {"02", {registerScreen02, 1, 2}},   {"03", {registerScreen03, 1, 3}}, {"04", {registerScreen04, 1, 4}},
-    {"05", {registerScreen05, 2, 1}},   {"06", {registerScreen06, 2, 2}}, {"06b", {registerScreen06b, 2, 3}},
-    {"07", {registerScreen07, 3, 1}},   {"08", {registerScreen08, 3, 2}}, {"08b", {registerScreen08b, 3, 3}},
-    {"09", {registerScreen09, 4, 1}},   {"10", {registerScreen10, 4, 2}}, {"11", {registerScreen11, 4, 3}},
-    {"11b", {registerScreen11b, 4, 4}}, {"12", {registerScreen12, 5, 3}}, {"13", {registerScreen13, 5, 1}},
-    {"14", {registerScreen14, 5, 2}},
-};
 
 std::string n(int i) {
     return std::to_string(i);
 }
 
 struct RunTest : Exercise01Test {
-    // Opens exercise `key` on the sentence file `file` for "Ema" with the number button `number`.
-    template <class Screen>
-    Screen& run(const std::string& key, const std::vector<std::string>& file, const std::string& number) {
-        const Place& place = kPlaces.at(key);
-        openExerciseSetup(key, place.registerScreen, place.category, place.slot, file, "Ema", number);
-        bot->click("IPokracuj");
-        return bot->find<Screen>("MainForm" + key);
-    }
     void checkAndContinue() {
         bot->click("IKontr");
         bot->click("IPokracuj");
@@ -78,9 +54,10 @@ struct RunTest : Exercise01Test {
     }
     // A run of fifteen on a sentence chooser screen, every row given the first item but row 10 of
     // the first page; the half page hides rows 6 to 10.
-    void runOfFifteenOnChoosers(const std::string& key, const std::string& pattern,
-                                const std::string& title) {
-        auto& s = run<framework::SentenceChoiceScreen>(key, numberedSentences(pattern, 20), "I15");
+    void runOfFifteenOnChoosers(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
+                                const std::string& pattern, const std::string& title) {
+        auto& s = startExercise<framework::SentenceChoiceScreen>(key, registerScreen,
+                                                                 numberedSentences(pattern, 20), "I15");
         for (int r = 1; r <= 9; ++r)
             choose(s.choosers(), r, 0);
         checkAndContinue();
@@ -91,9 +68,10 @@ struct RunTest : Exercise01Test {
         finish(key, title, 14, 1);
     }
     // A run of ten on a screen of choice images, each row's image clicked `clicks(r)` times.
-    void runOfTenOnImages(const std::string& key, const std::string& pattern, int (*clicks)(int r),
-                          const std::string& title, int right) {
-        auto& s = run<framework::ChoiceScreen>(key, numberedSentences(pattern, 12), "I10");
+    void runOfTenOnImages(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
+                          const std::string& pattern, int (*clicks)(int r), const std::string& title,
+                          int right) {
+        auto& s = startExercise<framework::ChoiceScreen>(key, registerScreen, numberedSentences(pattern, 12));
         for (int r = 1; r <= 10; ++r)
             for (int i = 0; i < clicks(r); ++i)
                 bot->click(s.choices().image(r));
@@ -144,7 +122,8 @@ TEST_F(RunTest, Exercise01ARunOfFifteenThroughTheHalfPage) {
 
 // Runs of ten over numbered sentences, so that every row has the same answer.
 TEST_F(RunTest, Exercise02ARunOfTen) {
-    auto& s = run<ex02::TMainForm02>("02", numberedSentences("#JanoN a #Mira behajú.@N", 12), "I10");
+    auto& s = startExercise<ex02::TMainForm02>("02", registerScreen02,
+                                               numberedSentences("#JanoN a #Mira behajú.@N", 12));
     for (int r = 1; r <= 10; ++r) {
         if (r != 4) markKey(s.marking(), r, "IPodmet"); // row 4: the kind alone
         for (int i = 0; i < (r == 7 ? 2 : 3); ++i)      // row 7: expanded, not multiple
@@ -154,7 +133,8 @@ TEST_F(RunTest, Exercise02ARunOfTen) {
 }
 
 TEST_F(RunTest, Exercise03ARunOfTen) {
-    auto& s = run<ex03::TMainForm03>("03", numberedSentences("#JanoN už spí.@Pod", 12), "I10");
+    auto& s =
+        startExercise<ex03::TMainForm03>("03", registerScreen03, numberedSentences("#JanoN už spí.@Pod", 12));
     for (int r = 1; r <= 10; ++r) {
         markKey(s.marking(), r, "IPodmet");
         if (r == 6) continue; // no part of speech
@@ -167,7 +147,8 @@ TEST_F(RunTest, Exercise03ARunOfTen) {
 }
 
 TEST_F(RunTest, Exercise04ARunOfFifteenThroughTheHalfPage) {
-    auto& s = run<ex04::TMainForm04>("04", numberedSentences("JanoN $je $smutný.@H#JMSS", 20), "I15");
+    auto& s = startExercise<ex04::TMainForm04>("04", registerScreen04,
+                                               numberedSentences("JanoN $je $smutný.@H#JMSS", 20), "I15");
     // First page: row 2 verbal instead of nominal, row 9 unmarked; the extent never touched.
     for (int r = 1; r <= 10; ++r) {
         if (r != 9) markKey(s.marking(), r, "IPrisudek");
@@ -188,7 +169,8 @@ TEST_F(RunTest, Exercise04ARunOfFifteenThroughTheHalfPage) {
 }
 
 TEST_F(RunTest, Exercise05ARunOfFifteenThroughTheHalfPage) {
-    auto& s = run<ex05::TMainForm05>("05", numberedSentences("Včera $JanoN prišiel.@Pod", 30), "I15");
+    auto& s = startExercise<ex05::TMainForm05>("05", registerScreen05,
+                                               numberedSentences("Včera $JanoN prišiel.@Pod", 30), "I15");
     // First page: rows 9 and 10 left at the prompt.
     for (int r = 1; r <= 8; ++r)
         choose(s.choosers(), r, 0);
@@ -202,8 +184,8 @@ TEST_F(RunTest, Exercise05ARunOfFifteenThroughTheHalfPage) {
 // A run of twenty is three pages of nine cards; `wrong` cards of a page go into the other column
 // (cards of the kind the page holds more of, so that no column overflows), `unplaced` stay at home.
 TEST_F(RunTest, Exercise06ARunOfTwentySevenIsThreePagesOfNine) {
-    auto& s = run<ex06::TMainForm06>(
-        "06",
+    auto& s = startExercise<ex06::TMainForm06>(
+        "06", registerScreen06,
         sentenceLines(
             [](int i) { return i % 2 ? "dobrá Mama" + n(i) + "@PkS" : "Mama" + n(i) + " z dediny@PkN"; },
             120),
@@ -239,8 +221,8 @@ TEST_F(RunTest, Exercise06ARunOfTwentySevenIsThreePagesOfNine) {
 }
 
 TEST_F(RunTest, Exercise06bARunOfTenIsTwoPagesOfFive) {
-    auto& s =
-        run<ex06b::TMainForm06b>("06b", numberedSentences("JanoN, náš sused, opravuje auto .", 12), "I10");
+    auto& s = startExercise<ex06b::TMainForm06b>("06b", registerScreen06b,
+                                                 numberedSentences("JanoN, náš sused, opravuje auto .", 12));
     const auto rightCommas = [&](int r) {
         bot->click(s.rows().label(r, 1));
         bot->click(s.rows().label(r, 3));
@@ -259,27 +241,30 @@ TEST_F(RunTest, Exercise06bARunOfTenIsTwoPagesOfFive) {
 }
 
 TEST_F(RunTest, Exercise07ARunOfFifteenThroughTheHalfPage) {
-    runOfFifteenOnChoosers("07", "Jano N prišiel.@Oznamovaci", "Druhy viet podľa postoja hovoriaceho");
+    runOfFifteenOnChoosers("07", registerScreen07, "Jano N prišiel.@Oznamovaci",
+                           "Druhy viet podľa postoja hovoriaceho");
 }
 
 TEST_F(RunTest, Exercise08ARunOfTen) {
     runOfTenOnImages(
-        "08", "PesN breše.@Dvojclenna", [](int r) { return r <= 7 ? 2 : 1; }, "Jednočlenné x dvojčlenné vety",
-        7);
+        "08", registerScreen08, "PesN breše.@Dvojclenna", [](int r) { return r <= 7 ? 2 : 1; },
+        "Jednočlenné x dvojčlenné vety", 7);
 }
 
 TEST_F(RunTest, Exercise09ARunOfFifteenThroughTheHalfPage) {
-    runOfFifteenOnChoosers("09", "Jano N spieva a Eva tancuje.@Slucovaci", "Vzťahy medzi hlavnými vetami");
+    runOfFifteenOnChoosers("09", registerScreen09, "Jano N spieva a Eva tancuje.@Slucovaci",
+                           "Vzťahy medzi hlavnými vetami");
 }
 
 TEST_F(RunTest, Exercise11bARunOfTen) {
     runOfTenOnImages(
-        "11b", "JanoN, #myslím, príde.@vsuvka", [](int r) { return r == 1 ? 1 : 2; }, "Vsuvka a vložená veta",
-        9);
+        "11b", registerScreen11b, "JanoN, #myslím, príde.@vsuvka", [](int r) { return r == 1 ? 1 : 2; },
+        "Vsuvka a vložená veta", 9);
 }
 
 TEST_F(RunTest, Exercise08bARunOfTenOnOnePage) {
-    auto& s = run<ex08b::TMainForm08b>("08b", numberedSentences("JanoN, poď sem .#osloveni", 12), "I10");
+    auto& s = startExercise<ex08b::TMainForm08b>("08b", registerScreen08b,
+                                                 numberedSentences("JanoN, poď sem .#osloveni", 12));
     // Every row gets the right kind; row 4 lacks its comma.
     for (int r = 1; r <= 10; ++r) {
         if (r != 4) bot->click(s.rows().label(r, 1));
@@ -290,7 +275,9 @@ TEST_F(RunTest, Exercise08bARunOfTenOnOnePage) {
 
 TEST_F(RunTest, Exercise10ARunOfFifteenThroughTheHalfPage) {
     framework::WordMarking& c =
-        run<ex10::TMainForm10>("10", numberedSentences("#JanoN vie, $že prší.", 30), "I15").clauses();
+        startExercise<ex10::TMainForm10>("10", registerScreen10,
+                                         numberedSentences("#JanoN vie, $že prší.", 30), "I15")
+            .clauses();
     const auto underline = [&](int r) {
         bot->click("IHlavni");
         bot->click(c.rows().label(r, 1));
@@ -311,7 +298,8 @@ TEST_F(RunTest, Exercise10ARunOfFifteenThroughTheHalfPage) {
 }
 
 TEST_F(RunTest, Exercise11ARunOfTen) {
-    auto& s = run<ex11::TMainForm11>("11", numberedSentences("#JanoN vie, $že prší.@Predmetne", 12), "I10");
+    auto& s = startExercise<ex11::TMainForm11>("11", registerScreen11,
+                                               numberedSentences("#JanoN vie, $že prší.@Predmetne", 12));
     for (int r = 1; r <= 10; ++r) {
         bot->click("IVedlejsi");
         bot->click(s.clauses().rows().label(r, 4));
@@ -321,7 +309,8 @@ TEST_F(RunTest, Exercise11ARunOfTen) {
 }
 
 TEST_F(RunTest, Exercise12ARunOfTenWithOneWrongCandidate) {
-    auto& s = run<ex12::TMainForm12>("12", numberedSentences("Jano N vie, #že prší.$že$aby$kým", 12), "I10");
+    auto& s = startExercise<ex12::TMainForm12>("12", registerScreen12,
+                                               numberedSentences("Jano N vie, #že prší.$že$aby$kým", 12));
     for (int r = 1; r <= 10; ++r) {
         bot->click(s.chooser(r));
         int item = 0;
@@ -337,7 +326,8 @@ TEST_F(RunTest, Exercise13ARunOfFifteenThroughTheHalfPage) {
         return i % 2 ? "Keď príde Jano" + n(i) + ", pôjdeme von.@podradici"
                      : "Jano" + n(i) + " píše a Eva kreslí.@souradici";
     };
-    auto& s = run<framework::ChoiceScreen>("13", sentenceLines(sentence, 30), "I15");
+    auto& s =
+        startExercise<framework::ChoiceScreen>("13", registerScreen13, sentenceLines(sentence, 30), "I15");
     const auto rightClicks = [&](int r) { return s.sentenceOfRow(r)[0].remark == "souradici" ? 1 : 2; };
     const auto answerPage = [&](const std::function<int(int)>& clicks) {
         for (int r = 1; r <= s.flow().rowsOnPage(); ++r)
@@ -360,7 +350,8 @@ TEST_F(RunTest, Exercise13ARunOfFifteenThroughTheHalfPage) {
 }
 
 TEST_F(RunTest, Exercise14ARunOfFifteenThroughTheHalfPage) {
-    auto& s = run<ex14::TMainForm14>("14", numberedSentences("JanoN povedal, že príde .", 30), "I15");
+    auto& s = startExercise<ex14::TMainForm14>("14", registerScreen14,
+                                               numberedSentences("JanoN povedal, že príde .", 30), "I15");
     framework::CommaRows& rows = s.rows();
     // First page: row 9 without its comma, row 10 with one too many.
     for (int r = 1; r <= 10; ++r) {
@@ -380,25 +371,8 @@ TEST_F(RunTest, Exercise14ARunOfFifteenThroughTheHalfPage) {
     finish("14", "Čiarka v súvetí", 13, 2);
 }
 
-// Every gap of a worksheet lists its candidates in the one order drawn for the sheet.
-TEST_F(RunTest, Exercise12WorksheetListsEveryGapsCandidatesInOneOrder) {
-    const std::vector<std::string> log =
-        printWorksheet(FAKE_PRINT_LIBRARY, "12", registerScreen12, 5, 3,
-                       numberedSentences("Jano N vie, #že prší.$že$aby$kým", 20), "I15");
-    ASSERT_EQ(log.size(), 2u + 30u);
-    std::set<std::string> gaps;
-    for (int i = 0; i < 15; ++i) {
-        const std::string line = platform::cp1250ToUtf8(log[std::size_t(2 + i)]);
-        ASSERT_NE(line.find("|#"), std::string::npos) << line;
-        gaps.insert(line.substr(line.find("|#")));
-    }
-    ASSERT_EQ(gaps.size(), 1u);
-    for (const char* c : {"že", "aby", "kým"})
-        EXPECT_NE(gaps.begin()->find(c), std::string::npos) << *gaps.begin();
-}
-
 TEST_F(RunTest, AMissingPrintLibraryGivesThePrintFailureMessage) {
-    useCdTree(nullptr);
+    useCdTree();
     openSetup01("Ľubo", "I10");
     bot->click("ITiskni");
     app().processMessages();

@@ -20,10 +20,6 @@ const std::vector<std::string> k07 = {
     "Dnes sneží.@Oznamovaci",
 };
 
-ui::Bitmap cdPicture(const FakeScreenServices& services, const std::string& relative) {
-    return ui::Bitmap::load(services.cd(relative));
-}
-
 struct ChoiceExercises : ScreenOnFakes {
     framework::ChoiceScreen* screen = nullptr;
 
@@ -83,7 +79,8 @@ TEST_F(ChoiceExercises, Exercise13TheButtonCyclesAndTheCheckComparesTheKeyExactl
         bot->click(c.image(r));
         EXPECT_EQ(c.answer(r), expected);
     }
-    EXPECT_TRUE(samePicture(c.image(r).picture(), cdPicture(services, "\\Bitmap\\Games\\13_sou.bmp")));
+    EXPECT_TRUE(
+        samePicture(c.image(r).picture(), ui::Bitmap::load(services.cd("\\Bitmap\\Games\\13_sou.bmp"))));
     EXPECT_EQ(countSounds("\\Sound\\Click.wav"), clicks);
 
     clickChoice("Dedko", 1);

@@ -62,12 +62,6 @@ const std::vector<std::string> k14 = {
 // A comma screen opened from the menu for a run of ten.
 template <class Screen, const char* Key> struct CommaScreenTest : ExerciseTest {
     Screen& s() { return bot->find<Screen>(std::string("MainForm") + Key); }
-    Screen& startRun(void (*registerScreen)(shell::ExerciseScreens&), int category, int slot,
-                     const std::vector<std::string>& lines) {
-        openExerciseSetup(Key, registerScreen, category, slot, lines, "Eva", "I10");
-        bot->click("IPokracuj");
-        return s();
-    }
     // The row whose first word is `word`.
     int row(const std::string& word) { return rowStarting(s(), word + " "); }
     // Presses the words of row r in slots `slots`.
@@ -86,7 +80,7 @@ int measure(const std::string& text) {
 using Exercise06bTest = CommaScreenTest<TMainForm06b, k06bKey>;
 
 struct Exercise08bTest : CommaScreenTest<TMainForm08b, k08bKey> {
-    void SetUp() override { startRun(registerScreen08b, 3, 3, k08b); }
+    void SetUp() override { startExercise<TMainForm08b>(k08bKey, registerScreen08b, k08b); }
     void choose(int r, const std::string& code) {
         bot->click(s().choosers().chooser(r));
         for (std::size_t i = 0; i < ex08b::kindTable().size(); ++i)
@@ -95,12 +89,12 @@ struct Exercise08bTest : CommaScreenTest<TMainForm08b, k08bKey> {
 };
 
 struct Exercise14Test : CommaScreenTest<TMainForm14, k14Key> {
-    void SetUp() override { startRun(registerScreen14, 5, 2, k14); }
+    void SetUp() override { startExercise<TMainForm14>(k14Key, registerScreen14, k14); }
 };
 
 TEST_F(Exercise06bTest, AWordTakesOneCommaAndTheEraserTakesTheRowsCommas) {
     framework::CommaRows& rows =
-        startRun(registerScreen06b, 2, 3, std::vector<std::string>(10, kPeter)).rows();
+        startExercise<TMainForm06b>(k06bKey, registerScreen06b, std::vector<std::string>(10, kPeter)).rows();
     framework::TGumaImage& eraser = rows.eraser(3);
     const framework::CommaLabel& peter = rows.label(3, 1);
     EXPECT_EQ(peter.width(), peter.textWidth() + 6);
@@ -131,7 +125,8 @@ TEST_F(Exercise06bTest, AWordTakesOneCommaAndTheEraserTakesTheRowsCommas) {
 
 TEST_F(Exercise06bTest, TheCheckWantsEveryCommaAndNoOtherAndShowsTheAnswerBelowTheRow) {
     // Row 1 right, row 2 right but for a comma after its last word, rows 3 to 5 untouched.
-    TMainForm06b& s = startRun(registerScreen06b, 2, 3, std::vector<std::string>(10, kPeter));
+    TMainForm06b& s =
+        startExercise<TMainForm06b>(k06bKey, registerScreen06b, std::vector<std::string>(10, kPeter));
     ASSERT_EQ(s.flow().rowsOnPage(), 5);
     EXPECT_FALSE(bot->exists("IPanel"));
     framework::CommaRows& rows = s.rows();
@@ -155,7 +150,8 @@ TEST_F(Exercise06bTest, TheCheckWantsEveryCommaAndNoOtherAndShowsTheAnswerBelowT
 }
 
 TEST_F(Exercise06bTest, ALongSentenceWrapsOnTheRowAndInTheCorrectAnswer) {
-    TMainForm06b& s = startRun(registerScreen06b, 2, 3, std::vector<std::string>(10, kLong));
+    TMainForm06b& s =
+        startExercise<TMainForm06b>(k06bKey, registerScreen06b, std::vector<std::string>(10, kLong));
     framework::CommaRows& rows = s.rows();
     // The first line ends at the last word that keeps the words so far, joined, under 490 pixels.
     std::string joined;

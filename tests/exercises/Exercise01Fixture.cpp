@@ -15,7 +15,7 @@ void Exercise01Test::openSetup01(const std::string& name, const std::string& num
     std::vector<std::string> lines = fileLines;
     for (int i = 1; fileLines.empty() && i <= kSentences; ++i)
         lines.push_back(testSentence(i));
-    openExerciseSetup("01", registerScreen01, 1, 1, lines, name, number);
+    openExerciseSetup("01", registerScreen01, lines, name, number);
 }
 
 ex01::TMainForm01& Exercise01Test::startRun(const std::string& name, const std::string& number) {

@@ -14,12 +14,8 @@ using ex06::TMainForm06;
 using ex06::TMujPanel;
 
 // Phrase i: odd ones agreeing, even ones not.
-std::vector<std::string> phrases(int count) {
-    std::vector<std::string> lines;
-    for (int i = 1; i <= count; ++i)
-        lines.push_back(i % 2 ? "dobrá Mama" + std::to_string(i) + "@PkS"
-                              : "Mama" + std::to_string(i) + " z dediny@PkN");
-    return lines;
+std::string phrase(int i) {
+    return i % 2 ? "dobrá Mama" + std::to_string(i) + "@PkS" : "Mama" + std::to_string(i) + " z dediny@PkN";
 }
 
 ui::Point centreOf(const ui::Rect& r) {
@@ -28,8 +24,7 @@ ui::Point centreOf(const ui::Rect& r) {
 
 struct Exercise06Test : ExerciseTest {
     void SetUp() override {
-        openExerciseSetup("06", registerScreen06, 2, 2, phrases(120), "Ema", "I15");
-        bot->click("IPokracuj");
+        startExercise<TMainForm06>("06", registerScreen06, sentenceLines(phrase, 120), "I15");
     }
     TMainForm06& s() { return bot->find<TMainForm06>("MainForm06"); }
     TMujPanel& card(int c) { return s().board().card(c); }

@@ -27,10 +27,7 @@ const std::vector<std::string> kSentences = {
 
 struct Exercise12Test : ExerciseTest {
     ex12::TMainForm12& s() { return bot->find<ex12::TMainForm12>("MainForm12"); }
-    void SetUp() override {
-        openExerciseSetup("12", registerScreen12, 5, 3, kSentences, "Eva", "I10");
-        bot->click("IPokracuj");
-    }
+    void SetUp() override { startExercise<ex12::TMainForm12>("12", registerScreen12, kSentences); }
     std::vector<std::string> listed() {
         return {s().list().item(0).text(), s().list().item(1).text(), s().list().item(2).text()};
     }

@@ -11,12 +11,20 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 
 std::string storedLine(const std::string& utf8) {
     std::string stored;
     for (char c : platform::utf8ToCp1250(utf8))
         stored += std::string("x~z") + c;
     return stored;
+}
+
+void writeSentenceFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    std::string file;
+    for (const std::string& line : lines)
+        file += storedLine(line) + "\r\n";
+    writeFile(path, file);
 }
 
 std::vector<std::string> numberedSentences(const std::string& pattern, int count) {
@@ -33,43 +41,34 @@ std::vector<std::string> sentenceLines(const std::function<std::string(int)>& ma
     return lines;
 }
 
+MenuPlace menuPlace(const std::string& key) {
+    static const std::map<std::string, MenuPlace> places = {
+        {"01", {1, 1}},  {"02", {1, 2}},  {"03", {1, 3}}, {"04", {1, 4}},  {"05", {2, 1}}, {"06", {2, 2}},
+        {"06b", {2, 3}}, {"07", {3, 1}},  {"08", {3, 2}}, {"08b", {3, 3}}, {"09", {4, 1}}, {"10", {4, 2}},
+        {"11", {4, 3}},  {"11b", {4, 4}}, {"13", {5, 1}}, {"14", {5, 2}},  {"12", {5, 3}},
+    };
+    return places.at(key);
+}
+
 void ExerciseTest::openExerciseSetup(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
-                                     int category, int slot, const std::vector<std::string>& lines,
-                                     const std::string& name, const std::string& number) {
+                                     const std::vector<std::string>& lines, const std::string& name,
+                                     const std::string& number) {
     writeGoodIni();
-    std::string file;
-    for (const std::string& line : lines)
-        file += storedLine(line) + "\r\n";
-    writeFile(hd.path / (key + ".dat"), file);
+    writeSentenceFile(hd.path / (key + ".dat"), lines);
     registerScreen(screens);
     ASSERT_TRUE(start());
-    openSetup(category, slot);
+    openSetup(menuPlace(key).category, menuPlace(key).slot);
     bot->type(name);
     bot->click(number);
 }
 
-void ExerciseTest::useCdTree(const char* library) {
+void ExerciseTest::useCdTree() {
     namespace fs = std::filesystem;
     for (const char* folder : {"Bitmap", "Sound"})
         fs::create_directory_symlink(fs::path(BREVION_CD_DIR) / folder, fakeCd.path / folder);
     fs::create_directory(fakeCd.path / "Data");
-    if (library) fs::copy_file(library, fakeCd.path / "Data" / "Tisk.dll");
     cd = fakeCd.path.string();
     setenv("BREVION_FAKE_PRINT_LOG", (fakeCd.path / "print.log").c_str(), 1);
-}
-
-std::vector<std::string> ExerciseTest::printWorksheet(const char* library, const std::string& key,
-                                                      void (*registerScreen)(shell::ExerciseScreens&),
-                                                      int category, int slot,
-                                                      const std::vector<std::string>& lines,
-                                                      const std::string& number) {
-    useCdTree(library);
-    std::filesystem::copy_file(library, fakeCd.path / "Data" / "Tisk2.dll");
-    openExerciseSetup(key, registerScreen, category, slot, lines, "Ema", number);
-    bot->click("ITiskni");
-    app().processMessages();
-    EXPECT_TRUE(windowBoxes.shown.empty());
-    return printLog();
 }
 
 std::vector<std::string> ExerciseTest::printLog() const {

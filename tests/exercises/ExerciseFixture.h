@@ -14,11 +14,19 @@ class WordMarking;
 
 // A sentence file line in the stored form: three filler characters before each text character.
 std::string storedLine(const std::string& utf8);
+// Writes `lines` (UTF-8) as a stored sentence file.
+void writeSentenceFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 // `count` sentences made of `pattern` with its "N" replaced by 1, 2, ...
 std::vector<std::string> numberedSentences(const std::string& pattern, int count);
 // `count` sentences made by `make` from their number 1, 2, ...
 std::vector<std::string> sentenceLines(const std::function<std::string(int)>& make, int count);
+
+// Where exercise `key` sits in the menu.
+struct MenuPlace {
+    int category, slot;
+};
+MenuPlace menuPlace(const std::string& key);
 
 // What an exercise test does on a screen, whether the screen was opened from the menu or built on
 // fakes.
@@ -43,21 +51,23 @@ struct ExerciseTest : ShellTest, ScreenHelpers {
     std::string cdRoot() const override { return cd; }
 
     // Writes `lines` as the exercise's sentence file "<key>.dat", registers its screen, starts the
-    // program, opens the setup screen from menu category `category`, slot `slot`, types `name` and
-    // chooses the number button `number` ("I10" ... "I30").
+    // program, opens the exercise's setup screen from the menu, types `name` and chooses the number
+    // button `number` ("I10" ... "I30").
     void openExerciseSetup(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
-                           int category, int slot, const std::vector<std::string>& lines,
-                           const std::string& name, const std::string& number);
-    // Points the CD root at a copy of the tree that has the real pictures and sounds and `library`
-    // (if any) as "\Data\Tisk.dll", a stand-in that logs what it receives (read by printLog()).
-    void useCdTree(const char* library);
+                           const std::vector<std::string>& lines, const std::string& name,
+                           const std::string& number);
+    // ... and continues into the exercise.
+    template <class Screen>
+    Screen& startExercise(const std::string& key, void (*registerScreen)(shell::ExerciseScreens&),
+                          const std::vector<std::string>& lines, const std::string& number = "I10") {
+        openExerciseSetup(key, registerScreen, lines, "Ema", number);
+        bot->click("IPokracuj");
+        return bot->find<Screen>("MainForm" + key);
+    }
+    // Points the CD root at a copy of the tree that has the real pictures and sounds and an empty
+    // "\Data" folder; a stand-in print library put there logs what it receives (read by printLog()).
+    void useCdTree();
     std::vector<std::string> printLog() const;
-    // Prints a worksheet of the exercise for the pupil "Ema" through `library` standing in for both
-    // print libraries; no message is shown. Returns what the library received.
-    std::vector<std::string> printWorksheet(const char* library, const std::string& key,
-                                            void (*registerScreen)(shell::ExerciseScreens&), int category,
-                                            int slot, const std::vector<std::string>& lines,
-                                            const std::string& number);
 
     // Leaves the results table shown at the end of a run and checks that the run wrote exactly one
     // line for the pupil `name` to "P<key>.res" and one record to the results log.

@@ -17,9 +17,9 @@ namespace {
 using platform::MessageResult;
 
 struct KeyboardTest : ExerciseTest {
-    void open14() {
-        openExerciseSetup("14", registerScreen14, 5, 2, numberedSentences("Keď N prší, sedíme doma.", 12),
-                          "Ema", "I10");
+    void open14(const std::string& number = "I10") {
+        openExerciseSetup("14", registerScreen14, numberedSentences("Keď N prší, sedíme doma.", 30), "Ema",
+                          number);
     }
     ex14::TMainForm14& s14() { return bot->find<ex14::TMainForm14>("MainForm14"); }
     bool screenOpen(const char* name) { return bot->exists(name); }
@@ -67,8 +67,7 @@ TEST_F(KeyboardTest, EnterChecksThenContinuesAndF1OpensTheHelp) {
 
 // A run of 25 is two full pages and a half page; each page says where the pupil is.
 TEST_F(KeyboardTest, ThePageOfTheRunIsShownOnEveryPage) {
-    openExerciseSetup("14", registerScreen14, 5, 2, numberedSentences("Keď N prší, sedíme doma.", 30), "Ema",
-                      "I25");
+    open14("I25");
     bot->key(SDLK_RETURN);
     ex14::TMainForm14& s = s14();
     for (const char* page : {"Strana 1 z 3", "Strana 2 z 3", "Strana 3 z 3"}) {
@@ -121,10 +120,8 @@ TEST_F(KeyboardTest, LeavingUncheckedAnswersAsksFirstNoStaysOnThePageAndYesLeave
 }
 
 TEST_F(KeyboardTest, EscapeClosesAnOpenListBeforeItGoesBack) {
-    openExerciseSetup("07", registerScreen07, 3, 1, numberedSentences("Jano N prišiel.@Oznamovaci", 12),
-                      "Eva", "I10");
-    bot->key(SDLK_RETURN);
-    auto& s = bot->find<ex07::TMainForm07>("MainForm07");
+    auto& s = startExercise<ex07::TMainForm07>("07", registerScreen07,
+                                               numberedSentences("Jano N prišiel.@Oznamovaci", 12));
     bot->click(s.choosers().chooser(1));
     ASSERT_TRUE(s.choosers().list().visible());
     bot->key(SDLK_ESCAPE);

@@ -74,6 +74,28 @@ struct MarkingExercises : ScreenOnFakes {
         for (const Case& c : cases)
             EXPECT_EQ(s.evaluationImage(rowStarting(s, c.start)).clickable, !c.right) << c.start;
     }
+    // The window held open on the wrong row beginning with `start` of a checked page: the line under
+    // the sentence, the member's words (slots `underlined`) underlined in its colour and no other word.
+    void expectAnswer(framework::MarkingScreen& s, const char* start, const char* line,
+                      std::vector<int> underlined, std::vector<int> plain, ui::Color colour) {
+        const int r = rowStarting(s, start);
+        press(s.evaluationImage(r));
+        ASSERT_TRUE(s.answerShown());
+        auto& window = bot->find<shell::THintForm>("HintForm");
+        EXPECT_EQ(window.top(), 73 + 33 * r);
+        EXPECT_EQ(bot->find<ui::Label>("Poznamka").text(), line);
+        auto underline = [&](int k) { // slot k of the window's words
+            const ui::Label& word = bot->find<ui::Label>("Odpoved" + std::to_string(k));
+            return window.IHint->picture().pixel(word.left() + word.width() / 2,
+                                                 word.top() + word.height() - 1);
+        };
+        for (int k : underlined)
+            EXPECT_EQ(underline(k), colour) << k;
+        for (int k : plain)
+            EXPECT_NE(underline(k), colour) << k;
+        release(s.evaluationImage(r));
+        EXPECT_FALSE(s.answerShown());
+    }
 };
 
 TEST_F(MarkingExercises, Exercise02MarksAndKindAreJudgedTogether) {
@@ -98,6 +120,7 @@ TEST_F(MarkingExercises, Exercise02MarksAndKindAreJudgedTogether) {
     };
     expectVerdicts<ex02::TMainForm02, Case>(
         s, "IPodmet", cases, [&](const Case& c, int r) { clickTimes(s.choices().image(r), c.clicks); }, 5);
+    expectAnswer(s, "Jablká", "Druh podmetu: viacnásobný", {1, 3}, {2}, ex02::TMainForm02::kSubjectColour);
 }
 
 TEST_F(MarkingExercises, Exercise03MarksFieldAndPartOfSpeechAreJudgedTogether) {
@@ -135,6 +158,7 @@ TEST_F(MarkingExercises, Exercise03MarksFieldAndPartOfSpeechAreJudgedTogether) {
         },
         4);
     EXPECT_TRUE(s.answerField(1).readOnly());
+    expectAnswer(s, "Mačka", "Slovný druh: podstatné meno", {1}, {2}, ex03::TMainForm03::kSubjectColour);
 }
 
 TEST_F(MarkingExercises, Exercise04MarksKindAndExtentAreJudgedTogether) {
@@ -163,6 +187,8 @@ TEST_F(MarkingExercises, Exercise04MarksKindAndExtentAreJudgedTogether) {
         5);
     // A date keeps its full stop in the word.
     EXPECT_EQ(s.marking().rows().label(rowStarting(s, "Dňa"), 2).text(), "5.");
+    expectAnswer(s, "Mama", "Druh prísudku: slovesný + viacnásobný", {2, 4}, {1, 3},
+                 ex04::TMainForm04::kPredicateColour);
 }
 
 TEST_F(MarkingExercises, Exercise03TheListOpensBelowTheImageOrAboveItAtTheBottomAndShowsTheChoice) {
@@ -195,7 +221,8 @@ TEST_F(MarkingExercises, Exercise03TheListOpensBelowTheImageOrAboveItAtTheBottom
     EXPECT_FALSE(c.list().visible());
 }
 
-TEST_F(MarkingExercises, Exercise04TheFirstClickShowsTheSecondImageOnSimpleAndNewExamplesHideIt) {
+TEST_F(MarkingExercises,
+       Exercise04TheFirstClickShowsTheSecondImageOnSimpleNewExamplesHideItAndTheCheckFreezesBoth) {
     auto& s = open<ex04::TMainForm04>("04", k04);
     const int r = rowStarting(s, "Sova");
     EXPECT_FALSE(s.extents().image(r).visible());
@@ -215,30 +242,28 @@ TEST_F(MarkingExercises, Exercise04TheFirstClickShowsTheSecondImageOnSimpleAndNe
     EXPECT_FALSE(s.extents().image(again).visible());
     EXPECT_EQ(s.extents().answer(again), "H");
     EXPECT_EQ(s.kinds().image(again).counter(), 0);
+
+    // After the check neither image changes.
+    clickTimes(s.kinds().image(again), 1);
+    bot->click("IKontr");
+    clickTimes(s.kinds().image(again), 1);
+    clickTimes(s.extents().image(again), 1);
+    EXPECT_EQ(s.kinds().answer(again), "SLOV");
+    EXPECT_EQ(s.extents().answer(again), "H");
 }
 
 // After the check the choice images no longer change, nor sound under the mouse.
-TEST_F(MarkingExercises, AfterTheCheckTheChoiceImagesAreFrozenAndSilent) {
-    auto& s02 = open<ex02::TMainForm02>("02", k02);
-    const int r = rowStarting(s02, "Vlak");
-    clickTimes(s02.choices().image(r), 2);
-    EXPECT_EQ(s02.choices().answer(r), "R");
+TEST_F(MarkingExercises, Exercise02AfterTheCheckTheChoiceImagesAreFrozenAndSilent) {
+    auto& s = open<ex02::TMainForm02>("02", k02);
+    const int r = rowStarting(s, "Vlak");
+    clickTimes(s.choices().image(r), 2);
+    EXPECT_EQ(s.choices().answer(r), "R");
     bot->click("IKontr");
     const int enters = countSounds("\\Sound\\Enter.wav");
-    bot->moveTo(ui::Automation::center(s02.choices().image(r)));
-    clickTimes(s02.choices().image(r), 1);
-    EXPECT_EQ(s02.choices().answer(r), "R");
+    bot->moveTo(ui::Automation::center(s.choices().image(r)));
+    clickTimes(s.choices().image(r), 1);
+    EXPECT_EQ(s.choices().answer(r), "R");
     EXPECT_EQ(countSounds("\\Sound\\Enter.wav"), enters);
-    s02.close();
-
-    auto& s04 = open<ex04::TMainForm04>("04", k04);
-    const int caj = rowStarting(s04, "Čaj");
-    clickTimes(s04.kinds().image(caj), 1);
-    bot->click("IKontr");
-    clickTimes(s04.kinds().image(caj), 1);
-    clickTimes(s04.extents().image(caj), 1);
-    EXPECT_EQ(s04.kinds().answer(caj), "SLOV");
-    EXPECT_EQ(s04.extents().answer(caj), "H");
 }
 
 // The correct answer's line: the kind compared exactly (02); where it joins two answers, the
@@ -251,41 +276,6 @@ TEST(MarkingExerciseTexts, TheLineComparesTheKeyExactlyAndJoinsItsTwoAnswers) {
           std::tuple{"ty", "", "Podmet - nevyjadrený: ty"}})
         EXPECT_EQ(ex03::TMainForm03::answerText(subject, code), text);
     EXPECT_EQ(ex04::TMainForm04::kindText("JMSS", "R"), "Druh prísudku: menný + rozvitý");
-}
-
-// The window held open on a wrong row: the line under the sentence, the member's words underlined
-// in its colour and no other word.
-TEST_F(MarkingExercises, TheCorrectAnswerUnderlinesTheMemberAndGivesTheLine) {
-    const auto expectAnswer = [&](framework::MarkingScreen& s, const char* start, const char* line,
-                                  std::vector<int> underlined, std::vector<int> plain, ui::Color colour) {
-        SCOPED_TRACE(start);
-        const int r = rowStarting(s, start);
-        bot->click("IKontr");
-        press(s.evaluationImage(r));
-        ASSERT_TRUE(s.answerShown());
-        auto& window = bot->find<shell::THintForm>("HintForm");
-        EXPECT_EQ(window.top(), 73 + 33 * r);
-        EXPECT_EQ(bot->find<ui::Label>("Poznamka").text(), line);
-        auto underline = [&](int k) { // slot k of the window's words
-            const ui::Label& word = bot->find<ui::Label>("Odpoved" + std::to_string(k));
-            return window.IHint->picture().pixel(word.left() + word.width() / 2,
-                                                 word.top() + word.height() - 1);
-        };
-        for (int k : underlined)
-            EXPECT_EQ(underline(k), colour) << k;
-        for (int k : plain)
-            EXPECT_NE(underline(k), colour) << k;
-        release(s.evaluationImage(r));
-        EXPECT_FALSE(s.answerShown());
-        s.close();
-        app.processMessages();
-    };
-    expectAnswer(open<ex02::TMainForm02>("02", k02), "Adam", "Druh podmetu: viacnásobný", {1, 3}, {2},
-                 ex02::TMainForm02::kSubjectColour);
-    expectAnswer(open<ex03::TMainForm03>("03", k03), "Mačka", "Slovný druh: podstatné meno", {1}, {2},
-                 ex03::TMainForm03::kSubjectColour);
-    expectAnswer(open<ex04::TMainForm04>("04", k04), "Izba", "Druh prísudku: menný + viacnásobný", {2, 3, 5},
-                 {1}, ex04::TMainForm04::kPredicateColour);
 }
 
 } // namespace

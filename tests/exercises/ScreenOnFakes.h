@@ -6,6 +6,7 @@
 
 #include "framework/ExerciseContext.h"
 #include "framework/Random.h"
+#include "platform/paths.h"
 
 #include <optional>
 #include <string>
@@ -16,9 +17,9 @@ struct FakeScreenServices final : framework::ScreenServices {
     explicit FakeScreenServices(platform::Sound& s) : sound(s) {}
     platform::Sound& sound;
     std::string root = BREVION_CD_DIR;
-    std::string cd(std::string_view relative) const override;
-    void playEnter() const override;
-    void playClick() const override;
+    std::string cd(std::string_view relative) const override { return platform::joinPath(root, relative); }
+    void playEnter() const override { sound.play(cd("\\Sound\\Enter.wav")); }
+    void playClick() const override { sound.play(cd("\\Sound\\Click.wav")); }
     void setCursor(int) const override {}
     void wait(int) const override {}
 };
@@ -31,7 +32,7 @@ struct FakeRun final : framework::RunSetup, framework::ResultsDesk, framework::N
     std::string pupilName() const override { return "Ema"; }
     int runLength() const override { return 10; }
     bool printMode() const override { return false; }
-    std::string hd(std::string_view relative) const override;
+    std::string hd(std::string_view relative) const override { return platform::joinPath(hdRoot, relative); }
     void openTable(const std::string&) override {}
     void record(const std::string&, const std::string&, int, int, int) override {}
     void showTable(const std::string&) override {}
@@ -56,10 +57,9 @@ struct ScreenOnFakes : ::testing::Test, ScreenHelpers {
     ScreenOnFakes() { run.hdRoot = hd.path.string(); }
     ui::Automation& automation() override { return *bot; }
     std::string cdRoot() const override { return services.root; }
-    // Writes `lines` (UTF-8) as the stored sentence file "<key>.dat".
-    void writeSentences(const std::string& key, const std::vector<std::string>& lines);
-    // Creates and shows the screen.
-    template <class Screen> Screen& open() {
+    // Writes `lines` as the sentence file "<key>.dat", then creates and shows the screen.
+    template <class Screen> Screen& open(const std::string& key, const std::vector<std::string>& lines) {
+        writeSentenceFile(hd.path / (key + ".dat"), lines);
         Screen& s = app.create<Screen>(context, &random);
         s.show();
         app.processMessages();
@@ -68,9 +68,4 @@ struct ScreenOnFakes : ::testing::Test, ScreenHelpers {
     // The one-line correct answer of the row beginning with `start` while its verdict is held
     // down, in its window 8 pixels from the left edge under the row.
     std::string oneLineAnswer(framework::ExerciseScreen& s, const std::string& start);
-    // Writes the sentence file of `key`, then creates and shows its screen.
-    template <class Screen> Screen& open(const std::string& key, const std::vector<std::string>& lines) {
-        writeSentences(key, lines);
-        return open<Screen>();
-    }
 };
