@@ -24,6 +24,15 @@ ex01::TMainForm01& Exercise01Test::startRun(const std::string& name, const std::
     return screen();
 }
 
+ex01::TMainForm01& Exercise01Test::startRunOfTen(const std::string& name) {
+    std::vector<std::string> ten;
+    for (int i = 1; i <= 10; ++i)
+        ten.push_back(testSentence(i));
+    openSetup01(name, "I10", ten);
+    bot->click("IPokracuj");
+    return screen();
+}
+
 ex01::TMainForm01& Exercise01Test::screen() {
     return bot->find<ex01::TMainForm01>("MainForm01");
 }

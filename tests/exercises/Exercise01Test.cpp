@@ -37,7 +37,7 @@ int rowWithSubject(const TMainForm01& s) {
 }
 
 TEST_F(Exercise01Test, ToolsMarkEraseAndRefuseWhatTheyMustNot) {
-    TMainForm01& s = startRun("Eva", "I10");
+    TMainForm01& s = startRunOfTen("Eva");
     const int r = rowWithSubject(s);
     const int subject = slotWith(s, r, ex01::kSubject);
     ASSERT_GT(subject, 0);
@@ -82,7 +82,7 @@ TEST_F(Exercise01Test, ToolsMarkEraseAndRefuseWhatTheyMustNot) {
 }
 
 TEST_F(Exercise01Test, TheFieldTakesThreeCharactersAndIsComparedWithCase) {
-    TMainForm01& s = startRun("Eva", "I10");
+    TMainForm01& s = startRunOfTen("Eva");
     // Find a row with the unexpressed subject "on" and one without.
     int withRemark = 0, without = 0;
     for (int r = 2; r <= 10; ++r)
@@ -104,7 +104,7 @@ TEST_F(Exercise01Test, TheFieldTakesThreeCharactersAndIsComparedWithCase) {
 }
 
 TEST_F(Exercise01Test, AfterTheCheckToolsWordsFieldsNewAndTableAreFrozen) {
-    TMainForm01& s = startRun("Eva", "I10");
+    TMainForm01& s = startRunOfTen("Eva");
     bot->click("IPodmet");
     bot->click("IKontr");
     ASSERT_TRUE(s.evaluated());
