@@ -129,5 +129,5 @@ kill "$xpid_print"
 
 echo "== installation tree"
 [ -f "$build/cmake_install.cmake" ] || { echo "(no install rules in $build)"; exit 0; }
-cmake --install "$build" --prefix "$work/installed" >/dev/null
+cmake --install "$build" --strip --prefix "$work/installed" >/dev/null # stripped, as the package is
 echo "installed: $(du -sb "$work/installed" | cut -f1) bytes, of which pictures $(du -sbc $(find "$work/installed" -type d -name Bitmap) | tail -n1 | cut -f1)"

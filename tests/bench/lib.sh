@@ -70,9 +70,12 @@ cpu_stop() {
     local var="perf_of_$1"
     kill -INT "${!var}" 2>/dev/null
     wait "${!var}" 2>/dev/null || true
-    # "nan" when perf could not attach in time, so that a failed count never reads as no work.
-    awk -F, '/task-clock/ && $1 ~ /^[0-9.]+$/ {printf "%d\n", $1 * 1e6; found = 1} END {if (!found) print "nan"}' \
-        "$work/perf-$1"
+    # perf says "<not counted>" with a counting time of 0 for a process that never ran meanwhile:
+    # that is no work. "nan" when perf could not attach in time, so that a failed count never
+    # reads as no work.
+    awk -F, '/task-clock/ && $1 ~ /^[0-9.]+$/ {printf "%d\n", $1 * 1e6; found = 1}
+        /task-clock/ && $1 == "<not counted>" && $4 == "0" {print 0; found = 1}
+        END {if (!found) print "nan"}' "$work/perf-$1"
 }
 
 # Resident and proportional memory in KiB.

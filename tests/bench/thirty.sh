@@ -130,7 +130,16 @@ done
 
 printf '%4s %8s %8s %8s %8s %7s %7s %7s %7s %7s %7s %7s %7s %7s\n' copy rss-menu pss-menu rss-end pss-end \
     idle-p idle-x check-p check-x chk-ms cont-p cont-x cont-ms all-ms
-tot() { local s=0; for v in "$@"; do s=$((s + v)); done; echo "$s"; }
+# The sum of the counted values; a "nan" (perf could not attach in time) is left out and said on
+# the error output, so that it never reads as no work.
+tot() {
+    local s=0 missed=0
+    for v in "$@"; do
+        if [[ $v =~ ^[0-9]+$ ]]; then s=$((s + v)); else missed=$((missed + 1)); fi
+    done
+    [ "$missed" -eq 0 ] || echo "($missed of $# values not counted, left out of the total)" >&2
+    echo "$s"
+}
 for i in $(seq 0 $((copies - 1))); do
     printf '%4d %8d %8d %8d %8d %7s %7s %7s %7s %7s %7s %7s %7s %7s\n' "$i" "${rss_menu[$i]}" "${pss_menu[$i]}" \
         "${rss_after[$i]}" "${pss_after[$i]}" "$(ms "${idle_p[$i]}")" "$(ms "${idle_x[$i]}")" \
