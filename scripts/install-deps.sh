@@ -12,10 +12,11 @@ run_packages=(
   libcairo2-dev libpango1.0-dev
   libcups2-dev
   libinih-dev libzstd-dev
+  libx11-dev libxext-dev
 )
 test_packages=(
   clang-format clang libclang-rt-14-dev
-  libgtest-dev googletest libx11-dev ccache
+  libgtest-dev googletest ccache
   xvfb xauth xdotool x11-utils imagemagick poppler-utils zstd strace linux-perf libxdamage-dev libxtst-dev
   cups-daemon cups-client printer-driver-cups-pdf
   dpkg-dev fakeroot file desktop-file-utils appstream lintian

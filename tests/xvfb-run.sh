@@ -10,7 +10,9 @@
 #   add_test(NAME my_x11_test COMMAND ${PROJECT_SOURCE_DIR}/tests/xvfb-run.sh $<TARGET_FILE:my_x11_tests>)
 #   set_tests_properties(my_x11_test PROPERTIES LABELS x11)
 #
-# Tests run this way in parallel each get a server of their own.
+# Tests run this way in parallel each get a server of their own. XVFB_ARGS adds server arguments,
+# for example "-extension MIT-SHM" for a server that shares no memory with its clients, as one
+# across a network.
 set -u
 
 if [ $# -eq 0 ]; then
@@ -36,7 +38,8 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 # Xvfb writes the display number it chose to the file once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+# shellcheck disable=SC2086 # XVFB_ARGS is a list of arguments
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp ${XVFB_ARGS:-} 3>"$workdir/display" 2>"$workdir/xvfb.log" &
 xvfb_pid=$!
 display=
 for _ in $(seq 100); do

@@ -11,12 +11,15 @@
 #include <poll.h>
 #include <stdexcept>
 #include <string_view>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <utility>
 
 // The X library's own view of its connection (its output buffer); it defines min and max as macros.
 #include <X11/Xlibint.h>
 #undef min
 #undef max
+#include <X11/extensions/XShm.h>
 
 namespace platform {
 namespace {
@@ -56,10 +59,11 @@ int onConnectionLost(void*) {
     std::_Exit(1);
 }
 
-// A function of the X library, taken from the copy SDL loaded (the program does not link the X
-// library); null when SDL did not load it or it has no such function.
-template <typename Function> Function x11Function(const char* name) {
-    void* x11 = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
+// A function of the X library (or of `library`, another X client library), taken from the copy SDL
+// loaded (the program does not link the X libraries); null when SDL did not load it or it has no
+// such function.
+template <typename Function> Function x11Function(const char* name, const char* library = "libX11.so.6") {
+    void* x11 = dlopen(library, RTLD_NOW | RTLD_NOLOAD);
     if (!x11) return nullptr;
     auto f = reinterpret_cast<Function>(dlsym(x11, name));
     dlclose(x11); // still loaded by SDL
@@ -310,10 +314,12 @@ void setDisplayLostHandler(std::function<void()> save) {
     displayLost() = std::move(save);
 }
 
-// Sends areas of the window's frame buffer to the X server with their pixels in the request, and
-// goes on at once. SDL's update sends them through shared memory and then waits for the server to
-// finish with each frame: a round trip and a wake-up on every frame of an animation. Whole
-// redraws, where shared memory pays, still go through SDL's update.
+// Sends areas of the window's frame buffer to the X server and goes on at once. SDL's update waits
+// for the server to finish with each frame: a round trip and a wake-up on every frame of an
+// animation. Where the server can share memory with the program, the frame buffer is a segment
+// shared with it, and a request names only the area. Elsewhere (a server across a network) the
+// frame buffer is SDL's: changed areas go with their pixels in the request, whole redraws through
+// SDL's update.
 class AreaSender {
 public:
     AreaSender() = default;
@@ -331,17 +337,46 @@ public:
         visual_ = attributes.visual;
         depth_ = attributes.depth;
         gc_ = x.createGC(x.display, x.window, 0, nullptr);
+        shared_ = SharedCalls::find();
     }
-    // False when the areas were not sent (the caller sends them the other way).
+    // A frame buffer of w x h in memory shared with the X server, made again when the size changed;
+    // null where the server cannot share memory with the program (across a network, or without
+    // the extension): the caller draws into SDL's buffer then.
+    SDL_Surface* sharedFrame(int w, int h) {
+        if (!gc_ || !shared_.usable) return nullptr;
+        if (frame_ && frame_->w == w && frame_->h == h) return frame_;
+        dropShared();
+        if (!makeShared(w, h)) {
+            dropShared();
+            shared_.usable = false; // not tried again: each try costs a round trip
+            SDL_Log("The window is drawn without shared memory");
+        }
+        return frame_;
+    }
+    bool shares(const SDL_Surface* screen) const { return screen && screen == frame_; }
+    // Sends `areas` of `screen` to the window: from the shared frame buffer when `screen` is it,
+    // else with the pixels in the request. As the server is not waited for, it may read an area of
+    // the shared buffer after the next frame was drawn there; it then shows that frame's pixels a
+    // moment early, and again with the next frame's own request. False when the areas were not
+    // sent (the caller sends them the other way).
     bool send(SDL_Surface* screen, const std::vector<SDL_Rect>& areas) {
-        if (!gc_ || !describe(screen)) return false;
-        for (const SDL_Rect& r : areas)
-            x_.putImage(x_.display, x_.window, gc_, image_, r.x, r.y, r.x, r.y, unsigned(r.w), unsigned(r.h));
+        if (!gc_) return false;
+        if (shares(screen)) {
+            for (const SDL_Rect& r : areas)
+                shared_.putImage(x_.display, x_.window, gc_, sharedImage_, r.x, r.y, r.x, r.y, unsigned(r.w),
+                                 unsigned(r.h), False);
+        } else {
+            if (!describe(screen)) return false;
+            for (const SDL_Rect& r : areas)
+                x_.putImage(x_.display, x_.window, gc_, image_, r.x, r.y, r.x, r.y, unsigned(r.w),
+                            unsigned(r.h));
+        }
         x_.flushHeld();
         return true;
     }
     void reset() {
         dropImage();
+        dropShared();
         if (gc_) x_.freeGC(x_.display, gc_);
         gc_ = nullptr;
     }
@@ -376,16 +411,107 @@ private:
         of_ = nullptr;
     }
 
+    // The shared-memory calls, from the X extension library SDL loaded.
+    struct SharedCalls {
+        Bool (*query)(::Display*) = nullptr;
+        XImage* (*createImage)(::Display*, Visual*, unsigned, int, char*, XShmSegmentInfo*, unsigned,
+                               unsigned) = nullptr;
+        Bool (*attach)(::Display*, XShmSegmentInfo*) = nullptr;
+        Bool (*detach)(::Display*, XShmSegmentInfo*) = nullptr;
+        Bool (*putImage)(::Display*, Drawable, GC, XImage*, int, int, int, int, unsigned, unsigned,
+                         Bool) = nullptr;
+        int (*sync)(::Display*, Bool) = nullptr;
+        XErrorHandler (*setErrorHandler)(XErrorHandler) = nullptr;
+        bool usable = false;
+
+        static SharedCalls find() {
+            constexpr const char* ext = "libXext.so.6";
+            SharedCalls c;
+            c.query = x11Function<decltype(query)>("XShmQueryExtension", ext);
+            c.createImage = x11Function<decltype(createImage)>("XShmCreateImage", ext);
+            c.attach = x11Function<decltype(attach)>("XShmAttach", ext);
+            c.detach = x11Function<decltype(detach)>("XShmDetach", ext);
+            c.putImage = x11Function<decltype(putImage)>("XShmPutImage", ext);
+            c.sync = x11Function<decltype(sync)>("XSync");
+            c.setErrorHandler = x11Function<decltype(setErrorHandler)>("XSetErrorHandler");
+            c.usable =
+                c.query && c.createImage && c.attach && c.detach && c.putImage && c.sync && c.setErrorHandler;
+            return c;
+        }
+    };
+
+    // The server refused to attach the segment (it runs on another machine); set by the error
+    // handler that is in place only while the attach is waited for.
+    static bool& attachRefused() {
+        static bool refused = false;
+        return refused;
+    }
+
+    bool makeShared(int w, int h) {
+        if (!shared_.query(x_.display)) return false;
+        sharedImage_ = shared_.createImage(x_.display, visual_, unsigned(depth_), ZPixmap, nullptr, &segment_,
+                                           unsigned(w), unsigned(h));
+        const int hostOrder = SDL_BYTEORDER == SDL_BIG_ENDIAN ? MSBFirst : LSBFirst;
+        if (!sharedImage_ || sharedImage_->bits_per_pixel != 32 || sharedImage_->byte_order != hostOrder)
+            return false;
+        const Uint32 format = SDL_MasksToPixelFormatEnum(
+            32, Uint32(visual_->red_mask), Uint32(visual_->green_mask), Uint32(visual_->blue_mask), 0);
+        if (format == SDL_PIXELFORMAT_UNKNOWN) return false;
+        segment_.shmid =
+            shmget(IPC_PRIVATE, std::size_t(sharedImage_->bytes_per_line) * std::size_t(h), IPC_CREAT | 0600);
+        if (segment_.shmid < 0) return false;
+        void* memory = shmat(segment_.shmid, nullptr, 0);
+        if (memory == reinterpret_cast<void*>(-1)) return false;
+        segment_.shmaddr = sharedImage_->data = static_cast<char*>(memory);
+        segment_.readOnly = False;
+        attachRefused() = false;
+        const XErrorHandler before = shared_.setErrorHandler([](::Display*, XErrorEvent*) {
+            attachRefused() = true;
+            return 0;
+        });
+        const bool attached = shared_.attach(x_.display, &segment_);
+        shared_.sync(x_.display, False);
+        shared_.setErrorHandler(before);
+        if (!attached || attachRefused()) return false;
+        attached_ = true;
+        // The segment goes away once both sides have let go of it, also if the program is killed.
+        shmctl(segment_.shmid, IPC_RMID, nullptr);
+        segment_.shmid = -1;
+        frame_ = SDL_CreateRGBSurfaceWithFormatFrom(memory, w, h, 32, sharedImage_->bytes_per_line, format);
+        return frame_ != nullptr;
+    }
+    void dropShared() {
+        if (frame_) SDL_FreeSurface(frame_); // the pixels are the segment's
+        frame_ = nullptr;
+        // The server lets go of the segment after the requests sent before; it keeps its own mapping
+        // until then.
+        if (attached_) shared_.detach(x_.display, &segment_);
+        attached_ = false;
+        if (segment_.shmaddr) shmdt(segment_.shmaddr);
+        if (segment_.shmid >= 0) shmctl(segment_.shmid, IPC_RMID, nullptr);
+        segment_ = XShmSegmentInfo{0, -1, nullptr, False};
+        if (sharedImage_) {
+            sharedImage_->data = nullptr;
+            sharedImage_->f.destroy_image(sharedImage_);
+        }
+        sharedImage_ = nullptr;
+    }
+
     XConnection x_;
     Visual* visual_ = nullptr;
     int depth_ = 0;
     GC gc_ = nullptr;
     XImage* image_ = nullptr;
     SDL_Surface* of_ = nullptr;
+    SharedCalls shared_;
+    XShmSegmentInfo segment_{0, -1, nullptr, False};
+    bool attached_ = false;
+    XImage* sharedImage_ = nullptr;
+    SDL_Surface* frame_ = nullptr; // over the segment
 };
 
-// The window is drawn through its own frame buffer (SDL's window surface, shared memory with the
-// X server where it can): only the areas that changed are scaled into it and sent.
+// The window is drawn through a frame buffer (memory shared with the X server where it can be,
+// else SDL's window surface): only the areas that changed are scaled into it and sent.
 struct SdlDisplay::Impl {
     SDL_Window* window = nullptr;
     SDL_Surface* screen = nullptr; // the surface the window had at the last present
@@ -487,7 +613,12 @@ WindowSize SdlDisplay::windowSize() const {
 
 void SdlDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& changed, bool whole) {
     if (!impl_ || !canvas) return;
-    SDL_Surface* screen = SDL_GetWindowSurface(impl_->window);
+    // The shared frame buffer where the X server can share memory with the program; SDL's window
+    // buffer, which is never made then, elsewhere.
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(impl_->window, &windowWidth, &windowHeight);
+    SDL_Surface* screen = impl_->sender.sharedFrame(windowWidth, windowHeight);
+    if (!screen) screen = SDL_GetWindowSurface(impl_->window);
     if (!screen) throw std::runtime_error(std::string("Cannot draw the window: ") + SDL_GetError());
     // A new frame buffer (the window changed size) holds nothing yet.
     if (screen != impl_->screen || screen->w != impl_->screenWidth || screen->h != impl_->screenHeight) {
@@ -525,7 +656,7 @@ void SdlDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& chang
     if (sent.empty()) return;
     // Sending reads nothing from the connection: what was known of it still holds, and input sent
     // meanwhile is found by the next wait, which looks before it sleeps.
-    if (!whole && impl_->sender.send(screen, sent)) return;
+    if ((!whole || impl_->sender.shares(screen)) && impl_->sender.send(screen, sent)) return;
     if (SDL_UpdateWindowSurfaceRects(impl_->window, sent.data(), int(sent.size())) != 0)
         throw std::runtime_error(std::string("Cannot draw the window: ") + SDL_GetError());
     // On X11 the update ends with a sync, which reads every event sent before it.
