@@ -403,11 +403,15 @@ private:
         of_ = screen;
         return true;
     }
+    // Frees an image that only describes pixels held elsewhere (SDL's buffer, the segment).
+    static void releaseImage(XImage*& image) {
+        if (!image) return;
+        image->data = nullptr;
+        image->f.destroy_image(image);
+        image = nullptr;
+    }
     void dropImage() {
-        if (!image_) return;
-        image_->data = nullptr; // the frame buffer is SDL's
-        image_->f.destroy_image(image_);
-        image_ = nullptr;
+        releaseImage(image_);
         of_ = nullptr;
     }
 
@@ -490,11 +494,7 @@ private:
         if (segment_.shmaddr) shmdt(segment_.shmaddr);
         if (segment_.shmid >= 0) shmctl(segment_.shmid, IPC_RMID, nullptr);
         segment_ = XShmSegmentInfo{0, -1, nullptr, False};
-        if (sharedImage_) {
-            sharedImage_->data = nullptr;
-            sharedImage_->f.destroy_image(sharedImage_);
-        }
-        sharedImage_ = nullptr;
+        releaseImage(sharedImage_);
     }
 
     XConnection x_;

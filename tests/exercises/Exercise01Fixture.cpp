@@ -18,8 +18,9 @@ void Exercise01Test::openSetup01(const std::string& name, const std::string& num
     openExerciseSetup("01", registerScreen01, lines, name, number);
 }
 
-ex01::TMainForm01& Exercise01Test::startRun(const std::string& name, const std::string& number) {
-    openSetup01(name, number);
+ex01::TMainForm01& Exercise01Test::startRun(const std::string& name, const std::string& number,
+                                            const std::vector<std::string>& fileLines) {
+    openSetup01(name, number, fileLines);
     bot->click("IPokracuj");
     return screen();
 }
@@ -28,9 +29,7 @@ ex01::TMainForm01& Exercise01Test::startRunOfTen(const std::string& name) {
     std::vector<std::string> ten;
     for (int i = 1; i <= 10; ++i)
         ten.push_back(testSentence(i));
-    openSetup01(name, "I10", ten);
-    bot->click("IPokracuj");
-    return screen();
+    return startRun(name, "I10", ten);
 }
 
 ex01::TMainForm01& Exercise01Test::screen() {

@@ -19,7 +19,8 @@ struct Exercise01Test : ExerciseTest {
     void openSetup01(const std::string& name, const std::string& number,
                      const std::vector<std::string>& fileLines = {});
     // ... and continues into the exercise.
-    ex01::TMainForm01& startRun(const std::string& name, const std::string& number);
+    ex01::TMainForm01& startRun(const std::string& name, const std::string& number,
+                                const std::vector<std::string>& fileLines = {});
     // A run of ten on a file of the first ten test sentences, five of each kind, so that any
     // nine rows of the page hold both kinds whatever the draw.
     ex01::TMainForm01& startRunOfTen(const std::string& name);
