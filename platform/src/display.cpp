@@ -371,7 +371,10 @@ public:
                 x_.putImage(x_.display, x_.window, gc_, image_, r.x, r.y, r.x, r.y, unsigned(r.w),
                             unsigned(r.h));
         }
-        x_.flushHeld();
+        // Always a flush, even when the pixels went out already in a write of their own: while the
+        // X library writes it also takes in what the server sent meanwhile, and only the flush
+        // moves such input into the event queue, where the next wait looks before it sleeps.
+        x_.flush(x_.display);
         return true;
     }
     void reset() {
@@ -521,8 +524,8 @@ struct SdlDisplay::Impl {
     XConnection x11;
     AreaSender sender;
     // Nothing was waiting on the connection when it was last read: the last wait ended without
-    // input, or a present's sync took in all there was. The next look for input can skip its
-    // poll(); input that comes meanwhile is found by the wait after it, which polls first.
+    // input, or a present took in all there was (its flush or sync reads). The next look for input can skip
+    // its poll(); input that comes meanwhile is found by the wait after it, which polls first.
     bool connectionQuiet = false;
 
     // The window's size now, when it is one to keep (not full screen, not maximised).
@@ -654,12 +657,12 @@ void SdlDisplay::present(SDL_Surface* canvas, const std::vector<SDL_Rect>& chang
         }
     }
     if (sent.empty()) return;
-    // Sending reads nothing from the connection: what was known of it still holds, and input sent
-    // meanwhile is found by the next wait, which looks before it sleeps.
-    if ((!whole || impl_->sender.shares(screen)) && impl_->sender.send(screen, sent)) return;
-    if (SDL_UpdateWindowSurfaceRects(impl_->window, sent.data(), int(sent.size())) != 0)
-        throw std::runtime_error(std::string("Cannot draw the window: ") + SDL_GetError());
-    // On X11 the update ends with a sync, which reads every event sent before it.
+    // Both ways of sending end by reading the connection (a flush, or SDL's sync), which queues
+    // every event that had arrived: the loop's next look for input needs no look of its own.
+    if ((whole && !impl_->sender.shares(screen)) || !impl_->sender.send(screen, sent)) {
+        if (SDL_UpdateWindowSurfaceRects(impl_->window, sent.data(), int(sent.size())) != 0)
+            throw std::runtime_error(std::string("Cannot draw the window: ") + SDL_GetError());
+    }
     impl_->connectionQuiet = impl_->x11.display != nullptr;
 }
 

@@ -118,6 +118,44 @@ TEST_F(UiTest, AShapedFormIsPaintedAndHitOnlyInsideItsOutline) {
     EXPECT_EQ(bubbleClicks, 1);
 }
 
+TEST_F(UiTest, AFormHidesTheFormsBeneathOnlyWithinItsRectangle) {
+    auto& below = screen();
+    below.setColor(kYellow);
+    auto& reaching = placed<Panel>(below, 80, 80, 100, 60); // reaches out from under the dialog
+    reaching.setBevel(Bevel::None);
+    reaching.setColor(kYellow);
+    auto& hidden = placed<Counter>(below, 150, 120, 20, 20); // wholly under the dialog
+    auto& dialog = app.create<Form>();
+    dialog.setBounds(100, 100, 200, 100);
+    dialog.setColor(kGreen);
+    dialog.show();
+    app.paintNow();
+
+    // An area within the dialog leaves the form beneath unpainted; one across its edge does not.
+    const int paints = hidden.paints;
+    app.invalidate({140, 110, 50, 50});
+    app.paintNow();
+    EXPECT_EQ(hidden.paints, paints);
+    reaching.setColor(colors::Red);
+    app.paintNow();
+    EXPECT_EQ(canvasPixel(app, 90, 90), colors::Red);
+    EXPECT_EQ(canvasPixel(app, 120, 120), kGreen);
+
+    dialog.hide();
+    app.paintNow();
+    EXPECT_EQ(canvasPixel(app, 120, 120), colors::Red);
+    EXPECT_EQ(canvasPixel(app, 160, 130), colors::White);
+    EXPECT_EQ(canvasPixel(app, 250, 150), kYellow);
+
+    // Where no form lies the canvas is black.
+    below.hide();
+    dialog.show();
+    dialog.setLeft(300);
+    app.paintNow();
+    EXPECT_EQ(canvasPixel(app, 120, 120), colors::Black);
+    EXPECT_EQ(canvasPixel(app, 350, 150), kGreen);
+}
+
 TEST_F(UiTest, OnlyInvalidControlsArePaintedAgain) {
     auto& f = screen();
     auto& one = placed<Counter>(f, 0, 0, 50, 50);

@@ -720,8 +720,17 @@ void Application::redrawWindow() {
 
 void Application::paintArea(const Rect& clip, std::exception_ptr& error) {
     Painter root(canvas_.get(), {0, 0}, clip);
-    root.fillRect(clip, colors::Black);
-    for (Form* f : stack()) {
+    const std::vector<Form*> forms = stack();
+    // A form fills its whole rectangle with its colour before anything else, so painting starts at
+    // the highest unshaped form that covers the area: what lies beneath it would only be painted
+    // over (an exercise screen over the menu, with hundreds of controls between them).
+    const auto covering = std::find_if(forms.rbegin(), forms.rend(), [&](const Form* f) {
+        return f->visible() && !f->hasRegion() && clip.intersected(f->bounds()) == clip;
+    });
+    if (covering == forms.rend()) root.fillRect(clip, colors::Black);
+    for (auto it = covering == forms.rend() ? forms.begin() : std::prev(covering.base()); it != forms.end();
+         ++it) {
+        Form* f = *it;
         if (!f->visible()) continue;
         try {
             paintControl(*f, root);

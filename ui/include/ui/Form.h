@@ -63,6 +63,8 @@ public:
     std::function<void(Form&)> OnDestroy; // just before the form is freed
 
 protected:
+    // Fills the whole form with its colour. A form's painting covers its whole rectangle, as the
+    // forms beneath are not painted where it lies: an override fills it too.
     void paint(Painter& p) override;
     void boundsChanged(const Rect& old) override;
     // The default close action; OnClose may change it.
