@@ -13,6 +13,7 @@
 #include <string_view>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <type_traits>
 #include <utility>
 
 // The X library's own view of its connection (its output buffer); it defines min and max as macros.
@@ -146,22 +147,40 @@ SDL_Rect scaleArea(SDL_Surface* canvas, SDL_Rect r, SDL_Surface* screen, int fac
     }
     SDL_LockSurface(screen);
     const std::size_t rowBytes = std::size_t(dst.w) * 4;
-    for (int y = 0; y < src.h; ++y) {
-        auto in = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(canvas->pixels) +
-                                                  std::ptrdiff_t(y0 + y) * canvas->pitch) +
-                  x0;
-        auto* first = static_cast<Uint8*>(screen->pixels) +
-                      std::ptrdiff_t(dst.y + y * factor) * screen->pitch + std::ptrdiff_t(dst.x) * 4;
-        if (factor == 1) {
-            std::memcpy(first, in, rowBytes);
-            continue;
+    // The common factors are fixed at compile time, so that a row is widened in a vector loop.
+    auto widen = [&]<int Fixed>(std::integral_constant<int, Fixed>) {
+        const int f = Fixed > 0 ? Fixed : factor;
+        for (int y = 0; y < src.h; ++y) {
+            auto in = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(canvas->pixels) +
+                                                      std::ptrdiff_t(y0 + y) * canvas->pitch) +
+                      x0;
+            auto* first = static_cast<Uint8*>(screen->pixels) +
+                          std::ptrdiff_t(dst.y + y * f) * screen->pitch + std::ptrdiff_t(dst.x) * 4;
+            if (f == 1) {
+                std::memcpy(first, in, rowBytes);
+                continue;
+            }
+            auto* out = reinterpret_cast<Uint32*>(first);
+            for (int x = 0; x < src.w; ++x)
+                for (int k = 0; k < f; ++k)
+                    out[x * f + k] = in[x];
+            for (int k = 1; k < f; ++k)
+                std::memcpy(first + std::ptrdiff_t(k) * screen->pitch, first, rowBytes);
         }
-        auto* out = reinterpret_cast<Uint32*>(first);
-        for (int x = 0; x < src.w; ++x)
-            for (int k = 0; k < factor; ++k)
-                *out++ = in[x];
-        for (int k = 1; k < factor; ++k)
-            std::memcpy(first + std::ptrdiff_t(k) * screen->pitch, first, rowBytes);
+    };
+    switch (factor) {
+    case 1:
+        widen(std::integral_constant<int, 1>{});
+        break;
+    case 2:
+        widen(std::integral_constant<int, 2>{});
+        break;
+    case 3:
+        widen(std::integral_constant<int, 3>{});
+        break;
+    default:
+        widen(std::integral_constant<int, 0>{});
+        break;
     }
     SDL_UnlockSurface(screen);
     return dst;
