@@ -2,12 +2,13 @@
 # What one copy of the program costs a terminal server (hand-run, not run by CI):
 #  - processor time of the program and of the X server per check of a page of exercise 01 (ten
 #    rows, the continue button's animation), and the time from the click to the last frame drawn,
-#    full screen on private X servers of 640x480, 1280x960 and 1920x1080 (three checks each);
+#    full screen on private X servers of 640x480, 1280x960 and 1920x1080 (ROUNDS starts of three
+#    checks each, with their median);
 #  - picture files opened and bytes read from the installation tree in a run of ten examples (strace);
 #  - resident memory on the setup screen before and after printing a worksheet;
 #  - the size of the installed tree.
 #
-#   tests/bench/check_cost.sh <build-dir> [sizes...]
+#   [ROUNDS=n] tests/bench/check_cost.sh <build-dir> [sizes...]
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
@@ -34,6 +35,15 @@ source "$root/tests/bench/lib.sh"
 
 ms() { awk -v n="$1" 'BEGIN {printf "%.1f", n / 1e6}'; }
 
+# Each size gets ROUNDS starts of the program (3 by default) with three checks each: one check's
+# figure varies by a millisecond or more from one to the next on a virtual machine, so the summary
+# gives the median and the quartiles of all of them.
+rounds=${ROUNDS:-3}
+summary() { # label, then one figure in nanoseconds per line on standard input
+    sort -n | awk -v label="$1" '{a[NR] = $1 / 1e6}
+        END {if (NR) printf "%s median %.2f (quartiles %.2f-%.2f, %d checks)", label, a[int((NR + 1) / 2)],
+            a[int((NR + 3) / 4)], a[int((3 * NR + 1) / 4)], NR}'
+}
 echo "== processor time per check (program / X server, ms) and click to last frame (ms)"
 for size in "${sizes[@]}"; do
     name=${size/x/_}
@@ -42,31 +52,41 @@ for size in "${sizes[@]}"; do
     xpid=${!xpid_var}
     export DISPLAY=${!display_var}
     canvas_geometry "$size"
-    "$program" 2>"$work/program-$name.log" &
-    pid=$!
-    sleep 3
-    to_exercise 30
-    for page in 1 2 3; do
-        # shellcheck disable=SC2046
-        xdotool mousemove $(at "${check_button[@]}")
-        sleep 0.4
-        cpu_start "$pid"
-        x0=$(cpu_snap "$xpid")
-        # shellcheck disable=SC2046
-        frame=$("$work/click_frames" $(at "${check_button[@]}"))
-        p1=$(cpu_stop "$pid") x1=$(cpu_since "$x0" "$xpid")
-        printf '%-10s check %d: program %6s  X server %6s  last frame %6s\n' "$size" "$page" \
-            "$(ms "$p1")" "$(ms "$x1")" "$frame"
-        [ "$page" -lt 3 ] && click "${continue_button[@]}" 1
+    : >"$work/checks-$name"
+    for round in $(seq "$rounds"); do
+        "$program" 2>"$work/program-$name.log" &
+        pid=$!
+        sleep 3
+        to_exercise 30
+        for page in 1 2 3; do
+            # shellcheck disable=SC2046
+            xdotool mousemove $(at "${check_button[@]}")
+            sleep 0.4
+            cpu_start "$pid"
+            x0=$(cpu_snap "$xpid")
+            # shellcheck disable=SC2046
+            frame=$("$work/click_frames" $(at "${check_button[@]}"))
+            p1=$(cpu_stop "$pid") x1=$(cpu_since "$x0" "$xpid")
+            printf '%-10s round %d check %d: program %6s  X server %6s  last frame %6s\n' "$size" "$round" \
+                "$page" "$(ms "$p1")" "$(ms "$x1")" "$frame"
+            echo "$p1 $x1" >>"$work/checks-$name"
+            [ "$page" -lt 3 ] && click "${continue_button[@]}" 1
+        done
+        if [ "$round" -eq "$rounds" ]; then
+            cpu_start "$pid"
+            x0=$(cpu_snap "$xpid")
+            sleep 5
+            p1=$(cpu_stop "$pid") x1=$(cpu_since "$x0" "$xpid")
+            printf '%-10s idle 5 s: program %s ms, X server %s ms\n' "$size" "$(ms "$p1")" "$(ms "$x1")"
+        fi
+        kill -0 "$pid" 2>/dev/null || { echo "the program ended early:"; tail -n5 "$work/program-$name.log"; }
+        stop "$pid"
+        pid=
     done
-    cpu_start "$pid"
-    x0=$(cpu_snap "$xpid")
-    sleep 5
-    p1=$(cpu_stop "$pid") x1=$(cpu_since "$x0" "$xpid")
-    printf '%-10s idle 5 s: program %s ms, X server %s ms\n' "$size" "$(ms "$p1")" "$(ms "$x1")"
-    kill -0 "$pid" 2>/dev/null || { echo "the program ended early:"; tail -n5 "$work/program-$name.log"; }
-    stop "$pid"
-    pid=
+    # A check perf could not count ("nan") is left out of the summary.
+    printf '%-10s %s; %s\n' "$size" \
+        "$(awk '$1 ~ /^[0-9]+$/ {print $1}' "$work/checks-$name" | summary "program")" \
+        "$(awk '$2 ~ /^[0-9]+$/ {print $2}' "$work/checks-$name" | summary "X server")"
     kill "$xpid"
 done
 

@@ -7,6 +7,7 @@
 #include "ui/Panel.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -154,6 +155,53 @@ TEST_F(UiTest, AFormHidesTheFormsBeneathOnlyWithinItsRectangle) {
     app.paintNow();
     EXPECT_EQ(canvasPixel(app, 120, 120), colors::Black);
     EXPECT_EQ(canvasPixel(app, 350, 150), kGreen);
+}
+
+TEST_F(UiTest, EveryChangeOfAChildsPlaceReachesTheCanvas) {
+    auto& f = screen();
+    f.setColor(kYellow);
+    auto panel = [](Control& parent, int x, int y, Color c) -> Panel& {
+        auto& p = placed<Panel>(parent, x, y, 40, 40);
+        p.setBevel(Bevel::None);
+        p.setColor(c);
+        return p;
+    };
+    auto at = [&](int x, int y) {
+        app.paintNow();
+        return canvasPixel(app, x, y);
+    };
+    auto& red = panel(f, 100, 100, colors::Red);
+    EXPECT_EQ(at(120, 120), colors::Red);
+    red.setLeft(200);
+    EXPECT_EQ(at(120, 120), kYellow);
+    EXPECT_EQ(at(220, 120), colors::Red);
+    red.setWidth(80);
+    EXPECT_EQ(at(270, 120), colors::Red);
+
+    auto& green = panel(f, 220, 100, kGreen);
+    EXPECT_EQ(at(230, 120), kGreen);
+    green.sendToBack();
+    EXPECT_EQ(at(230, 120), colors::Red);
+    green.bringToFront();
+    EXPECT_EQ(at(230, 120), kGreen);
+    green.hide();
+    EXPECT_EQ(at(230, 120), colors::Red);
+    green.show();
+    EXPECT_EQ(at(230, 120), kGreen);
+    std::unique_ptr<Control> removed = f.remove(green);
+    EXPECT_EQ(at(230, 120), colors::Red);
+    removed->setLeft(100); // placed before it joins again
+    f.adopt(std::move(removed));
+    EXPECT_EQ(at(120, 120), kGreen);
+
+    // A child of a child.
+    auto& inner = panel(red, 10, 10, colors::Blue);
+    EXPECT_EQ(at(215, 115), colors::Blue);
+    inner.setLeft(40);
+    EXPECT_EQ(at(215, 115), colors::Red);
+    EXPECT_EQ(at(245, 115), colors::Blue);
+    inner.hide();
+    EXPECT_EQ(at(245, 115), colors::Red);
 }
 
 TEST_F(UiTest, OnlyInvalidControlsArePaintedAgain) {

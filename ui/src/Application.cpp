@@ -767,10 +767,11 @@ void Application::paintControl(Control& c, const Painter& parent) {
     auto paintTree = [&](Painter& into) {
         c.paint(into);
         // The clip in this control's own coordinates: a child wholly outside it is passed over
-        // without a painter of its own (an animation frame's area meets few of a page's controls).
+        // without a painter of its own, and without reading the child itself (an animation frame's
+        // area meets few of a page's controls).
         const Rect clip = into.clip().moved(-into.origin().x, -into.origin().y);
-        for (auto& child : c.children())
-            if (child->visible() && !child->bounds().intersected(clip).empty()) paintControl(*child, into);
+        for (const Control::ChildPlace& place : c.visibleChildPlaces())
+            if (!place.bounds.intersected(clip).empty()) paintControl(*place.child, into);
     };
     if (!c.hasRegion()) {
         paintTree(p);

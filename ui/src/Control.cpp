@@ -19,6 +19,7 @@ Control& Control::adopt(std::unique_ptr<Control> child) {
     child->parent_ = this;
     child->attach(app_);
     children_.push_back(std::move(child));
+    childPlacesChanged();
     children_.back()->invalidate();
     layoutChanged();
     return *children_.back();
@@ -31,6 +32,7 @@ std::unique_ptr<Control> Control::remove(Control& child) {
     layoutChanged();
     std::unique_ptr<Control> out = std::move(*it);
     children_.erase(it);
+    childPlacesChanged();
     if (app_) app_->forget(out.get());
     out->parent_ = nullptr;
     out->attach(nullptr);
@@ -51,6 +53,7 @@ void Control::bringToFront() {
     auto it = std::find_if(siblings.begin(), siblings.end(), [&](auto& c) { return c.get() == this; });
     if (it + 1 == siblings.end()) return;
     std::rotate(it, it + 1, siblings.end());
+    parent_->childPlacesChanged();
     invalidate();
     layoutChanged();
 }
@@ -61,6 +64,7 @@ void Control::sendToBack() {
     auto it = std::find_if(siblings.begin(), siblings.end(), [&](auto& c) { return c.get() == this; });
     if (it == siblings.begin()) return;
     std::rotate(siblings.begin(), it, it + 1);
+    parent_->childPlacesChanged();
     invalidate();
     layoutChanged();
 }
@@ -84,11 +88,22 @@ void Control::applyBounds(const Rect& r) {
     Rect old = bounds_;
     invalidate();
     bounds_ = r;
+    if (parent_) parent_->childPlacesChanged();
     if (!regionPolygon_.empty() && (r.width != old.width || r.height != old.height))
         setRegion(regionPolygon_);
     invalidate();
     layoutChanged();
     boundsChanged(old);
+}
+
+const std::vector<Control::ChildPlace>& Control::visibleChildPlaces() {
+    if (childPlacesStale_) {
+        childPlaces_.clear();
+        for (auto& child : children_)
+            if (child->visible_) childPlaces_.push_back({child->bounds_, child.get()});
+        childPlacesStale_ = false;
+    }
+    return childPlaces_;
 }
 
 Point Control::canvasOrigin() const {
@@ -109,6 +124,7 @@ void Control::setVisible(bool v) {
     if (v == visible_) return;
     if (!v) invalidate();
     visible_ = v;
+    if (parent_) parent_->childPlacesChanged();
     if (v) invalidate();
     layoutChanged();
 }
