@@ -54,9 +54,7 @@ for size in "${sizes[@]}"; do
     canvas_geometry "$size"
     : >"$work/checks-$name"
     for round in $(seq "$rounds"); do
-        "$program" 2>"$work/program-$name.log" &
-        pid=$!
-        sleep 3
+        launch "$work/program-$name.log"
         to_exercise 30
         for page in 1 2 3; do
             # shellcheck disable=SC2046
@@ -134,9 +132,7 @@ kill "$xpid_strace"
 echo "== resident memory around a printed worksheet (KiB)"
 start_x print 1280x960
 export DISPLAY=$display_print
-"$program" 2>"$work/program-print.log" &
-pid=$!
-sleep 3
+launch "$work/program-print.log"
 to_setup 10
 echo "setup screen, before printing: VmRSS $(rss_kib "$pid")  Pss $(pss_kib "$pid")"
 click 95 468 4 # print

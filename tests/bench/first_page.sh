@@ -33,9 +33,7 @@ canvas_geometry 640x480
 : >"$work/frames"
 : >"$work/cpu"
 for run in $(seq "$runs"); do
-    "$program" 2>"$work/program.log" &
-    pid=$!
-    sleep 3
+    launch "$work/program.log"
     to_setup 10
     # shellcheck disable=SC2046
     xdotool mousemove $(at 547 468)

@@ -82,6 +82,14 @@ cpu_stop() {
 rss_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 pss_kib() { awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup"; }
 
+# Starts the program in the background, its standard error into LOG; sets pid and gives the intro
+# time to come up.
+launch() {
+    "$program" 2>"$1" &
+    pid=$!
+    sleep 3
+}
+
 # Ends a process with SIGTERM (the program's normal end) and waits until it is gone.
 stop() {
     kill -TERM "$1" 2>/dev/null || return 0

@@ -60,9 +60,7 @@ image() { local k=$1; if [ "$k" -le 7 ]; then echo "277 $((146 + 32 * (k - 1)))"
 start_x play "$size"
 export DISPLAY=$display_play
 canvas_geometry "$size"
-"$program" 2>"$work/program.log" &
-pid=$!
-sleep 3
+launch "$work/program.log"
 
 click 320 240 1.5 # the intro goes: the menu
 click 158 227     # category 2

@@ -42,9 +42,7 @@ print_once() {
 start_x print 1280x960
 export DISPLAY=$display_print
 canvas_geometry 1280x960
-"$program" 2>"$work/program.log" &
-pid=$!
-sleep 3
+launch "$work/program.log"
 to_setup 10
 sleep 1
 before=$(rss_kib "$pid")
