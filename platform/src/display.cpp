@@ -543,8 +543,9 @@ struct SdlDisplay::Impl {
     XConnection x11;
     AreaSender sender;
     // Nothing was waiting on the connection when it was last read: the last wait ended without
-    // input, or a present took in all there was (its flush or sync reads). The next look for input can skip
-    // its poll(); input that comes meanwhile is found by the wait after it, which polls first.
+    // input, or a present took in all there was (its flush or sync reads). The next look for
+    // input can skip its poll(); input that comes meanwhile is found by the wait after it, which
+    // polls first.
     bool connectionQuiet = false;
 
     // The window's size now, when it is one to keep (not full screen, not maximised).

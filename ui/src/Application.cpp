@@ -727,9 +727,12 @@ void Application::paintArea(const Rect& clip, std::exception_ptr& error) {
     const auto covering = std::find_if(forms.rbegin(), forms.rend(), [&](const Form* f) {
         return f->visible() && !f->hasRegion() && clip.intersected(f->bounds()) == clip;
     });
-    if (covering == forms.rend()) root.fillRect(clip, colors::Black);
-    for (auto it = covering == forms.rend() ? forms.begin() : std::prev(covering.base()); it != forms.end();
-         ++it) {
+    auto first = forms.begin();
+    if (covering == forms.rend())
+        root.fillRect(clip, colors::Black);
+    else
+        first = std::prev(covering.base());
+    for (auto it = first; it != forms.end(); ++it) {
         Form* f = *it;
         if (!f->visible()) continue;
         try {
